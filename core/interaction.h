@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Everything an operation needs from its surroundings. The window, the command
+// line and the tests each implement it; operations never talk to a toolkit.
+class Interaction {
+public:
+    enum class Icon { None, Error, Warning, Information, Question };
+
+    virtual ~Interaction() = default;
+
+    // Whether Escape is down or was pressed since the last call; never waits.
+    virtual bool escapePressed() = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& caption, Icon icon) = 0;
+    virtual void showMessage(const std::string& text, const std::string& caption, Icon icon) = 0;
+    // Whole seconds since 1970-01-01 UTC, used to seed random operations.
+    virtual int64_t clockSeconds() = 0;
+    // Called after each shape of a long operation with the number drawn so far;
+    // the window uses it to show progress. Must not change the picture.
+    virtual void progress(int64_t /*done*/) {}
+};
+
+// The question every long operation asks when Escape was pressed.
+inline constexpr const char* kInterruptQuestion = "Interrompre ?";
+inline constexpr const char* kMainCaption = "KorvintePicture";
+
+// The check that opens each long operation and the one after each shape: asks
+// "Interrompre ?" when Escape was pressed. Returns true when the run must stop.
+inline bool interruptRequested(Interaction& ui) {
+    if (!ui.escapePressed()) return false;
+    return ui.askYesNo(kInterruptQuestion, kMainCaption, Interaction::Icon::Warning);
+}

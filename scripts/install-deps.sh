@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that vospren builds and tests with.
+# Idempotent: only what is missing is installed, nothing is downloaded otherwise.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  clang libclang-rt-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libjpeg62-turbo-dev libpng-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  binutils xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}" >&2
+SUDO=""
+if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
