@@ -1,0 +1,48 @@
+#include "generators/ui/dialog_fields.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "generators/ui/c_integer.h"
+
+QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("edit%1").arg(controlId));
+    if (digitsOnly) {
+        // Typing accepts digits only; values set by the program (a negative count
+        // from elsewhere) are still shown as they are.
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    }
+    return edit;
+}
+
+QCheckBox* makeCheckBox(int controlId, const QString& text, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QStringLiteral("check%1").arg(controlId));
+    return box;
+}
+
+void showNumber(QLineEdit* edit, int32_t value) { edit->setText(QString::number(value)); }
+
+int32_t readNumber(const QLineEdit* edit, int maxChars) {
+    return parseCInteger(edit->text().left(maxChars).toStdString());
+}
+
+QBoxLayout* makeOkCancelRow(QDialog* dialog) {
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
+}

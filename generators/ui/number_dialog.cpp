@@ -1,0 +1,31 @@
+#include "generators/ui/number_dialog.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "generators/ui/c_integer.h"
+#include "generators/ui/dialog_fields.h"
+
+cdsaisit::cdsaisit(QWidget* parent) : QDialog(parent), edit_(makeNumberEdit(1003, true, this)) {
+    setWindowTitle(QStringLiteral("Dialog"));
+    edit_->setText(QStringLiteral("0"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Number : "), edit_);
+    auto* top = new QVBoxLayout(this);
+    top->addLayout(form);
+    top->addLayout(makeOkCancelRow(this));
+}
+
+void cdsaisit::accept() {
+    text_ = edit_->text().left(kMaxChars);
+    QDialog::accept();
+}
+
+NumberAnswer askNumber(QWidget* parent) {
+    cdsaisit dialog(parent);
+    NumberAnswer answer;
+    answer.ok = dialog.exec() == QDialog::Accepted;
+    if (answer.ok) answer.number = parseCInteger(dialog.text().toStdString());
+    return answer;
+}
