@@ -1,0 +1,1 @@
+#include "generators/circle_generator.h"

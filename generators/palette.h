@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+
+#include "core/shape_color.h"
+
+// The colours generators pick from when palette colours are on. Entries need not
+// be distinct; only the first `count` belong to the palette.
+struct Palette {
+    static constexpr int32_t kCapacity = 256;
+
+    int32_t count = 0;
+    ShapeColor colors[kCapacity]{};
+};
+
+// The current palette of the run; starts empty.
+Palette& currentPalette();
+
+// Appends a colour unless the palette is full; false when it was full.
+bool addPaletteColor(Palette& palette, ShapeColor colour);

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+#include "generators/palette.h"
+
+// ".vpal" files: one count byte, then count entries of red, green, blue. No header.
+
+// Reads a palette file into `palette`. When the file cannot be opened nothing
+// changes and the result is false. A file shorter than its count announces still
+// sets the count; the entries it lacks keep what `palette` held before. A count
+// byte of 0 followed by 768 or more bytes is a full palette of 256 colours (the
+// form savePaletteFile gives such a palette).
+bool loadPaletteFile(const std::string& path, Palette& palette);
+
+// Writes `palette`, replacing any existing file; false when it could not be
+// written. A palette of 256 colours is written as a count byte of 0 and its 768
+// colour bytes, which loadPaletteFile reads back as 256 colours.
+bool savePaletteFile(const std::string& path, const Palette& palette);

@@ -1,0 +1,1 @@
+#include "generators/polygon_generator.h"

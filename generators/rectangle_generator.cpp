@@ -1,0 +1,1 @@
+#include "generators/rectangle_generator.h"

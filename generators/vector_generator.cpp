@@ -1,0 +1,1 @@
+#include "generators/vector_generator.h"
