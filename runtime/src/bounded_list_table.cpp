@@ -1,0 +1,7 @@
+#include "table_fill.h"
+
+void fillBoundedListTable(BoundedListTable* table)
+{
+    *table = BoundedListTable{};
+    table->size = sizeof(BoundedListTable);
+}

@@ -1,0 +1,7 @@
+#include "table_fill.h"
+
+void fillFileTable(FileTable* table)
+{
+    *table = FileTable{};
+    table->size = sizeof(FileTable);
+}

@@ -1,0 +1,7 @@
+#include "table_fill.h"
+
+void fillTextReaderTable(TextReaderTable* table)
+{
+    *table = TextReaderTable{};
+    table->size = sizeof(TextReaderTable);
+}

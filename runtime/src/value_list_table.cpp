@@ -1,0 +1,7 @@
+#include "table_fill.h"
+
+void fillValueListTable(ValueListTable* table)
+{
+    *table = ValueListTable{};
+    table->size = sizeof(ValueListTable);
+}
