@@ -1,1 +1,23 @@
 #include "generators/circle_generator.h"
+
+#include "core/fill_disc.h"
+#include "core/numeric.h"
+#include "generators/colour_choice.h"
+#include "generators/random_sequence.h"
+#include "generators/shape_loop.h"
+
+void drawCircles(Picture* picture, const CircleParams& params, Interaction& ui) {
+    escapePreCheck(ui);
+    if (!picture || picture->width <= 0 || picture->height <= 0) return;
+    const int32_t w = picture->width, h = picture->height;
+    seedRandom(clockSeed(ui));
+
+    runShapeLoop(ui, params.circleCount, [&] {
+        const int64_t r = drawInRange(params.rayMin, params.rayMax);
+        const int32_t x = nextRandom() % (2 * w);
+        const int32_t y = nextRandom() % (2 * h);
+        const ShapeColor colour = pickShapeColor();
+        pickBlendLevel();
+        fillDisc(picture, x, y, clampToInt32(r), colour);
+    });
+}

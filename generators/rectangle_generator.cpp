@@ -1,1 +1,25 @@
 #include "generators/rectangle_generator.h"
+
+#include "core/fill_rect.h"
+#include "core/numeric.h"
+#include "generators/colour_choice.h"
+#include "generators/random_sequence.h"
+#include "generators/shape_loop.h"
+
+void drawRectangles(Picture* picture, const RectangleParams& params, Interaction& ui) {
+    escapePreCheck(ui);
+    if (!picture || picture->width <= 0 || picture->height <= 0) return;
+    const int32_t w = picture->width, h = picture->height;
+    seedRandom(clockSeed(ui));
+
+    runShapeLoop(ui, params.rectangleCount, [&] {
+        const int32_t x0 = nextRandom() % (2 * w);
+        const int32_t y0 = nextRandom() % (2 * h);
+        const int64_t rw = drawInRange(params.xMin, params.xMax);
+        const int64_t rh = drawInRange(params.yMin, params.yMax);
+        const ShapeColor colour = pickShapeColor();
+        pickBlendLevel();
+        // The rectangle reaches right and down from its corner.
+        fillRect(picture, x0, y0, clampToInt32(x0 + rw), clampToInt32(y0 + rh), colour);
+    });
+}

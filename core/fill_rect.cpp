@@ -1,0 +1,34 @@
+#include "core/fill_rect.h"
+
+#include <algorithm>
+
+#include "core/span_painter.h"
+
+void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor colour) {
+    if (x1 <= x0 || y1 <= y0) return;
+    SpanPainter painter(picture, colour);
+    if (!painter.active()) return;
+
+    const int64_t lenX = int64_t(x1) - x0;
+    const int64_t lenY = int64_t(y1) - y0;
+    const int64_t h = painter.height();
+
+    if (!painter.wraps()) {
+        const int64_t a = std::max<int64_t>(y0, 0), b = std::min<int64_t>(y1, h);
+        for (int64_t y = a; y < b; ++y) painter.run(y, x0, lenX);
+        return;
+    }
+    if (lenY <= h) {
+        for (int64_t y = y0; y < y1; ++y) painter.run(y, x0, lenX);
+        return;
+    }
+    // Taller than the picture: each row is covered `laps` or `laps + 1` times, and
+    // every pixel's count is its row's count times its column's.
+    const int64_t laps = lenY / h, rest = lenY % h;
+    int64_t start = int64_t(y0) % h;
+    if (start < 0) start += h;
+    for (int64_t row = 0; row < h; ++row) {
+        const int64_t offset = row >= start ? row - start : row + h - start;
+        painter.run(row, x0, lenX, laps + (offset < rest ? 1 : 0));
+    }
+}

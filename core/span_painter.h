@@ -1,0 +1,84 @@
+#pragma once
+#include <cstdint>
+#include <cstring>
+
+#include "core/paint_settings.h"
+#include "core/picture.h"
+#include "core/shape_color.h"
+
+// The fast form of "putPixel for every point of a shape". Within one shape every
+// write carries the same colour and level, so a pixel's final value depends only on
+// how many times the shape writes it, never on the order: opaque writes leave the
+// colour, and k blended writes apply the same blend k times. The painter takes
+// whole horizontal runs, folds or clips them once per run, and writes each pixel
+// the right number of times. Settings are captured when it is made: make one per
+// shape, after the shape's blendLevel is chosen.
+class SpanPainter {
+public:
+    SpanPainter(Picture* picture, ShapeColor colour);
+
+    // False when no write of this shape can change a pixel (no picture, an empty
+    // one, or blend level 0, which keeps every pixel as it is).
+    bool active() const { return active_; }
+    bool wraps() const { return wrap_; }
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+
+    // One putPixel at (x, y).
+    inline void point(int64_t x, int64_t y);
+
+    // putPixel `times` times at every point (x, y) with x in [x0, x0 + len).
+    void run(int64_t y, int64_t x0, int64_t len, int64_t times = 1);
+
+    // Whether writing every pixel of a row at least `perPixel` times leaves the row
+    // final: once for opaque writes, 255 for blended ones (a blend of one colour
+    // reaches its fixed point in at most 255 steps).
+    bool saturated(int64_t perPixel) const { return perPixel >= saturation_; }
+    int64_t saturation() const { return saturation_; }
+
+    // Wrapped or plain row of y: -1 when the row is clipped away.
+    inline int64_t rowOf(int64_t y) const;
+
+private:
+    void fill(uint8_t* cell, int64_t count, int64_t times);
+
+    static int64_t mod(int64_t v, int64_t m) {
+        const int64_t r = v % m;
+        return r < 0 ? r + m : r;
+    }
+
+    uint8_t* pixels_ = nullptr;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    bool wrap_ = false;
+    bool active_ = false;
+    bool opaque_ = true;
+    int64_t saturation_ = 1;
+    uint32_t keep_ = 0;              // 255 - level
+    uint32_t add_[3] = {0, 0, 0};    // new channel * level
+    uint8_t colour_[4] = {0, 0, 0, 255};
+};
+
+inline int64_t SpanPainter::rowOf(int64_t y) const {
+    if (wrap_) return mod(y, height_);
+    return (y < 0 || y >= height_) ? -1 : y;
+}
+
+inline void SpanPainter::point(int64_t x, int64_t y) {
+    if (!active_) return;
+    if (wrap_) {
+        x = mod(x, width_);
+        y = mod(y, height_);
+    } else if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+        return;
+    }
+    uint8_t* cell = pixels_ + (size_t(y) * size_t(width_) + size_t(x)) * 4;
+    if (opaque_) {
+        std::memcpy(cell, colour_, 4);
+    } else {
+        cell[0] = static_cast<uint8_t>((cell[0] * keep_ + add_[0]) / 255u);
+        cell[1] = static_cast<uint8_t>((cell[1] * keep_ + add_[1]) / 255u);
+        cell[2] = static_cast<uint8_t>((cell[2] * keep_ + add_[2]) / 255u);
+        cell[3] = 255;
+    }
+}
