@@ -1,0 +1,50 @@
+#include "exchange/picture_file.h"
+
+#include <cstdlib>
+#include <memory>
+
+bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path) {
+    if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
+    const size_t count = size_t(picture.width) * size_t(picture.height);
+    std::unique_ptr<uint8_t[]> rgb(new (std::nothrow) uint8_t[count * 3]);
+    if (!rgb) return false;
+    // Every (x, y) visited is inside the picture, where the connectable map is the
+    // identity and pixelIndex is x + y * width: the plane is read in order.
+    const uint8_t* src = picture.pixels;
+    uint8_t* dst = rgb.get();
+    for (size_t i = 0; i < count; ++i, src += 4, dst += 3) {
+        dst[0] = src[0];
+        dst[1] = src[1];
+        dst[2] = src[2];
+    }
+    return lib.saveToDisk(path.c_str(), rgb.get(), picture.width, picture.height, 0) != 0;
+}
+
+Picture* loadPictureFile(const ImageLibrary& lib, const std::string& path) {
+    if (!lib.loadToDisk) return nullptr;
+    uint8_t* buffer = nullptr;
+    int32_t width = 0, height = 0;
+    uint8_t hasAlpha = 0;
+    const uint8_t ok = lib.loadToDisk(path.c_str(), &buffer, &width, &height, &hasAlpha, 0);
+    // The buffer goes back to the library whatever happens below.
+    auto release = [&lib](uint8_t* b) {
+        if (b && lib.free) lib.free(b);
+    };
+    std::unique_ptr<uint8_t, decltype(release)> owned(buffer, release);
+    // A library that claims success with no pixels or a size that is not a picture
+    // is not trusted: createPicture also refuses sizes beyond the core's limit.
+    if (!ok || !buffer || width <= 0 || height <= 0) return nullptr;
+    PicturePtr picture(createPicture(width, height, 0));
+    if (!picture) return nullptr;
+    const size_t count = size_t(width) * size_t(height);
+    const uint8_t* src = buffer;
+    uint8_t* dst = picture->pixels;
+    // Same as storePixel over every (x, y) in row order.
+    for (size_t i = 0; i < count; ++i, src += 3, dst += 4) {
+        dst[0] = src[0];
+        dst[1] = src[1];
+        dst[2] = src[2];
+        dst[3] = 255;
+    }
+    return picture.release();
+}

@@ -1,0 +1,291 @@
+#include "bmp_decoder.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "picture_limits.h"
+
+namespace {
+
+constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiAlphaBitfields = 6;
+constexpr size_t kFileHeaderSize = 14;
+
+uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+};
+
+// One channel of a bit-field pixel: where its bits are and how to widen them to 8.
+struct Channel {
+    uint32_t mask = 0;
+    int shift = 0;
+    int bits = 0;
+
+    bool set(uint32_t m) {
+        mask = m;
+        if (m == 0) return true;
+        shift = std::countr_zero(m);
+        bits = std::popcount(m);
+        // Only contiguous masks make sense; a gap would scramble the value.
+        return (uint64_t(m) >> shift) == (uint64_t(1) << bits) - 1;
+    }
+    uint8_t extract(uint32_t pixel) const {
+        if (mask == 0) return 0;
+        const uint32_t v = (pixel & mask) >> shift;
+        if (bits >= 8) return uint8_t(v >> (bits - 8));
+        const uint32_t maxValue = (uint32_t(1) << bits) - 1;
+        return uint8_t((v * 255 + maxValue / 2) / maxValue);
+    }
+};
+
+struct Header {
+    int32_t width = 0;
+    int32_t height = 0; // always positive here; see topDown
+    bool topDown = false;
+    int bpp = 0;
+    uint32_t compression = kBiRgb;
+    size_t paletteStart = 0;
+    size_t paletteEntrySize = 4;
+    uint32_t paletteCount = 0;
+    size_t pixelOffset = 0;
+    Channel red, green, blue, alpha;
+};
+
+bool parseHeader(const uint8_t* data, size_t size, Header& h) {
+    if (size < kFileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M') return false;
+    const uint32_t headerSize = le32(data + kFileHeaderSize);
+    const uint8_t* info = data + kFileHeaderSize;
+    if (headerSize != 12 && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
+        headerSize != 124)
+        return false;
+    if (size < kFileHeaderSize + headerSize) return false;
+
+    int64_t width = 0, height = 0;
+    uint32_t colorsUsed = 0;
+    size_t masksAfterHeader = 0;
+    uint32_t masks[4] = {0, 0, 0, 0};
+    if (headerSize == 12) {
+        width = le16(info + 4);
+        height = le16(info + 6);
+        h.bpp = le16(info + 10);
+        h.paletteEntrySize = 3;
+        if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 24) return false;
+    } else {
+        width = int32_t(le32(info + 4));
+        height = int32_t(le32(info + 8));
+        h.bpp = le16(info + 14);
+        h.compression = le32(info + 16);
+        colorsUsed = le32(info + 32);
+        if (h.compression == kBiBitfields || h.compression == kBiAlphaBitfields) {
+            const int count = h.compression == kBiAlphaBitfields ? 4 : 3;
+            const uint8_t* maskBytes = info + 40;
+            if (headerSize == 40) {
+                // Plain info headers keep their masks right after the header.
+                masksAfterHeader = size_t(count) * 4;
+                if (size < kFileHeaderSize + headerSize + masksAfterHeader) return false;
+            }
+            for (int i = 0; i < count; ++i) masks[i] = le32(maskBytes + 4 * i);
+            if (headerSize >= 56) masks[3] = le32(info + 52);
+        }
+    }
+    if (height < 0) {
+        h.topDown = true;
+        height = -height; // from int32_t, so INT_MIN becomes 2^31 and fails the limit below
+    }
+    if (!pictureSizeAllowed(width, height)) return false;
+    h.width = int32_t(width);
+    h.height = int32_t(height);
+
+    switch (h.compression) {
+    case kBiRgb:
+        if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32) return false;
+        if (h.bpp == 16) {
+            masks[0] = 0x7C00;
+            masks[1] = 0x03E0;
+            masks[2] = 0x001F;
+        } else if (h.bpp == 32) {
+            masks[0] = 0x00FF0000;
+            masks[1] = 0x0000FF00;
+            masks[2] = 0x000000FF;
+        }
+        masks[3] = 0; // the fourth byte of a plain 32-bit pixel is padding
+        break;
+    case kBiRle8:
+        if (h.bpp != 8) return false;
+        break;
+    case kBiRle4:
+        if (h.bpp != 4) return false;
+        break;
+    case kBiBitfields:
+    case kBiAlphaBitfields:
+        if (h.bpp != 16 && h.bpp != 32) return false;
+        break;
+    default:
+        return false;
+    }
+    if (h.bpp == 16 || h.bpp == 32) {
+        if (h.bpp == 16)
+            for (uint32_t m : masks)
+                if (m > 0xFFFF) return false;
+        if ((masks[0] | masks[1] | masks[2]) == 0) return false;
+        for (int i = 0; i < 4; ++i)
+            for (int j = i + 1; j < 4; ++j)
+                if (masks[i] & masks[j]) return false;
+        if (!h.red.set(masks[0]) || !h.green.set(masks[1]) || !h.blue.set(masks[2]) || !h.alpha.set(masks[3]))
+            return false;
+    }
+
+    h.paletteStart = kFileHeaderSize + headerSize + masksAfterHeader;
+    h.pixelOffset = le32(data + 10);
+    if (h.pixelOffset < h.paletteStart || h.pixelOffset >= size) return false;
+    if (h.bpp <= 8) {
+        const uint32_t full = uint32_t(1) << h.bpp;
+        uint32_t count = colorsUsed == 0 ? full : colorsUsed;
+        if (count > full) count = full;
+        // The palette cannot extend into the pixels.
+        const size_t room = (h.pixelOffset - h.paletteStart) / h.paletteEntrySize;
+        if (count > room) count = uint32_t(room);
+        h.paletteCount = count;
+    }
+    return true;
+}
+
+// The output row that file row `fileRow` lands in.
+inline int32_t targetRow(const Header& h, int64_t fileRow) {
+    return h.topDown ? int32_t(fileRow) : int32_t(h.height - 1 - fileRow);
+}
+
+bool decodeUncompressed(const uint8_t* data, size_t size, const Header& h, const Rgb* palette, int channels,
+                        uint8_t* out) {
+    const uint64_t stride = ((uint64_t(h.width) * uint64_t(h.bpp) + 31) / 32) * 4;
+    const uint64_t available = size - h.pixelOffset;
+    if (stride * uint64_t(h.height) > available) return false; // truncated or lying header
+    const size_t rowBytes = size_t(h.width) * size_t(channels);
+    const int bytesPerPixel = h.bpp / 8;
+    for (int64_t fileRow = 0; fileRow < h.height; ++fileRow) {
+        const uint8_t* src = data + h.pixelOffset + size_t(fileRow) * stride;
+        uint8_t* dst = out + size_t(targetRow(h, fileRow)) * rowBytes;
+        switch (h.bpp) {
+        case 1:
+        case 4:
+        case 8: {
+            const int perByte = 8 / h.bpp;
+            const unsigned valueMask = (1u << h.bpp) - 1;
+            for (int32_t x = 0; x < h.width; ++x, dst += channels) {
+                const int shift = 8 - h.bpp * (x % perByte + 1);
+                const Rgb& c = palette[(src[x / perByte] >> shift) & valueMask];
+                storeRgba(dst, channels, c.r, c.g, c.b, 255);
+            }
+            break;
+        }
+        case 24:
+            for (int32_t x = 0; x < h.width; ++x, src += 3, dst += channels) storeRgba(dst, channels, src[2], src[1], src[0], 255);
+            break;
+        default: { // 16 and 32 through the masks
+            const bool withAlpha = h.alpha.mask != 0;
+            for (int32_t x = 0; x < h.width; ++x, src += bytesPerPixel, dst += channels) {
+                const uint32_t px = bytesPerPixel == 2 ? le16(src) : le32(src);
+                storeRgba(dst, channels, h.red.extract(px), h.green.extract(px), h.blue.extract(px),
+                          withAlpha ? h.alpha.extract(px) : 255);
+            }
+            break;
+        }
+        }
+    }
+    return true;
+}
+
+// RLE8 and RLE4. Runs are clipped at the end of their row, cursor moves outside the
+// picture write nothing, and every step consumes input, so time is bounded by the
+// data plus the pixels written.
+bool decodeRle(const uint8_t* data, size_t size, const Header& h, const Rgb* palette, int channels, uint8_t* out) {
+    const bool four = h.compression == kBiRle4;
+    const size_t rowBytes = size_t(h.width) * size_t(channels);
+    const uint8_t* p = data + h.pixelOffset;
+    const uint8_t* end = data + size;
+    int64_t x = 0, y = 0;
+
+    auto put = [&](uint8_t index) {
+        if (x < h.width && y < h.height) {
+            const Rgb& c = palette[index];
+            storeRgba(out + size_t(targetRow(h, y)) * rowBytes + size_t(x) * size_t(channels), channels, c.r, c.g,
+                      c.b, 255);
+        }
+        ++x;
+    };
+
+    while (y < h.height) {
+        if (end - p < 2) return false; // ended before the end-of-bitmap marker
+        const uint8_t count = p[0], value = p[1];
+        p += 2;
+        if (count > 0) {
+            const int64_t n = std::min<int64_t>(count, h.width - x > 0 ? h.width - x : 0);
+            for (int64_t i = 0; i < n; ++i) put(four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
+            x += count - n;
+            continue;
+        }
+        if (value == 0) { // end of line
+            x = 0;
+            ++y;
+        } else if (value == 1) { // end of bitmap
+            break;
+        } else if (value == 2) { // delta
+            if (end - p < 2) return false;
+            x += p[0];
+            y += p[1];
+            p += 2;
+        } else { // absolute run of `value` pixels, padded to a 16-bit boundary
+            const size_t bytes = four ? (size_t(value) + 1) / 2 : value;
+            const size_t padded = (bytes + 1) & ~size_t(1);
+            if (size_t(end - p) < padded) return false;
+            for (int i = 0; i < value; ++i) put(four ? ((i & 1) ? p[i / 2] & 0x0F : p[i / 2] >> 4) : p[i]);
+            p += padded;
+        }
+        // Keep the cursor from growing without bound on long runs of skips.
+        if (x > h.width) x = h.width;
+    }
+    return true;
+}
+
+} // namespace
+
+bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out) {
+    if (!data || !out || (channels != 3 && channels != 4)) return false;
+    Header h;
+    if (!parseHeader(data, size, h)) return false;
+
+    // Unused entries stay black, so any index a file holds is safe to look up.
+    Rgb palette[256];
+    for (uint32_t i = 0; i < h.paletteCount; ++i) {
+        const uint8_t* e = data + h.paletteStart + size_t(i) * h.paletteEntrySize;
+        palette[i] = Rgb{e[2], e[1], e[0]};
+    }
+
+    const bool rle = h.compression == kBiRle8 || h.compression == kBiRle4;
+    if (rle && !enoughDataFor(h.width, h.height, size - h.pixelOffset)) return false;
+
+    std::unique_ptr<uint8_t, decltype(&std::free)> pixels(allocatePixels(h.width, h.height, channels), &std::free);
+    if (!pixels) return false;
+    bool ok;
+    if (rle) {
+        if (channels == 4) {
+            // What the runs skip is opaque black.
+            const size_t count = size_t(h.width) * size_t(h.height);
+            for (size_t i = 0; i < count; ++i) pixels.get()[i * 4 + 3] = 255;
+        }
+        ok = decodeRle(data, size, h, palette, channels, pixels.get());
+    } else {
+        ok = decodeUncompressed(data, size, h, palette, channels, pixels.get());
+    }
+    if (!ok) return false;
+    out->pixels = pixels.release();
+    out->width = h.width;
+    out->height = h.height;
+    out->hasAlpha = h.alpha.mask != 0;
+    return true;
+}
