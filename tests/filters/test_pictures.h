@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/picture.h"
+
+// Pictures and helpers the filter tests share.
+
+// A busy picture: every channel of every pixel a hash of (x, y, salt), so that any
+// misplaced read or write shows.
+PicturePtr makeBusyPicture(int32_t width, int32_t height, uint32_t salt);
+
+// A photograph-like picture: smooth gradients and waves across the whole picture, so
+// its opposite edges differ, with a little grain.
+PicturePtr makePhotoLikePicture(int32_t width, int32_t height);
+
+// CRC-32 (the zip polynomial) of the pixel plane.
+uint32_t pixelCrc32(const Picture& picture);
+
+// Empty when both planes match; otherwise where and how the first difference lies.
+std::string firstDifference(const Picture& expected, const Picture& actual);
+
+// Puts the process-wide paint settings back to their defaults on entry and exit.
+struct SettingsGuard {
+    SettingsGuard();
+    ~SettingsGuard();
+};
