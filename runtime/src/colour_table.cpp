@@ -1,8 +1,72 @@
-// Placeholder until the family lands: the size is set, the slots stay null.
+// ColourTable: RGB to and from HSL and HSV, one colour at a time.
+#include "colour_space.h"
 #include "table_fill.h"
+
+using namespace tolvanea;
+
+namespace {
+
+// Only the outputs whose pointers are given are written.
+template <class T>
+void store(T* out, T value)
+{
+    if (out)
+        *out = value;
+}
+
+void hslToRgb(uint8_t hue, uint8_t saturation, uint8_t lightness, uint8_t* red, uint8_t* green, uint8_t* blue,
+              RtBool enabled)
+{
+    if (!enabled)
+        return;
+    Rgb8 c = hslToRgbColour(hue, saturation, lightness);
+    store(red, c.red);
+    store(green, c.green);
+    store(blue, c.blue);
+}
+
+void rgbToHsl(uint8_t red, uint8_t green, uint8_t blue, uint8_t* hue, uint8_t* saturation, uint8_t* lightness,
+              RtBool enabled)
+{
+    if (!enabled)
+        return;
+    Hsl8 c = rgbToHslColour(red, green, blue);
+    store(hue, c.hue);
+    store(saturation, c.saturation);
+    store(lightness, c.lightness);
+}
+
+RtBool rgbToHsv(uint8_t red, uint8_t green, uint8_t blue, uint16_t* hue, uint16_t* saturation, uint16_t* value,
+                RtBool enabled)
+{
+    if (enabled) {
+        Hsv16 c = rgbToHsvColour(red, green, blue);
+        store(hue, c.hue);
+        store(saturation, c.saturation);
+        store(value, c.value);
+    }
+    return 1;
+}
+
+RtBool hsvToRgb(uint16_t hue, uint16_t saturation, uint16_t value, uint8_t* red, uint8_t* green, uint8_t* blue,
+                RtBool enabled)
+{
+    if (enabled) {
+        Rgb8 c = hsvToRgbColour(hue, saturation, value);
+        store(red, c.red);
+        store(green, c.green);
+        store(blue, c.blue);
+    }
+    return 1;
+}
+
+} // namespace
 
 void fillColourTable(ColourTable* table)
 {
-    *table = ColourTable{};
     table->size = sizeof(ColourTable);
+    table->hslToRgb = hslToRgb;
+    table->rgbToHsl = rgbToHsl;
+    table->rgbToHsv = rgbToHsv;
+    table->hsvToRgb = hsvToRgb;
 }
