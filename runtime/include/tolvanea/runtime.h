@@ -513,6 +513,13 @@ typedef struct RandomTable {
 /* Pixel blocks: rows of width pixels of 3 bytes, no padding, top row first.
  * Decoded blocks are released with runtimeFree. */
 typedef uint8_t* (*DecodeJpegFn)(const void* data, uint32_t size, int32_t* width, int32_t* height);
+/* encodeJpeg never writes past the caller's block: *written carries the block's
+ * capacity in bytes on entry and the length of the compressed stream on return.
+ * When the stream is longer than the capacity, the block holds its first
+ * capacity bytes, *written receives the whole length and the result is false,
+ * so a caller may ask with a capacity of 0 (or a null out) and call again with
+ * a block of that size. A null written is refused (false). After a library
+ * error ("JPEG Fatal Error" box) *written is 0. */
 typedef RtBool (*EncodeJpegFn)(uint8_t* out, const uint8_t* pixels, uint32_t width, uint32_t height,
                                RtBool colour, int32_t quality, uint32_t* written);
 typedef RtBool (*ReadJpegSizeFn)(const void* data, uint32_t size, int32_t* width, int32_t* height);
