@@ -20,7 +20,6 @@ TEST(ColourPacking, RedSitsInTheLowByte) {
 }
 
 TEST(Cdbtncolor, PaintsItsWholeAreaInItsColour) {
-    ensureQtApplication();
     cdbtncolor button;
     button.setText("ignored");
     button.resize(40, 20);
@@ -33,7 +32,6 @@ TEST(Cdbtncolor, PaintsItsWholeAreaInItsColour) {
 }
 
 TEST(Cdbtncolor, ClickTakesTheChosenColourAndCancelKeepsTheOld) {
-    ensureQtApplication();
     cdbtncolor button;
     button.setColor(0x00010203u);
     std::optional<uint32_t> answer;
