@@ -1,11 +1,12 @@
 #include "generators/ui/cdbtncolor.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "tests/generators/ui/qt_app.h"
+#include "tests/generators/ui/modal_driver.h"
 
 namespace {
 
@@ -54,6 +55,65 @@ TEST(Cdbtncolor, ClickTakesTheChosenColourAndCancelKeepsTheOld) {
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(button.color(), 0x00ABCDEFu);
     EXPECT_EQ(signalled, std::vector<uint32_t>{0x00ABCDEFu});
+}
+
+// Works the standard colour dialog that the code under test opened.
+void answerColourDialog(QDialog& d, std::optional<QColor> colour) {
+    auto* dialog = qobject_cast<QColorDialog*>(&d);
+    ASSERT_NE(dialog, nullptr) << "not a colour dialog";
+    if (!colour) {
+        dialog->reject();
+        return;
+    }
+    dialog->setCurrentColor(*colour);
+    dialog->accept();
+}
+
+TEST(ChooseColour, WithoutReplacementAsksTheStandardDialog) {
+    {
+        ModalDriver driver([](QDialog& d) { answerColourDialog(d, QColor(1, 2, 3)); });
+        EXPECT_EQ(chooseColour(nullptr), std::optional<uint32_t>(0x00030201u));
+        EXPECT_TRUE(driver.fired());
+    }
+    ModalDriver driver([](QDialog& d) { answerColourDialog(d, std::nullopt); });
+    EXPECT_EQ(chooseColour(nullptr), std::nullopt);
+    EXPECT_TRUE(driver.fired());
+}
+
+TEST(ChooseColour, AReplacementIsAskedUntilTakenAway) {
+    int asked = 0;
+    const ColourChooser previous = setColourChooser([&](QWidget*) {
+        ++asked;
+        return std::optional<uint32_t>(7);
+    });
+    EXPECT_EQ(chooseColour(nullptr), std::optional<uint32_t>(7));
+    EXPECT_EQ(asked, 1);
+    setColourChooser(previous);
+    ModalDriver driver([](QDialog& d) { answerColourDialog(d, std::nullopt); });
+    EXPECT_EQ(chooseColour(nullptr), std::nullopt);
+    EXPECT_EQ(asked, 1);
+}
+
+TEST(Cdbtncolor, ItsOwnDialogStaysWithTheButton) {
+    cdbtncolor button;
+    button.setColor(0x00000001u);
+    QDialog* first = nullptr;
+    {
+        ModalDriver driver([&](QDialog& d) {
+            first = &d;
+            answerColourDialog(d, QColor(0x40, 0x50, 0x60));
+        });
+        button.click();
+        EXPECT_TRUE(driver.fired());
+    }
+    EXPECT_EQ(button.color(), 0x00605040u);
+    ModalDriver driver([&](QDialog& d) {
+        EXPECT_EQ(&d, first);
+        answerColourDialog(d, std::nullopt);
+    });
+    button.click();
+    EXPECT_TRUE(driver.fired());
+    EXPECT_EQ(button.color(), 0x00605040u);
 }
 
 }  // namespace
