@@ -1,0 +1,32 @@
+#pragma once
+#include <QDialog>
+
+#include "app/new_picture_params.h"
+
+class QCheckBox;
+class QLineEdit;
+
+// "New Picture": the size of the next blank picture, and the hidden "Bend" box
+// that carries connectable mode through the dialog unchanged.
+class cdinitimg : public QDialog {
+    Q_OBJECT
+public:
+    explicit cdinitimg(QWidget* parent = nullptr);
+
+    // Fills the controls from the parameter block and PaintSettings; call before showing.
+    void loadControls();
+    bool endedWithOk() const { return endedWithOk_; }
+
+    QLineEdit* xField() const { return xField_; }
+    QLineEdit* yField() const { return yField_; }
+    QCheckBox* bendBox() const { return bend_; }
+
+    void accept() override;
+    void reject() override;
+
+private:
+    QLineEdit* xField_;
+    QLineEdit* yField_;
+    QCheckBox* bend_;
+    bool endedWithOk_ = false;
+};

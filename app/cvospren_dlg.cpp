@@ -1,0 +1,256 @@
+#include "app/cvospren_dlg.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+
+#include "app/app_icon.h"
+#include "app/build_stamp.h"
+#include "app/cdconfig.h"
+#include "app/cdinitimg.h"
+#include "app/cfaboutbox.h"
+#include "app/command_ids.h"
+#include "app/data_directory.h"
+#include "app/display_image.h"
+#include "app/escape_information.h"
+#include "app/main_menu.h"
+#include "app/picture_view.h"
+#include "app/window_placement.h"
+#include "core/paint_settings.h"
+#include "exchange/image_library.h"
+#include "exchange/ui/dropped_files.h"
+#include "exchange/ui/file_commands.h"
+#include "filters/ui/filter_commands.h"
+#include "generators/ui/generator_commands.h"
+
+namespace {
+constexpr const char* kNotInitialized = "The picture is not initialized,please goto File->New";
+constexpr const char* kMinimumSize = "The picture should be have a minimum size 4,4";
+constexpr const char* kConfirmExit = "Confirm exit ?";
+constexpr const char* kNotAvailable = "This command is not available yet.";
+} // namespace
+
+CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
+    : QMainWindow(parent), imageLib_(imageLib), interaction_(std::make_unique<QtInteraction>(this)) {
+    paintSettings().blendColor = 0x00FFFFFF;
+    dialogRunner_ = [](QDialog& d) { return d.exec(); };
+    fileChooser_ = runStandardFileDialog;
+
+    view_ = new PictureView(this);
+    setCentralWidget(view_);
+    connect(view_, &PictureView::resized, this, [this] { layoutControls(); });
+    statusBar();
+    setAcceptDrops(true);
+    setWindowIcon(appIcon());
+    setWindowTitle(buildTitle());
+
+    actions_ = buildMainMenu(menuBar(), [this](int id) { runCommand(id); });
+    createCommands();
+    interaction_->setProgressSink([this](int64_t done) { showProgress(done); });
+
+    if (!dataDirectory().empty()) configurationPath_ = dataDirectory() + "main.vscfg";
+    setGeometry(readWindowPlacement());
+    layoutControls();
+}
+
+CvosprenDlg::~CvosprenDlg() = default;
+
+void CvosprenDlg::createCommands() {
+    auto& h = handlers_;
+    h[cmd::New] = [this] { newPicture(); };
+    h[cmd::ImportFile] = [this] { runImportFileCommand(*this, imageLib_, fileChooser_); };
+    h[cmd::ExportFile] = [this] { runExportFileCommand(*this, imageLib_, fileChooser_); };
+    h[cmd::Exit] = [this] { exitProgram(); };
+    h[cmd::AboutBox] = [this] {
+        if (!aboutBox_) aboutBox_ = new cfaboutbox(this);
+        runDialog(*aboutBox_);
+    };
+    h[cmd::AboutVospren] = [this] {
+        AboutVospren about(this);
+        runDialog(about);
+    };
+    h[cmd::Undo] = [this] { undo(); };
+    h[cmd::ZoomOut] = [this] { setZoom(zoom_ + 1 > 15 ? 16 : zoom_ + 1); };
+    h[cmd::ZoomIn] = [this] { setZoom(zoom_ - 1 <= 0 ? 1 : zoom_ - 1); };
+    h[cmd::ZoomPixel] = [this] { setZoom(1); };
+    h[cmd::Configuration] = [this] {
+        runConfigurationCommand(configurationDialog(), [this](QDialog& d) { return runDialog(d); });
+    };
+
+    h[cmd::Circle] = [this] { runCircleCommand(*this); };
+    h[cmd::Rectangle] = [this] { runRectangleCommand(*this); };
+    h[cmd::Polygon] = [this] { runPolygonCommand(*this); };
+    h[cmd::Vector] = [this] { runVectorCommand(*this); };
+    h[cmd::FillColor] = [this] { runFillColorCommand(*this); };
+    h[cmd::BlendColor] = [this] { runBlendColorCommand(*this); };
+    h[cmd::NoBlendColor] = [this] { runNoBlendColorCommand(*this); };
+    h[cmd::Mixage] = [this] { runMixageCommand(*this); };
+
+    h[cmd::Noise] = [this] { runNoiseCommand(*this); };
+    h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
+    h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
+
+    for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
+                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+        h[id] = [this] { notAvailableYet(); };
+    }
+}
+
+bool CvosprenDlg::runCommand(int id) {
+    const auto handler = handlers_.find(id);
+    if (handler == handlers_.end() || interaction_->operationRunning()) return false;
+    statusBar()->clearMessage();
+    interaction_->beginOperation();
+    handler->second();
+    interaction_->endOperation();
+    return true;
+}
+
+int CvosprenDlg::runDialog(QDialog& dialog) { return dialogRunner_(dialog); }
+
+cdinitimg& CvosprenDlg::newPictureDialog() {
+    if (!newDialog_) newDialog_ = new cdinitimg(this);
+    return *newDialog_;
+}
+
+CDConfig& CvosprenDlg::configurationDialog() {
+    if (!configDialog_) configDialog_ = new CDConfig(this);
+    return *configDialog_;
+}
+
+void CvosprenDlg::replacePicture(Picture* picture) {
+    current_.reset(picture);
+    // The bars follow the new size so that the whole picture can be reached.
+    layoutControls();
+}
+
+void CvosprenDlg::saveUndoSnapshot() {
+    undo_.reset();
+    if (current_) undo_.reset(copyPicture(current_.get()));
+}
+
+void CvosprenDlg::refreshView() {
+    if (!current_ || current_->width <= 0 || current_->height <= 0) {
+        view_->setDisplayImage(QImage());
+        return;
+    }
+    QImage image(displayWidth(current_->width), current_->height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        view_->setDisplayImage(QImage());
+        return;
+    }
+    buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
+    view_->setDisplayImage(std::move(image));
+    view_->repaint();
+}
+
+bool CvosprenDlg::checkPictureSize(int width, int height) {
+    if (width >= 4 && height >= 4) return true;
+    interaction_->showMessage(kMinimumSize, kMainCaption, Interaction::Icon::Error);
+    return false;
+}
+
+bool CvosprenDlg::requirePicture() {
+    if (!current_) {
+        interaction_->showMessage(kNotInitialized, kMainCaption, Interaction::Icon::Error);
+        return false;
+    }
+    return checkPictureSize(current_->width, current_->height);
+}
+
+void CvosprenDlg::showEscapeInformation() {
+    ::showEscapeInformation(this, [this](QDialog& d) { return runDialog(d); });
+}
+
+void CvosprenDlg::layoutControls() {
+    if (current_) {
+        const QSize size(current_->width, current_->height);
+        view_->layoutControls(&size);
+    } else {
+        view_->layoutControls(nullptr);
+    }
+}
+
+void CvosprenDlg::newPicture() {
+    cdinitimg& dialog = newPictureDialog();
+    dialog.loadControls();
+    runDialog(dialog);
+    if (!dialog.endedWithOk()) return;
+    const NewPictureParams& p = newPictureParams();
+    if (!checkPictureSize(p.pictureWidth, p.pictureHeight)) return;
+    Picture* picture = createPicture(p.pictureWidth, p.pictureHeight, 0);
+    if (!picture) {
+        // Keep the current picture rather than lose it to a size that cannot be made.
+        interaction_->showMessage("Not enough memory for a picture of " + std::to_string(p.pictureWidth) + " x " +
+                                      std::to_string(p.pictureHeight),
+                                  kMainCaption, Interaction::Icon::Error);
+        return;
+    }
+    current_.reset(picture);
+    // Zoom first, so that the new picture is shown at the zoom it is said to have.
+    zoom_ = 1;
+    refreshView();
+    view_->setScroll(0, 0);
+    layoutControls();
+}
+
+void CvosprenDlg::undo() {
+    if (!current_) return;
+    current_.reset();
+    if (undo_) current_.reset(copyPicture(undo_.get()));
+    layoutControls();
+    refreshView();
+}
+
+void CvosprenDlg::setZoom(int zoom) {
+    zoom_ = zoom;
+    refreshView();
+}
+
+void CvosprenDlg::notAvailableYet() {
+    interaction_->showMessage(kNotAvailable, kMainCaption, Interaction::Icon::Information);
+}
+
+void CvosprenDlg::showProgress(int64_t done) {
+    refreshView();
+    statusBar()->showMessage(QString("%1 shapes").arg(done));
+    statusBar()->repaint();
+}
+
+void CvosprenDlg::exitProgram() {
+    storeWindowPlacement(geometry());
+    exiting_ = true;
+    close();
+}
+
+void CvosprenDlg::closeEvent(QCloseEvent* event) {
+    if (exiting_) {
+        event->accept();
+        return;
+    }
+    // A running operation cannot be left half way; the question waits for its end.
+    if (interaction_->operationRunning() ||
+        !interaction_->askYesNo(kConfirmExit, kMainCaption, Interaction::Icon::Warning)) {
+        event->ignore();
+        return;
+    }
+    storeWindowPlacement(geometry());
+    exiting_ = true;
+    event->accept();
+}
+
+void CvosprenDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (carriesFiles(event->mimeData())) event->acceptProposedAction();
+}
+
+void CvosprenDlg::dropEvent(QDropEvent* event) {
+    if (!carriesFiles(event->mimeData()) || interaction_->operationRunning()) return;
+    const QList<QUrl> urls = event->mimeData()->urls();
+    interaction_->beginOperation();
+    importDroppedFiles(*this, imageLib_, urls);
+    interaction_->endOperation();
+    event->acceptProposedAction();
+}

@@ -1,0 +1,99 @@
+#pragma once
+#include <QMainWindow>
+#include <QMap>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/picture_host.h"
+#include "app/qt_interaction.h"
+#include "exchange/ui/file_dialogs.h"
+
+class CDConfig;
+class PictureView;
+class QAction;
+class QDialog;
+class cdinitimg;
+class cfaboutbox;
+struct ImageLibrary;
+
+// The program's one top-level window: the menu, the view of the current picture
+// with its zoom-out factor and scroll bars, the undo snapshot, and the dispatch of
+// every command by its id.
+class CvosprenDlg : public QMainWindow, public PictureHost {
+    Q_OBJECT
+public:
+    // `imageLib` is the image library the file commands use (it may be unloaded).
+    explicit CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent = nullptr);
+    ~CvosprenDlg() override;
+
+    // Runs the command with this id as the menu would. False for an unknown id or
+    // while another command is still running.
+    bool runCommand(int id);
+
+    // PictureHost
+    Picture* currentPicture() override { return current_.get(); }
+    void replacePicture(Picture* picture) override;
+    void saveUndoSnapshot() override;
+    void refreshView() override;
+    bool checkPictureSize(int width, int height) override;
+    bool requirePicture() override;
+    void showEscapeInformation() override;
+    Interaction& interaction() override { return *interaction_; }
+    QWidget* dialogParent() override { return this; }
+
+    // Stores the placement and closes without asking.
+    void exitProgram();
+
+    QtInteraction& qtInteraction() { return *interaction_; }
+    const Picture* undoSnapshot() const { return undo_.get(); }
+    int zoom() const { return zoom_; }
+    PictureView* view() const { return view_; }
+    QAction* action(int id) const { return actions_.value(id); }
+    QList<int> commandIds() const { return actions_.keys(); }
+    // The data directory's "main.vscfg", or empty without a data directory.
+    const std::string& configurationPath() const { return configurationPath_; }
+
+    // Seams for tests: how the window's own dialogs run (default: exec()), and how
+    // the file commands ask for names (default: Qt's file dialogs).
+    using DialogRunner = std::function<int(QDialog&)>;
+    void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
+    void setFileNameChooser(FileNameChooser chooser) { fileChooser_ = std::move(chooser); }
+
+    // The single dialog instances, made on first use.
+    cdinitimg& newPictureDialog();
+    CDConfig& configurationDialog();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createCommands();
+    void layoutControls();
+    void newPicture();
+    void undo();
+    void setZoom(int zoom);
+    void notAvailableYet();
+    void showProgress(int64_t done);
+    int runDialog(QDialog& dialog);
+
+    const ImageLibrary& imageLib_;
+    std::unique_ptr<QtInteraction> interaction_;
+    PictureView* view_;
+    PicturePtr current_;
+    PicturePtr undo_;
+    int zoom_ = 1;
+    bool exiting_ = false;
+    std::string configurationPath_;
+    QMap<int, QAction*> actions_;
+    std::map<int, std::function<void()>> handlers_;
+    DialogRunner dialogRunner_;
+    FileNameChooser fileChooser_;
+    cdinitimg* newDialog_ = nullptr;
+    CDConfig* configDialog_ = nullptr;
+    cfaboutbox* aboutBox_ = nullptr;
+};

@@ -1,0 +1,55 @@
+#include "exchange/ui/file_commands.h"
+
+#include <QFileInfo>
+
+#include "app/picture_host.h"
+#include "exchange/image_library.h"
+#include "exchange/picture_file.h"
+#include "exchange/ui/dialog_filter.h"
+
+namespace {
+const char* filterFrom(ImageLibrary::ExtensionFn entry) {
+    const char* text = entry ? entry() : nullptr;
+    return text ? text : kDefaultPictureFilter;
+}
+
+bool hasExtension(const std::string& path) {
+    return !QFileInfo(QString::fromLocal8Bit(path.c_str())).suffix().isEmpty();
+}
+} // namespace
+
+bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui) {
+    if (savePictureFile(lib, picture, path)) return true;
+    ui.showMessage("Failure export image " + path, kMainCaption, Interaction::Icon::Error);
+    return false;
+}
+
+bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
+    Picture* loaded = loadPictureFile(lib, path);
+    if (!loaded) return false;
+    host.saveUndoSnapshot();
+    host.replacePicture(loaded);
+    return true;
+}
+
+void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
+    if (!host.requirePicture()) return;
+    const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionSave));
+    Interaction& ui = host.interaction();
+    while (const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Save, filter)) {
+        if (!hasExtension(*name)) {
+            ui.showMessage("Please enter extension eg(.jpg)", kMainCaption, Interaction::Icon::Error);
+            continue;
+        }
+        if (!exportPictureFile(*name, *host.currentPicture(), lib, ui)) {
+            ui.showMessage("Erreur exportation", kMainCaption, Interaction::Icon::Error);
+        }
+        return;
+    }
+}
+
+void runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
+    const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionOpen));
+    const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Open, filter);
+    if (name && importPictureFile(host, lib, *name)) host.refreshView();
+}

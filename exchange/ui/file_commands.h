@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+#include "exchange/ui/file_dialogs.h"
+
+class Interaction;
+class PictureHost;
+struct ImageLibrary;
+struct Picture;
+
+// "File", "Export", "File ...": asks for a name (again while it has no extension),
+// writes the picture through the library, reports a failure.
+void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser);
+
+// "File", "Import", "File ...": asks for a file and makes it the current picture.
+void runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser);
+
+// Saves through the library; on failure shows "Failure export image <path>".
+bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui);
+
+// Loads through the library into a new current picture, after an undo snapshot.
+// A file the library cannot read changes nothing and reports nothing.
+bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path);
