@@ -1,0 +1,87 @@
+#include "generators/circle_generator.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/generators/generator_cases.h"
+#include "tests/generators/generator_oracle.h"
+
+namespace {
+CircleParams randomParams(std::mt19937& rng) {
+    CircleParams q;
+    q.rayMin = int32_t(rng() % 40) - 5;
+    q.rayMax = int32_t(rng() % 60) - 5;  // reversed and empty ranges included
+    q.circleCount = int32_t(1 + rng() % 12);
+    return q;
+}
+} // namespace
+
+TEST(CircleGenerator, FollowsTheDefinitionDrawForDraw) {
+    compareGeneratorWithDefinition(
+        300, 21, [](Picture* p, std::mt19937& rng, Interaction& ui) { drawCircles(p, randomParams(rng), ui); },
+        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawCircles(p, randomParams(rng), seed); });
+}
+
+TEST(CircleGenerator, SeededPicturesArePinned) {
+    // Any change to the draw order, the disc or the blending shows here.
+    struct Pin {
+        uint8_t connectable;
+        uint8_t mixFrom, mixTo;
+        uint32_t crc;
+    };
+    for (const Pin& pin : {Pin{1, 100, 100, 0x629a6f18u}, Pin{0, 100, 100, 0x2426165fu}, Pin{1, 30, 90, 0xd6125d17u},
+                           Pin{0, 30, 90, 0x514ff242u}}) {
+        resetGeneratorState();
+        paintSettings().connectable = pin.connectable;
+        paintSettings().mixFromPercent = pin.mixFrom;
+        paintSettings().mixToPercent = pin.mixTo;
+        PicturePtr p(createPicture(200, 150, 0));
+        FakeInteraction ui;
+        ui.clock = 42;
+        drawCircles(p.get(), CircleParams{8, 32, 150}, ui);
+        EXPECT_EQ(pixelCrc(p.get()), pin.crc) << std::hex << "connectable " << int(pin.connectable) << " mix "
+                                              << int(pin.mixFrom) << " crc 0x" << pixelCrc(p.get());
+    }
+}
+
+TEST(CircleGenerator, EscapeIsPolledAtTheStartAndAfterEachDisc) {
+    resetGeneratorState();
+    PicturePtr p(createPicture(32, 32, 0));
+
+    // Escape before the start: asked once, the answer does not stop the run.
+    FakeInteraction early;
+    early.escapeAtPolls = {1};
+    drawCircles(p.get(), CircleParams{2, 5, 3}, early);
+    EXPECT_EQ(early.questions.size(), 1u);
+    EXPECT_EQ(early.progressed, (std::vector<int64_t>{1, 2, 3}));
+
+    // Escape after the fourth disc of an endless run, answered Yes: four discs.
+    FakeInteraction stop;
+    stop.escapeAtPolls = {5};
+    drawCircles(p.get(), CircleParams{2, 5, 0}, stop);
+    EXPECT_EQ(stop.progressed.size(), 4u);
+    EXPECT_EQ(stop.questions, (std::vector<std::string>{"Interrompre ?"}));
+
+    // Answered No, the count still ends it.
+    FakeInteraction no;
+    no.escapeAtPolls = {2, 3};
+    no.answerYes = false;
+    drawCircles(p.get(), CircleParams{2, 5, 6}, no);
+    EXPECT_EQ(no.progressed.size(), 6u);
+    EXPECT_EQ(no.questions.size(), 2u);
+
+    // A negative count also runs until interrupted.
+    FakeInteraction negative;
+    negative.escapeAtPolls = {3};
+    drawCircles(p.get(), CircleParams{2, 5, -7}, negative);
+    EXPECT_EQ(negative.progressed.size(), 2u);
+}
+
+TEST(CircleGenerator, NoPictureOrEmptyRangeIsHarmless) {
+    resetGeneratorState();
+    FakeInteraction ui;
+    drawCircles(nullptr, CircleParams{}, ui);
+    EXPECT_TRUE(ui.progressed.empty());
+    PicturePtr p(createPicture(8, 8, 0));
+    drawCircles(p.get(), CircleParams{3, 3, 5}, ui);
+    EXPECT_EQ(ui.progressed.size(), 5u);
+}

@@ -1,0 +1,70 @@
+#include "generators/rectangle_generator.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/generators/generator_cases.h"
+#include "tests/generators/generator_oracle.h"
+
+namespace {
+RectangleParams randomParams(std::mt19937& rng) {
+    RectangleParams q;
+    q.xMin = int32_t(rng() % 50) - 5;
+    q.yMin = int32_t(rng() % 50) - 5;
+    q.xMax = int32_t(rng() % 80) - 5;
+    q.yMax = int32_t(rng() % 80) - 5;
+    q.rectangleCount = int32_t(1 + rng() % 12);
+    return q;
+}
+} // namespace
+
+TEST(RectangleGenerator, FollowsTheDefinitionDrawForDraw) {
+    compareGeneratorWithDefinition(
+        300, 22, [](Picture* p, std::mt19937& rng, Interaction& ui) { drawRectangles(p, randomParams(rng), ui); },
+        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawRectangles(p, randomParams(rng), seed); });
+}
+
+TEST(RectangleGenerator, SeededPicturesArePinned) {
+    struct Pin {
+        uint8_t connectable, mixFrom, mixTo;
+        uint32_t crc;
+    };
+    for (const Pin& pin : {Pin{1, 100, 100, 0x5dc0a3f3u}, Pin{0, 100, 100, 0x4989b2f4u}, Pin{1, 30, 90, 0x6358480u}, Pin{0, 30, 90, 0x7f89a231u}}) {
+        resetGeneratorState();
+        paintSettings().connectable = pin.connectable;
+        paintSettings().mixFromPercent = pin.mixFrom;
+        paintSettings().mixToPercent = pin.mixTo;
+        PicturePtr p(createPicture(200, 150, 0));
+        FakeInteraction ui;
+        ui.clock = 42;
+        drawRectangles(p.get(), RectangleParams{4, 4, 32, 32, 150}, ui);
+        EXPECT_EQ(pixelCrc(p.get()), pin.crc) << std::hex << "connectable " << int(pin.connectable) << " mix "
+                                              << int(pin.mixFrom) << " crc 0x" << pixelCrc(p.get());
+    }
+}
+
+TEST(RectangleGenerator, EmptySizesStillCountAndConsumeTheirDraws) {
+    resetGeneratorState();
+    PicturePtr p(createPicture(16, 16, 0));
+    PicturePtr white(copyPicture(p.get()));
+    FakeInteraction ui;
+    drawRectangles(p.get(), RectangleParams{0, 5, 1, 9, 4}, ui);  // widths are always 0
+    EXPECT_TRUE(samePixels(p.get(), white.get()));
+    EXPECT_EQ(ui.progressed.size(), 4u);
+    seedRandom(uint32_t(ui.clock));
+    for (int i = 0; i < 4 * 7; ++i) nextRandom();  // corner 2, sizes 2, colour 3
+    const uint32_t expected = randomState();
+    drawRectangles(p.get(), RectangleParams{0, 5, 1, 9, 4}, ui);
+    EXPECT_EQ(randomState(), expected);
+}
+
+TEST(RectangleGenerator, InterruptionKeepsWhatWasDrawn) {
+    resetGeneratorState();
+    PicturePtr p(createPicture(40, 40, 0));
+    FakeInteraction ui;
+    ui.escapeAtPolls = {4};  // after the third rectangle
+    drawRectangles(p.get(), RectangleParams{4, 4, 32, 32, 0}, ui);
+    PicturePtr three(createPicture(40, 40, 0));
+    FakeInteraction plain;
+    drawRectangles(three.get(), RectangleParams{4, 4, 32, 32, 3}, plain);
+    EXPECT_TRUE(samePixels(p.get(), three.get()));
+}
