@@ -27,6 +27,7 @@ bool ccdcirclev1::run() {
     showNumber(rayMin_, params_.rayMin);
     showNumber(rayMax_, params_.rayMax);
     showNumber(count_, params_.circleCount);
+    focusFirstField(rayMin_);
     return exec() == QDialog::Accepted;
 }
 

@@ -28,6 +28,11 @@ QCheckBox* makeCheckBox(int controlId, const QString& text, QWidget* parent) {
 
 void showNumber(QLineEdit* edit, int32_t value) { edit->setText(QString::number(value)); }
 
+void focusFirstField(QLineEdit* edit) {
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+}
+
 int32_t readNumber(const QLineEdit* edit, int maxChars) {
     return parseCInteger(edit->text().left(maxChars).toStdString());
 }

@@ -20,6 +20,9 @@ QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent);
 QCheckBox* makeCheckBox(int controlId, const QString& text, QWidget* parent);
 
 void showNumber(QLineEdit* edit, int32_t value);
+// Puts the cursor in the dialog's first field with its text selected, so that
+// typing replaces the value shown.
+void focusFirstField(QLineEdit* edit);
 // The edit's first `maxChars` characters converted as a C decimal integer.
 int32_t readNumber(const QLineEdit* edit, int maxChars);
 

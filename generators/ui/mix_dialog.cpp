@@ -27,6 +27,7 @@ cdpercentmix::cdpercentmix(PaintSettings& settings, QWidget* parent)
 bool cdpercentmix::run() {
     showNumber(from_, settings_.mixFromPercent);
     showNumber(to_, settings_.mixToPercent);
+    focusFirstField(from_);
     return exec() == QDialog::Accepted;
 }
 

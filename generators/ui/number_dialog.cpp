@@ -15,6 +15,7 @@ cdsaisit::cdsaisit(QWidget* parent) : QDialog(parent), edit_(makeNumberEdit(1003
     auto* top = new QVBoxLayout(this);
     top->addLayout(form);
     top->addLayout(makeOkCancelRow(this));
+    focusFirstField(edit_);
 }
 
 void cdsaisit::accept() {

@@ -37,6 +37,7 @@ bool CTPoly::run() {
     showNumber(angMax_, params_.angMax);
     showNumber(count_, params_.polygonCount);
     fill_->setChecked(params_.polygonFill == 1);
+    focusFirstField(rayMin_);
     return exec() == QDialog::Accepted;
 }
 

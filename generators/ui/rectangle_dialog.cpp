@@ -33,6 +33,7 @@ bool ccdrectv1::run() {
     showNumber(xMax_, params_.xMax);
     showNumber(yMax_, params_.yMax);
     showNumber(count_, params_.rectangleCount);
+    focusFirstField(xMin_);
     return exec() == QDialog::Accepted;
 }
 

@@ -46,6 +46,7 @@ bool cdvector::run() {
     showNumber(weightMax_, params_.weightMax);
     showNumber(count_, params_.vectorCount);
     fill_->setChecked(params_.vectorFill == 1);
+    focusFirstField(lengthMin_);
     return exec() == QDialog::Accepted;
 }
 
