@@ -160,11 +160,11 @@ inline int32_t targetRow(const Header& h, int64_t fileRow) {
     return h.topDown ? int32_t(fileRow) : int32_t(h.height - 1 - fileRow);
 }
 
-bool decodeUncompressed(const uint8_t* data, size_t size, const Header& h, const Rgb* palette, int channels,
-                        uint8_t* out) {
-    const uint64_t stride = ((uint64_t(h.width) * uint64_t(h.bpp) + 31) / 32) * 4;
-    const uint64_t available = size - h.pixelOffset;
-    if (stride * uint64_t(h.height) > available) return false; // truncated or lying header
+uint64_t rowStride(const Header& h) { return ((uint64_t(h.width) * uint64_t(h.bpp) + 31) / 32) * 4; }
+
+// The caller has checked that stride * height bytes follow the pixel offset.
+void decodeUncompressed(const uint8_t* data, const Header& h, const Rgb* palette, int channels, uint8_t* out) {
+    const uint64_t stride = rowStride(h);
     const size_t rowBytes = size_t(h.width) * size_t(channels);
     const int bytesPerPixel = h.bpp / 8;
     for (int64_t fileRow = 0; fileRow < h.height; ++fileRow) {
@@ -197,7 +197,6 @@ bool decodeUncompressed(const uint8_t* data, size_t size, const Header& h, const
         }
         }
     }
-    return true;
 }
 
 // RLE8 and RLE4. Runs are clipped at the end of their row, cursor moves outside the
@@ -266,12 +265,15 @@ bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out
         palette[i] = Rgb{e[2], e[1], e[0]};
     }
 
+    // Refuse before allocating when the data cannot fill the picture it announces.
     const bool rle = h.compression == kBiRle8 || h.compression == kBiRle4;
-    if (rle && !enoughDataFor(h.width, h.height, size - h.pixelOffset)) return false;
+    const size_t available = size - h.pixelOffset;
+    if (rle ? !enoughDataFor(h.width, h.height, available) : rowStride(h) * uint64_t(h.height) > available)
+        return false;
 
     std::unique_ptr<uint8_t, decltype(&std::free)> pixels(allocatePixels(h.width, h.height, channels), &std::free);
     if (!pixels) return false;
-    bool ok;
+    bool ok = true;
     if (rle) {
         if (channels == 4) {
             // What the runs skip is opaque black.
@@ -280,7 +282,7 @@ bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out
         }
         ok = decodeRle(data, size, h, palette, channels, pixels.get());
     } else {
-        ok = decodeUncompressed(data, size, h, palette, channels, pixels.get());
+        decodeUncompressed(data, h, palette, channels, pixels.get());
     }
     if (!ok) return false;
     out->pixels = pixels.release();
