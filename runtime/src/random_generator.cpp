@@ -10,6 +10,13 @@ constexpr std::int32_t MBIG = 2147483647;
 constexpr std::int32_t MSEED = 161803398;
 constexpr double unitScale = 1.0 / MBIG;
 
+// Seeds above MSEED start the state from a negative value, and the differences then
+// leave 32 bits; the sequence is defined by two's-complement wrap-around.
+inline std::int32_t wrappingDifference(std::int32_t a, std::int32_t b)
+{
+    return std::int32_t(std::uint32_t(a) - std::uint32_t(b));
+}
+
 } // namespace
 
 RandomGenerator* createRandomGenerator(std::int32_t stateSize, std::int32_t secondStart)
@@ -49,15 +56,14 @@ void seedRandomGenerator(RandomGenerator* g, std::int32_t seed)
         auto ii = std::int32_t((21 * std::int64_t(i)) % last);
         st[ii] = mk;
         std::int32_t stored = mk;
-        mk = mj - mk;
+        mk = wrappingDifference(mj, mk);
         if (mk < 0)
             mk += MBIG;
         mj = stored;
     }
     for (int round = 0; round < 4; ++round)
         for (std::int32_t i = 1; i < g->stateSize; ++i) {
-            // Differences of two values in 0..MBIG cannot overflow 32 bits.
-            std::int32_t v = st[i] - st[1 + (i + 30) % last];
+            std::int32_t v = wrappingDifference(st[i], st[1 + (i + 30) % last]);
             if (v < 0)
                 v += MBIG;
             st[i] = v;
@@ -72,7 +78,7 @@ std::int32_t drawRandom(RandomGenerator* g)
         g->next = 1;
     if (++g->nextSecond >= g->stateSize)
         g->nextSecond = 1;
-    std::int32_t v = g->state[g->next] - g->state[g->nextSecond];
+    std::int32_t v = wrappingDifference(g->state[g->next], g->state[g->nextSecond]);
     if (v == MBIG)
         v = MBIG - 1;
     if (v < 0)
