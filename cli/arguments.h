@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Strict readers of command-line words: the whole word must be the value.
+
+// An optional sign and decimal digits, within the 32-bit signed range.
+std::optional<int32_t> parseInt32(const std::string& word);
+// The same within the 64-bit signed range.
+std::optional<int64_t> parseInt64(const std::string& word);
+// "RRGGBB" in hexadecimal (either case), as a packed 0x00BBGGRR colour.
+std::optional<uint32_t> parseHexColour(const std::string& word);
+// "on" -> true, "off" -> false.
+std::optional<bool> parseOnOff(const std::string& word);

@@ -1,0 +1,16 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Exit codes of vospren-cli.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;  // an operation refused, with its message
+inline constexpr int kExitUsage = 2;    // the command line itself is wrong; nothing ran
+
+// Checks the whole list of steps, then runs them left to right on one current
+// picture. `args` excludes the program name. Progress goes to `err` when asked.
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress);
+
+// The --help text: every step with its arguments.
+void printHelp(std::ostream& out);

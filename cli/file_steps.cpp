@@ -1,0 +1,39 @@
+#include <string>
+
+#include "cli/step_table.h"
+#include "exchange/image_library.h"
+#include "exchange/picture_file.h"
+
+namespace {
+bool hasExtension(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    return dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < path.size();
+}
+} // namespace
+
+void registerFileSteps(StepTable& table) {
+    table.add({"load", 1, "load FILE", "import a picture file (any size) through the image library",
+               [](const std::vector<std::string>& a) { return a[0].empty() ? 0 : -1; },
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   const ImageLibrary* lib = c.imageLibrary();
+                   if (!lib) return false;
+                   PicturePtr loaded(loadPictureFile(*lib, a[0]));
+                   if (!loaded) return c.refuse("Failure import image " + a[0]);
+                   c.picture = std::move(loaded);
+                   return true;
+               }});
+
+    table.add({"save", 1, "save FILE", "export through the image library; the extension (.bmp, .png, .jpg) picks the format",
+               [](const std::vector<std::string>& a) { return hasExtension(a[0]) ? -1 : 0; },
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   if (!c.requirePicture()) return false;
+                   const ImageLibrary* lib = c.imageLibrary();
+                   if (!lib || !savePictureFile(*lib, *c.picture, a[0])) {
+                       c.refuse("Failure export image " + a[0]);
+                       return c.refuse("Erreur exportation");
+                   }
+                   return true;
+               },
+               "Please enter extension eg(.jpg)"});
+}

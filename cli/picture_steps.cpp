@@ -1,0 +1,27 @@
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/step_table.h"
+#include "core/shape_color.h"
+#include "generators/fill_color.h"
+
+void registerPictureSteps(StepTable& table) {
+    table.add({"new", 2, "new W H", "a new opaque white picture of W x H pixels (at least 4 x 4)", allInt32(),
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   const int32_t w = *parseInt32(a[0]), h = *parseInt32(a[1]);
+                   if (w < 4 || h < 4) return c.refuse(kMinimumSizeMessage);
+                   PicturePtr picture(createPicture(w, h, 0));
+                   if (!picture)
+                       return c.refuse("Not enough memory for a picture of " + a[0] + " x " + a[1]);
+                   c.picture = std::move(picture);
+                   return true;
+               }});
+
+    table.add({"fill", 1, "fill RRGGBB", "fill the whole picture with one colour (\"Fill Color ...\" answered Yes)",
+               [](const std::vector<std::string>& a) { return parseHexColour(a[0]) ? -1 : 0; },
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   if (!c.requirePicture()) return false;
+                   fillColor(c.picture.get(), shapeColorFromPacked(*parseHexColour(a[0])), true);
+                   return true;
+               }});
+}

@@ -1,0 +1,53 @@
+#include "cli/arguments.h"
+#include "cli/step_table.h"
+#include "generators/circle_generator.h"
+#include "generators/polygon_generator.h"
+#include "generators/rectangle_generator.h"
+#include "generators/vector_generator.h"
+
+namespace {
+int32_t arg(const std::vector<std::string>& a, size_t i) { return *parseInt32(a[i]); }
+
+// The checks of the window's standard flow, then the generator; a step ends
+// early at Ctrl+C and the next one starts.
+template <class Draw>
+Step::Runner generator(Draw draw) {
+    return [draw](CliContext& c, const std::vector<std::string>& a) {
+        if (!c.requirePicture()) return false;
+        draw(c, a);
+        c.ui.finishProgress();
+        return true;
+    };
+}
+} // namespace
+
+void registerShapeSteps(StepTable& table) {
+    table.add({"circles", 3, "circles RAYMIN RAYMAX COUNT",
+               "filled discs, radius from RAYMIN up to RAYMAX (excluded); COUNT <= 0 draws until Ctrl+C", allInt32(),
+               generator([](CliContext& c, const std::vector<std::string>& a) {
+                   drawCircles(c.picture.get(), CircleParams{arg(a, 0), arg(a, 1), arg(a, 2)}, c.ui);
+               })});
+
+    table.add({"rectangles", 5, "rectangles XMIN YMIN XMAX YMAX COUNT",
+               "filled rectangles, sizes from the minimums up to the maximums (excluded)", allInt32(),
+               generator([](CliContext& c, const std::vector<std::string>& a) {
+                   drawRectangles(c.picture.get(), RectangleParams{arg(a, 0), arg(a, 1), arg(a, 2), arg(a, 3), arg(a, 4)},
+                                  c.ui);
+               })});
+
+    table.add({"polygons", 6, "polygons RAYMIN RAYMAX ANGMIN ANGMAX COUNT FILL",
+               "star-like polygons: vertex distances and angle steps (degrees) from their ranges; FILL 1 fills, 0 outlines",
+               allInt32(), generator([](CliContext& c, const std::vector<std::string>& a) {
+                   PolygonParams q{arg(a, 0), arg(a, 1), arg(a, 2), arg(a, 3), arg(a, 4), 0};
+                   q.polygonFill = arg(a, 5) != 0 ? 1 : 0;
+                   drawPolygons(c.picture.get(), q, c.ui);
+               })});
+
+    table.add({"vectors", 6, "vectors LENMIN LENMAX WMIN WMAX COUNT FILL",
+               "thick strokes: lengths and weights from their ranges; FILL 1 fills, 0 outlines", allInt32(),
+               generator([](CliContext& c, const std::vector<std::string>& a) {
+                   VectorParams q{arg(a, 0), arg(a, 1), arg(a, 2), arg(a, 3), arg(a, 4), 1};
+                   q.vectorFill = arg(a, 5) != 0 ? 1 : 0;
+                   drawVectors(c.picture.get(), q, c.ui);
+               })});
+}

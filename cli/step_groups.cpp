@@ -1,0 +1,9 @@
+#include "cli/step_table.h"
+
+// Every group of steps, one line each; --help lists them in this order.
+void registerStepGroups(StepTable& table) {
+    registerSettingSteps(table);
+    registerPictureSteps(table);
+    registerShapeSteps(table);
+    registerFileSteps(table);
+}

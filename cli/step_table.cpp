@@ -1,0 +1,61 @@
+#include "cli/step_table.h"
+
+#include <ostream>
+
+#include "cli/arguments.h"
+#include "exchange/image_library.h"
+
+CliContext::CliContext(CliInteraction& ui, std::ostream& err, std::string imageLibraryPath)
+    : ui(ui), err(err), imageLibraryPath_(std::move(imageLibraryPath)) {}
+
+bool CliContext::refuse(const std::string& message) {
+    ui.showMessage(message, kMainCaption, Interaction::Icon::Error);
+    return false;
+}
+
+bool CliContext::requirePicture() {
+    if (!picture) return refuse(kNoPictureMessage);
+    if (picture->width < 4 || picture->height < 4) return refuse(kMinimumSizeMessage);
+    return true;
+}
+
+const ImageLibrary* CliContext::imageLibrary() {
+    if (libraryTried_) return library_;
+    libraryTried_ = true;
+    std::string error;
+    if (imageLibraryPath_.empty()) {
+        if (loadImageLibrary(::imageLibrary(), &error)) library_ = &::imageLibrary();
+    } else {
+        static ImageLibrary fromPath;
+        if (loadImageLibraryFrom(imageLibraryPath_, fromPath, &error)) library_ = &fromPath;
+    }
+    if (!library_) refuse("Failure loading library import/export picture: " + error);
+    return library_;
+}
+
+void StepTable::add(Step step) { steps_.push_back(std::move(step)); }
+
+const Step* StepTable::find(const std::string& word) const {
+    for (const Step& s : steps_)
+        if (s.word == word) return &s;
+    return nullptr;
+}
+
+int firstBadInt32(const std::vector<std::string>& args, size_t from, size_t to) {
+    for (size_t i = from; i < to && i < args.size(); ++i)
+        if (!parseInt32(args[i])) return int(i);
+    return -1;
+}
+
+Step::Validator allInt32() {
+    return [](const std::vector<std::string>& args) { return firstBadInt32(args, 0, args.size()); };
+}
+
+const StepTable& stepTable() {
+    static const StepTable table = [] {
+        StepTable t;
+        registerStepGroups(t);
+        return t;
+    }();
+    return table;
+}

@@ -1,0 +1,81 @@
+#pragma once
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/cli_interaction.h"
+#include "core/picture.h"
+
+struct ImageLibrary;
+
+// What the steps of one command line work on: the current picture and the
+// surroundings. Steps run left to right on it.
+class CliContext {
+public:
+    CliContext(CliInteraction& ui, std::ostream& err, std::string imageLibraryPath);
+
+    PicturePtr picture;
+    CliInteraction& ui;
+    std::ostream& err;
+
+    // A refusal: shows the message and returns false, which ends the run with exit 1.
+    bool refuse(const std::string& message);
+    // The standard checks before a picture operation: a picture exists and is at least 4 x 4.
+    bool requirePicture();
+    // The image library, bound at first use (from --imagelib when given); null when
+    // it cannot be loaded, after saying why.
+    const ImageLibrary* imageLibrary();
+
+private:
+    std::string imageLibraryPath_;
+    bool libraryTried_ = false;
+    const ImageLibrary* library_ = nullptr;
+};
+
+// One step of the command line: a word and a fixed number of arguments.
+struct Step {
+    using Validator = std::function<int(const std::vector<std::string>& args)>;
+    using Runner = std::function<bool(CliContext& context, const std::vector<std::string>& args)>;
+
+    std::string word;
+    int arity = 0;
+    std::string usage;  // e.g. "circles RAYMIN RAYMAX COUNT"
+    std::string help;   // one line
+    // Index of the first bad argument, or -1 when all are good. Runs before any step.
+    Validator validate;
+    // Performs the step; false after a refusal was shown.
+    Runner run;
+    // Said after a usage error about this step's arguments, when set.
+    std::string badArgumentNote;
+};
+
+class StepTable {
+public:
+    void add(Step step);
+    const Step* find(const std::string& word) const;
+    const std::vector<Step>& steps() const { return steps_; }
+
+private:
+    std::vector<Step> steps_;
+};
+
+// Validators for the common argument shapes: every argument a 32-bit integer, or
+// one named kind per argument.
+Step::Validator allInt32();
+int firstBadInt32(const std::vector<std::string>& args, size_t from, size_t to);
+
+// The table with every group registered (step_groups.cpp).
+const StepTable& stepTable();
+
+// Groups of steps; each adds its own to the table.
+void registerSettingSteps(StepTable& table);
+void registerPictureSteps(StepTable& table);
+void registerShapeSteps(StepTable& table);
+void registerFileSteps(StepTable& table);
+void registerFilterSteps(StepTable& table);  // noise, sharpen, render-connectable, seam-report
+void registerStepGroups(StepTable& table);
+
+// Messages of the picture checks, as the window shows them.
+inline constexpr const char* kNoPictureMessage = "The picture is not initialized,please goto File->New";
+inline constexpr const char* kMinimumSizeMessage = "The picture should be have a minimum size 4,4";
