@@ -38,6 +38,11 @@ struct Step {
     using Validator = std::function<int(const std::vector<std::string>& args)>;
     using Runner = std::function<bool(CliContext& context, const std::vector<std::string>& args)>;
 
+    Step(std::string word, int arity, std::string usage, std::string help, Validator validate, Runner run,
+         std::string badArgumentNote = {})
+        : word(std::move(word)), arity(arity), usage(std::move(usage)), help(std::move(help)),
+          validate(std::move(validate)), run(std::move(run)), badArgumentNote(std::move(badArgumentNote)) {}
+
     std::string word;
     int arity = 0;
     std::string usage;  // e.g. "circles RAYMIN RAYMAX COUNT"
