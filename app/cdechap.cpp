@@ -8,6 +8,7 @@
 
 cdechap::cdechap(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Information !");
+    auto* text = new QLabel("You can stopped the working picture with 'echap' key pressed", this);
     box_ = new QCheckBox("Don't show this information !", this);
     box_->setObjectName("check1014");
     auto* buttons = new QDialogButtonBox(this);
@@ -15,7 +16,7 @@ cdechap::cdechap(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("You can stopped the working picture with 'echap' key pressed", this));
+    layout->addWidget(text);
     layout->addWidget(box_);
     layout->addWidget(buttons);
 }
