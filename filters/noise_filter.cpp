@@ -3,20 +3,26 @@
 #include <algorithm>
 #include <vector>
 
+#include "filters/noise_offsets.h"
 #include "filters/random_block.h"
-#include "filters/small_divisor.h"
 #include "generators/random_sequence.h"
+
+// The remainder comes from a float estimate of the quotient corrected by one either
+// way: exact for draws below 2^15, and several pairs can go through the loop at once.
+void noiseOffsets(const uint16_t* __restrict draws, int16_t* __restrict offsets, int32_t count, int32_t amplitude) {
+    const float inverse = 1.0f / float(amplitude);
+    for (int32_t k = 0; k < count; ++k) {
+        const int32_t n = draws[2 * k];
+        int32_t d = n - int32_t(float(n) * inverse) * amplitude;
+        d += d < 0 ? amplitude : 0;
+        d -= d >= amplitude ? amplitude : 0;
+        offsets[k] = int16_t((draws[2 * k + 1] & 0x1000) ? d : -d);
+    }
+}
 
 namespace {
 
-// One offset from a pair of draws: a magnitude below the amplitude, made negative when
-// bit 12 of the second draw is clear.
-inline int32_t offsetOf(const SmallDivisor& amplitude, uint16_t magnitudeDraw, uint16_t signDraw) {
-    const int32_t d = int32_t(amplitude.remainder(magnitudeDraw));
-    return (signDraw & 0x1FFF) < 0x1000 ? -d : d;
-}
-
-inline uint8_t clampByte(int32_t v) { return uint8_t(std::clamp(v, 0, 255)); }
+inline uint8_t clampByte(int32_t v) { return uint8_t(std::min(std::max(v, 0), 255)); }
 
 } // namespace
 
@@ -24,33 +30,36 @@ bool noiseFilter(Picture* picture, bool monochrome, uint8_t noisePercent, int32_
     if (!picture) return false;
     const double amplitude = double(noisePercent) / 100.0 * 255.0;
     if (amplitude <= 2.0) return false;
-    const SmallDivisor divisor{uint32_t(amplitude)};
+    const int32_t a = int32_t(amplitude);
 
     uint32_t state = seed != 0 ? uint32_t(seed) : uint32_t(ui.clockSeconds());
 
     const int32_t width = picture->width;
     const int32_t height = picture->height;
-    const size_t drawsPerPixel = monochrome ? 2 : 6;
-    std::vector<uint16_t> draws(size_t(std::max(width, 0)) * drawsPerPixel);
+    const int32_t offsetsPerPixel = monochrome ? 1 : 3;
+    const size_t perRow = size_t(std::max(width, 0)) * size_t(offsetsPerPixel);
+    std::vector<uint16_t> draws(perRow * 2);
+    std::vector<int16_t> offsets(perRow);
 
-    // Rows top to bottom, pixels left to right: the order the draws are consumed in.
+    // Rows top to bottom, pixels left to right, red before green before blue: the order
+    // the draws are consumed in.
     for (int32_t y = 0; y < height; ++y) {
         state = fillRandomDraws(state, draws.data(), draws.size());
+        noiseOffsets(draws.data(), offsets.data(), int32_t(perRow), a);
         uint8_t* cell = picture->pixels + size_t(y) * size_t(width) * 4;
-        const uint16_t* r = draws.data();
+        const int16_t* d = offsets.data();
         if (monochrome) {
-            for (int32_t x = 0; x < width; ++x, cell += 4, r += 2) {
-                const int32_t d = offsetOf(divisor, r[0], r[1]);
-                cell[0] = clampByte(cell[0] + d);
-                cell[1] = clampByte(cell[1] + d);
-                cell[2] = clampByte(cell[2] + d);
+            for (int32_t x = 0; x < width; ++x, cell += 4) {
+                cell[0] = clampByte(cell[0] + d[x]);
+                cell[1] = clampByte(cell[1] + d[x]);
+                cell[2] = clampByte(cell[2] + d[x]);
                 cell[3] = 255;
             }
         } else {
-            for (int32_t x = 0; x < width; ++x, cell += 4, r += 6) {
-                cell[0] = clampByte(cell[0] + offsetOf(divisor, r[0], r[1]));
-                cell[1] = clampByte(cell[1] + offsetOf(divisor, r[2], r[3]));
-                cell[2] = clampByte(cell[2] + offsetOf(divisor, r[4], r[5]));
+            for (int32_t x = 0; x < width; ++x, cell += 4, d += 3) {
+                cell[0] = clampByte(cell[0] + d[0]);
+                cell[1] = clampByte(cell[1] + d[1]);
+                cell[2] = clampByte(cell[2] + d[2]);
                 cell[3] = 255;
             }
         }

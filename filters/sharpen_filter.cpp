@@ -18,64 +18,89 @@ SharpenTables sharpenTables(int32_t sharpenPercent) {
 
 namespace {
 
-// neg[] of one picture row, four entries per pixel like the plane (the fourth unused).
-// Every neg value lies in -255..25245, so 16 bits hold it.
-using NegRow = std::vector<int16_t>;
+// One picture row as the kernel needs it, four entries per pixel like the plane: neg[]
+// of each channel (every neg value lies in -255..25245, so 16 bits hold it) and pos[]
+// of each channel. The fourth entry is set so that the kernel turns alpha into 255
+// without a special case: neg 0 and pos 8 * 255.
+struct WeighedRow {
+    std::vector<int16_t> neg;
+    std::vector<int32_t> pos;
+    explicit WeighedRow(size_t n) : neg(n), pos(n) {}
+};
 
-void weighRow(const uint8_t* row, int32_t width, const SharpenTables& t, int16_t* out) {
-    for (int32_t i = 0; i < width * 4; i += 4) {
-        out[i + 0] = int16_t(t.neg[row[i + 0]]);
-        out[i + 1] = int16_t(t.neg[row[i + 1]]);
-        out[i + 2] = int16_t(t.neg[row[i + 2]]);
-        out[i + 3] = 0;
-    }
-}
-
-inline uint8_t kernelValue(const SharpenTables& t, uint8_t c, int32_t neighbours) {
-    return uint8_t(std::clamp((t.pos[c] - neighbours + 4) >> 3, 0, 255));
-}
-
-inline uint8_t blended(uint8_t current, uint8_t next, uint32_t level) {
-    return level == 255 ? next : blendChannel(current, next, level);
-}
-
-// Sharpens pixels [x0, x1) of one row in place. `up`, `mid` and `down` are the weights
-// of the rows above, at and below it as they were before the pass; `columns` is the
-// scratch of vertical sums. Columns outside [0, width) wrap, which only the connectable
-// pass asks for (x0 = 0, x1 = width).
-void sharpenRow(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const int16_t* up, const int16_t* mid,
-                const int16_t* down, int32_t* columns, const SharpenTables& t, uint32_t level) {
+void weighRow(const uint8_t* __restrict row, int32_t width, const SharpenTables& t, WeighedRow& out) {
+    int16_t* __restrict neg = out.neg.data();
+    int32_t* __restrict pos = out.pos.data();
     const int32_t n = width * 4;
-    for (int32_t i = 0; i < n; ++i) columns[i] = int32_t(up[i]) + mid[i] + down[i];
-
-    auto sharpenAt = [&](int32_t x, int32_t left, int32_t right) {
-        const int32_t i = x * 4, l = left * 4, r = right * 4;
-        for (int32_t c = 0; c < 3; ++c) {
-            const int32_t around = columns[l + c] + columns[i + c] + columns[r + c] - mid[i + c];
-            row[i + c] = blended(row[i + c], kernelValue(t, row[i + c], around), level);
-        }
-        row[i + 3] = 255;
-    };
-
-    int32_t x = x0;
-    if (x == 0 && x < x1) {
-        sharpenAt(0, width - 1, width > 1 ? 1 : 0);
-        ++x;
+    for (int32_t i = 0; i < n; i += 4) {
+        pos[i + 0] = t.pos[row[i + 0]];
+        pos[i + 1] = t.pos[row[i + 1]];
+        pos[i + 2] = t.pos[row[i + 2]];
+        pos[i + 3] = 8 * 255;
     }
-    const int32_t inner = std::min(x1, width - 1);
+    // neg follows from pos without a second table look-up; alpha (always 255) gives 0.
+    for (int32_t i = 0; i < n; ++i) neg[i] = int16_t((pos[i] - 8 * int32_t(row[i]) + 4) >> 3);
+}
+
+inline uint8_t kernelValue(int32_t pos, int32_t neighbours) {
+    const int32_t v = (pos - neighbours + 4) >> 3;
+    return uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
+}
+
+// putPixel's blend of the sharpened value into the unfiltered one.
+inline uint8_t blended(uint32_t current, uint32_t next, uint32_t level) {
+    return uint8_t((current * (255u - level) + next * level) / 255u);
+}
+
+// The kernel over a run of channel entries whose left and right neighbours (4 entries
+// away) are in `columns`. Restrict-qualified so the loop can run several entries at once.
+void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const int16_t* __restrict mid,
+                const int32_t* __restrict columns, int32_t count, uint32_t level) {
     if (level == 255) {
-        for (; x < inner; ++x) {
-            const int32_t i = x * 4;
-            for (int32_t c = 0; c < 3; ++c) {
-                const int32_t around = columns[i - 4 + c] + columns[i + c] + columns[i + 4 + c] - mid[i + c];
-                row[i + c] = kernelValue(t, row[i + c], around);
-            }
-            row[i + 3] = 255;
+        for (int32_t i = 0; i < count; ++i) {
+            const int32_t v = (pos[i] - (columns[i - 4] + columns[i] + columns[i + 4] - mid[i]) + 4) >> 3;
+            row[i] = uint8_t(std::min(std::max(v, 0), 255));
         }
     } else {
-        for (; x < inner; ++x) sharpenAt(x, x - 1, x + 1);
+        const uint32_t keep = 255u - level;
+        for (int32_t i = 0; i < count; ++i) {
+            const int32_t v = (pos[i] - (columns[i - 4] + columns[i] + columns[i + 4] - mid[i]) + 4) >> 3;
+            const uint32_t k = uint32_t(std::min(std::max(v, 0), 255));
+            row[i] = uint8_t((uint32_t(row[i]) * keep + k * level) / 255u);
+        }
     }
-    if (x < x1) sharpenAt(x, x - 1, (x + 1) % width);
+}
+
+// Sharpens pixels [x0, x1) of one row in place from the weights of the rows above, at
+// and below it as they were before the pass; `columns` is scratch for vertical sums.
+// Columns outside [0, width) wrap, which only the connectable pass asks for (x0 = 0,
+// x1 = width).
+void sharpenRow(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
+                const WeighedRow& down, int32_t* columns, uint32_t level) {
+    const int32_t n = width * 4;
+    const int16_t* u = up.neg.data();
+    const int16_t* m = mid.neg.data();
+    const int16_t* d = down.neg.data();
+    const int32_t* pos = mid.pos.data();
+    for (int32_t i = 0; i < n; ++i) columns[i] = int32_t(u[i]) + m[i] + d[i];
+
+    // Pixels whose left and right neighbours are inside the row: one straight pass.
+    const int32_t begin = std::max(x0, 1) * 4;
+    const int32_t end = std::min(x1, width - 1) * 4;
+    if (begin < end) kernelSpan(row + begin, pos + begin, m + begin, columns + begin, end - begin, level);
+
+    // The first and last pixels of a wrapped row take their neighbours across the edge.
+    auto wrapped = [&](int32_t x) {
+        const int32_t i = x * 4;
+        const int32_t l = ((x + width - 1) % width) * 4;
+        const int32_t r = ((x + 1) % width) * 4;
+        for (int32_t c = 0; c < 4; ++c) {
+            const uint8_t k = kernelValue(pos[i + c], columns[l + c] + columns[i + c] + columns[r + c] - m[i + c]);
+            row[i + c] = level == 255 ? k : blended(row[i + c], k, level);
+        }
+    };
+    if (x0 == 0 && x1 > 0) wrapped(0);
+    if (x1 == width && width > 1 && width - 1 >= x0) wrapped(width - 1);
 }
 
 } // namespace
@@ -88,22 +113,21 @@ void sharpenRows(Picture* picture, int32_t sharpenPercent) {
 
     const SharpenTables t = sharpenTables(sharpenPercent);
     const uint32_t level = paintSettings().blendLevel;
-    const size_t n = size_t(width) * 4;
-    const size_t stride = n;
-    NegRow a(n), b(n), c(n);
-    std::vector<int32_t> columns(n);
-    int16_t* up = a.data();
-    int16_t* mid = b.data();
-    int16_t* down = c.data();
+    const size_t stride = size_t(width) * 4;
+    WeighedRow a(stride), b(stride), c(stride);
+    std::vector<int32_t> columns(stride);
+    WeighedRow* up = &a;
+    WeighedRow* mid = &b;
+    WeighedRow* down = &c;
 
     // The first and last rows and columns are left as they are; every other pixel is
     // computed from weights taken before its row is rewritten.
-    weighRow(picture->pixels, width, t, up);
-    weighRow(picture->pixels + stride, width, t, mid);
+    weighRow(picture->pixels, width, t, *up);
+    weighRow(picture->pixels + stride, width, t, *mid);
     for (int32_t y = 1; y < height - 1; ++y) {
         uint8_t* row = picture->pixels + size_t(y) * stride;
-        weighRow(row + stride, width, t, down);
-        sharpenRow(row, width, 1, width - 1, up, mid, down, columns.data(), t, level);
+        weighRow(row + stride, width, t, *down);
+        sharpenRow(row, width, 1, width - 1, *up, *mid, *down, columns.data(), level);
         std::swap(up, mid);
         std::swap(mid, down);
     }
@@ -126,24 +150,24 @@ void sharpenFilter(Picture* picture, int32_t sharpenPercent, bool connectable) {
     const SharpenTables t = sharpenTables(sharpenPercent);
     const uint32_t level = paintSettings().blendLevel;
     const size_t stride = size_t(width) * 4;
-    NegRow first(stride), a(stride), b(stride), c(stride);
+    WeighedRow first(stride), a(stride), b(stride), c(stride);
     std::vector<int32_t> columns(stride);
     uint8_t* pixels = picture->pixels;
 
-    weighRow(pixels, width, t, first.data());
-    int16_t* up = a.data();
-    int16_t* mid = b.data();
-    int16_t* down = c.data();
-    weighRow(pixels + size_t(height - 1) * stride, width, t, up);
-    std::copy(first.begin(), first.end(), mid);
+    weighRow(pixels, width, t, first);
+    WeighedRow* up = &a;
+    WeighedRow* mid = &b;
+    WeighedRow* down = &c;
+    weighRow(pixels + size_t(height - 1) * stride, width, t, *up);
+    *mid = first;
     for (int32_t y = 0; y < height; ++y) {
         uint8_t* row = pixels + size_t(y) * stride;
         if (y + 1 < height) {
-            weighRow(row + stride, width, t, down);
+            weighRow(row + stride, width, t, *down);
         } else {
-            std::copy(first.begin(), first.end(), down);
+            *down = first;
         }
-        sharpenRow(row, width, 0, width, up, mid, down, columns.data(), t, level);
+        sharpenRow(row, width, 0, width, *up, *mid, *down, columns.data(), level);
         std::swap(up, mid);
         std::swap(mid, down);
     }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "filters/random_block.h"
-#include "filters/small_divisor.h"
+#include "filters/noise_offsets.h"
 #include "generators/random_sequence.h"
 #include "tests/filters/fixed_clock.h"
 #include "tests/filters/test_pictures.h"
@@ -53,11 +53,22 @@ TEST(RandomDraws, BulkDrawsContinueTheSequenceExactly) {
     }
 }
 
-TEST(SmallDivisor, RemainderMatchesDivisionForEveryDrawAndAmplitude) {
-    for (uint32_t d = 1; d <= 650; ++d) {
-        const SmallDivisor div(d);
-        for (uint32_t n = 0; n < 32768; ++n) {
-            if (div.remainder(n) != n % d) FAIL() << n << " mod " << d;
+TEST(NoiseOffsets, ExactForEveryDrawAndEveryAmplitudeAPercentageCanGive) {
+    // Every magnitude draw, each paired once with a sign draw that has bit 12 set and
+    // once with one that has it clear (0x1FFF vs 0x2FFF: only the low 13 bits count).
+    std::vector<uint16_t> draws(2 * 2 * 32768);
+    for (uint32_t n = 0; n < 32768; ++n) {
+        draws[4 * n] = uint16_t(n);
+        draws[4 * n + 1] = 0x1FFF;
+        draws[4 * n + 2] = uint16_t(n);
+        draws[4 * n + 3] = 0x2FFF;
+    }
+    std::vector<int16_t> offsets(2 * 32768);
+    for (int32_t a = 2; a <= 650; ++a) {
+        noiseOffsets(draws.data(), offsets.data(), 2 * 32768, a);
+        for (int32_t n = 0; n < 32768; ++n) {
+            if (offsets[size_t(2 * n)] != n % a || offsets[size_t(2 * n + 1)] != -(n % a))
+                FAIL() << n << " mod " << a << " gave " << offsets[size_t(2 * n)] << " and " << offsets[size_t(2 * n + 1)];
         }
     }
 }

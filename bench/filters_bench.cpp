@@ -1,0 +1,98 @@
+// The filters on a 4096 x 4096 picture, with a memcpy of the same plane as the physical
+// reference: compare the items (pixels) per second.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+#include "core/interaction.h"
+#include "core/picture.h"
+#include "filters/noise_filter.h"
+#include "filters/render_connectable.h"
+#include "filters/seam_measure.h"
+#include "filters/sharpen_filter.h"
+
+namespace {
+
+constexpr int32_t kSide = 4096;
+constexpr int64_t kPixels = int64_t(kSide) * kSide;
+
+class QuietClock : public Interaction {
+public:
+    bool escapePressed() override { return false; }
+    bool askYesNo(const std::string&, const std::string&, Icon) override { return false; }
+    void showMessage(const std::string&, const std::string&, Icon) override {}
+    int64_t clockSeconds() override { return 1; }
+};
+
+PicturePtr benchPicture() {
+    PicturePtr p(createPicture(kSide, kSide, 0));
+    uint32_t s = 12345;
+    for (int64_t i = 0; i < kPixels; ++i) {
+        s = s * 1664525u + 1013904223u;
+        uint8_t* c = p->pixels + i * 4;
+        c[0] = uint8_t(s >> 8);
+        c[1] = uint8_t(s >> 16);
+        c[2] = uint8_t(s >> 24);
+    }
+    return p;
+}
+
+void finish(benchmark::State& state) {
+    state.SetItemsProcessed(state.iterations() * kPixels);
+    state.SetBytesProcessed(state.iterations() * kPixels * 4);
+}
+
+void BM_Memcpy(benchmark::State& state) {
+    PicturePtr p = benchPicture();
+    std::vector<uint8_t> copy(size_t(kPixels) * 4);
+    for (auto _ : state) {
+        std::memcpy(copy.data(), p->pixels, copy.size());
+        benchmark::DoNotOptimize(copy.data());
+        benchmark::ClobberMemory();
+    }
+    finish(state);
+}
+
+void BM_Noise(benchmark::State& state) {
+    PicturePtr p = benchPicture();
+    QuietClock clock;
+    const bool mono = state.range(0) != 0;
+    for (auto _ : state) noiseFilter(p.get(), mono, 25, 20190218, clock);
+    finish(state);
+}
+
+void BM_Sharpen(benchmark::State& state) {
+    resetPaintSettings();
+    paintSettings().blendLevel = uint8_t(state.range(1));
+    PicturePtr p = benchPicture();
+    const bool connectable = state.range(0) != 0;
+    for (auto _ : state) sharpenFilter(p.get(), 50, connectable);
+    finish(state);
+    resetPaintSettings();
+}
+
+void BM_RenderConnectable(benchmark::State& state) {
+    resetPaintSettings();
+    paintSettings().blendLevel = uint8_t(state.range(0));
+    PicturePtr p = benchPicture();
+    for (auto _ : state) renderConnectable(p.get());
+    finish(state);
+    resetPaintSettings();
+}
+
+void BM_SeamMeasure(benchmark::State& state) {
+    PicturePtr p = benchPicture();
+    for (auto _ : state) benchmark::DoNotOptimize(seamMeasure(*p));
+    finish(state);
+}
+
+} // namespace
+
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Noise)->ArgName("mono")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sharpen)->ArgNames({"connectable", "level"})->Args({0, 255})->Args({1, 255})->Args({1, 127})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderConnectable)->ArgName("level")->Arg(255)->Arg(127)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeamMeasure)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
