@@ -11,6 +11,8 @@
 #include "app/command_ids.h"
 #include "app/display_image.h"
 #include "app/picture_view.h"
+#include "generators/circle_generator.h"
+#include "generators/ui/circle_dialog.h"
 #include "generators/ui/colour_chooser.h"
 #include "window_fixture.h"
 
@@ -305,4 +307,68 @@ TEST_F(WindowTest, ClockSeamFixesTheSeed) {
     EXPECT_EQ(window->interaction().clockSeconds(), 1234567);
     window->qtInteraction().setClock({});
     EXPECT_GT(window->interaction().clockSeconds(), 1600000000);
+}
+
+namespace {
+// The command line's view of a run: a fixed clock and nobody pressing Escape.
+class FixedClock : public Interaction {
+public:
+    explicit FixedClock(int64_t now) : now_(now) {}
+    bool escapePressed() override { return false; }
+    bool askYesNo(const std::string&, const std::string&, Icon) override { return false; }
+    void showMessage(const std::string&, const std::string&, Icon) override {}
+    int64_t clockSeconds() override { return now_; }
+
+private:
+    int64_t now_;
+};
+} // namespace
+
+TEST_F(WindowTest, GeneratorRunThroughTheWindowDrawsWhatTheSameSeedGives) {
+    QSettings(kSettingsOrganization, kSettingsApplication).setValue("dontshowinformation1", 1);
+    window->show();
+    window->qtInteraction().setClock([] { return int64_t(1700000000); });
+    newPicture(96, 64);
+    CircleParams& params = circleParams();
+    const CircleParams saved = params;
+    params = CircleParams{3, 12, 400};
+    {
+        ModalAnswerer modal([](QDialog& d) { d.accept(); });
+        window->runCommand(cmd::Circle);
+        EXPECT_EQ(modal.seen, std::vector<std::string>{"ccdcirclev1"});
+    }
+    PicturePtr expected(createPicture(96, 64, 0));
+    resetPaintSettings();
+    FixedClock ui(1700000000);
+    drawCircles(expected.get(), params, ui);
+    params = saved;
+    EXPECT_TRUE(samePixels(window->currentPicture(), expected.get()));
+    ASSERT_NE(window->undoSnapshot(), nullptr);
+    EXPECT_EQ(window->undoSnapshot()->pixels[0], 255) << "the snapshot holds the blank picture";
+}
+
+// Run by hand to refresh the picture in the documentation:
+//   app_tests --gtest_also_run_disabled_tests --gtest_filter='*Screenshot*'
+// writes $VOSPREN_SCREENSHOT (default main-window.png in the working folder).
+TEST_F(WindowTest, DISABLED_Screenshot) {
+    QSettings(kSettingsOrganization, kSettingsApplication).setValue("dontshowinformation1", 1);
+    window->setGeometry(40, 40, 560, 460);
+    window->show();
+    window->qtInteraction().setClock([] { return int64_t(1700000000); });
+    newPicture(512, 384);
+    CircleParams& params = circleParams();
+    const CircleParams saved = params;
+    params = CircleParams{6, 48, 260};
+    paintSettings().mixFromPercent = 60;
+    {
+        ModalAnswerer modal([](QDialog& d) { d.accept(); });
+        window->runCommand(cmd::Circle);
+    }
+    params = saved;
+    window->statusBar()->showMessage("260 shapes");
+    QApplication::processEvents();
+    const QString out = qEnvironmentVariable("VOSPREN_SCREENSHOT", "main-window.png");
+    const QPixmap shot = window->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(out, "PNG")) << out.toStdString();
 }
