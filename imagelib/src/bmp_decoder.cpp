@@ -83,14 +83,15 @@ bool parseHeader(const uint8_t* data, size_t size, Header& h) {
         colorsUsed = le32(info + 32);
         if (h.compression == kBiBitfields || h.compression == kBiAlphaBitfields) {
             const int count = h.compression == kBiAlphaBitfields ? 4 : 3;
-            const uint8_t* maskBytes = info + 40;
+            // Plain info headers keep their masks right after the header; newer ones
+            // inside it, as many as their size holds (the alpha mask from 56 bytes on).
+            int present = (int(headerSize) - 40) / 4;
             if (headerSize == 40) {
-                // Plain info headers keep their masks right after the header.
                 masksAfterHeader = size_t(count) * 4;
                 if (size < kFileHeaderSize + headerSize + masksAfterHeader) return false;
+                present = count;
             }
-            for (int i = 0; i < count; ++i) masks[i] = le32(maskBytes + 4 * i);
-            if (headerSize >= 56) masks[3] = le32(info + 52);
+            for (int i = 0; i < 4 && i < present; ++i) masks[i] = le32(info + 40 + 4 * i);
         }
     }
     if (height < 0) {

@@ -124,6 +124,11 @@ TEST_F(BmpRead, MasksInsideNewerHeadersAndTopBitMasks) {
     ASSERT_TRUE(l52.ok);
     EXPECT_FALSE(l52.hasAlpha);
     EXPECT_EQ(l52.pixels, (Bytes{0x11, 0x22, 0x33, 255, 0xFF, 0, 0, 255}));
+    s.compression = 6; // four masks announced, room for three: nothing is read past the header
+    const Loaded alpha52 = load(makeBmp(s), PG_MODE_RGBA);
+    ASSERT_TRUE(alpha52.ok);
+    EXPECT_FALSE(alpha52.hasAlpha);
+    EXPECT_EQ(alpha52.pixels, l52.pixels);
 }
 
 TEST_F(BmpRead, Rle8RunsAbsoluteRunsDeltasAndEndMarkers) {
