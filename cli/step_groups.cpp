@@ -6,4 +6,5 @@ void registerStepGroups(StepTable& table) {
     registerPictureSteps(table);
     registerShapeSteps(table);
     registerFileSteps(table);
+    registerFilterSteps(table);
 }

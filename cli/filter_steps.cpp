@@ -1,0 +1,73 @@
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/step_table.h"
+#include "core/paint_settings.h"
+#include "filters/noise_filter.h"
+#include "filters/render_connectable.h"
+#include "filters/seam_measure.h"
+#include "filters/sharpen_filter.h"
+
+namespace {
+
+// Sharpen and render connectable work on a picture of any size, as in the window.
+bool havePicture(CliContext& c) { return c.picture ? true : c.refuse(kNoPictureMessage); }
+
+bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
+
+std::string seamLine(const char* axis, const SeamAxis& a) {
+    char line[128];
+    std::snprintf(line, sizeof line, "seam %s %.4f (wrap %.4f, inside %.4f)", axis, a.ratio, a.wrap, a.inside);
+    return line;
+}
+
+} // namespace
+
+void registerFilterSteps(StepTable& table) {
+    table.add({"noise", 3, "noise PERCENT MONO SEED",
+               "noise below PERCENT of 255 (low 8 bits); MONO 1: one offset for R, G, B; SEED 0: clock",
+               [](const std::vector<std::string>& a) {
+                   if (!parseInt32(a[0])) return 0;
+                   if (!isZeroOrOne(a[1])) return 1;
+                   return parseInt32(a[2]) ? -1 : 2;
+               },
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   if (!c.requirePicture()) return false;
+                   const uint8_t percent = uint8_t(uint32_t(*parseInt32(a[0])) & 0xFFu);
+                   noiseFilter(c.picture.get(), a[1] == "1", percent, *parseInt32(a[2]), c.ui);
+                   return true;
+               },
+               "MONO is 0 or 1"});
+
+    table.add({"sharpen", 1, "sharpen PERCENT",
+               "3 x 3 sharpen, strength 0..100; in connectable mode across the edges too",
+               [](const std::vector<std::string>& a) {
+                   const auto p = parseInt32(a[0]);
+                   return (p && *p >= 0 && *p <= 100) ? -1 : 0;
+               },
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   if (!havePicture(c)) return false;
+                   sharpenFilter(c.picture.get(), *parseInt32(a[0]), paintSettings().connectable != 0);
+                   return true;
+               },
+               "the strength is a whole number from 0 to 100"});
+
+    table.add({"render-connectable", 0, "render-connectable",
+               "blend with the half-shifted copy so that the picture tiles without a seam", nullptr,
+               [](CliContext& c, const std::vector<std::string>&) {
+                   if (!havePicture(c)) return false;
+                   renderConnectable(c.picture.get());
+                   return true;
+               }});
+
+    table.add({"seam-report", 0, "seam-report",
+               "print the seam measure of columns and rows (wrap / inside difference; ~1: no seam)",
+               nullptr, [](CliContext& c, const std::vector<std::string>&) {
+                   if (!havePicture(c)) return false;
+                   const SeamMeasure m = seamMeasure(*c.picture);
+                   std::cout << seamLine("columns", m.columns) << '\n' << seamLine("rows", m.rows) << std::endl;
+                   return true;
+               }});
+}
