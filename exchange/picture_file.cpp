@@ -26,14 +26,16 @@ Picture* loadPictureFile(const ImageLibrary& lib, const std::string& path) {
     int32_t width = 0, height = 0;
     uint8_t hasAlpha = 0;
     const uint8_t ok = lib.loadToDisk(path.c_str(), &buffer, &width, &height, &hasAlpha, 0);
-    // The buffer goes back to the library whatever happens below.
+    // Only a successful load hands over a buffer; after a failure whatever is in
+    // `buffer` is not ours to release.
+    if (!ok) return nullptr;
     auto release = [&lib](uint8_t* b) {
         if (b && lib.free) lib.free(b);
     };
     std::unique_ptr<uint8_t, decltype(release)> owned(buffer, release);
     // A library that claims success with no pixels or a size that is not a picture
     // is not trusted: createPicture also refuses sizes beyond the core's limit.
-    if (!ok || !buffer || width <= 0 || height <= 0) return nullptr;
+    if (!buffer || width <= 0 || height <= 0) return nullptr;
     PicturePtr picture(createPicture(width, height, 0));
     if (!picture) return nullptr;
     const size_t count = size_t(width) * size_t(height);
