@@ -429,6 +429,11 @@ typedef struct CalendarTable {
 
 /* -------------------------------------------------------- BitStreamTable (19) */
 
+/* Refusals: createBitStream with a chunk size of 0 gives null; bit operations
+ * with groupBytes outside 1..4, or bitsPerValue outside 1..the value width,
+ * return false and change nothing; a byte write that would carry the position
+ * past 0xFFFFFFFF is refused. A seek after a partly read group does not write
+ * that group back, and a seek clears the packer, so a new group starts empty. */
 typedef BitStream* (*CreateBitStreamFn)(uint32_t chunkSize, uint8_t creationFlag);
 typedef RtBool (*DestroyBitStreamFn)(BitStream* stream);
 typedef RtBool (*WriteStreamBytesFn)(BitStream* stream, const void* data, uint32_t count, uint32_t* written,
@@ -483,6 +488,10 @@ typedef struct BitStreamTable {
 
 /* ----------------------------------------------------------- RandomTable (11) */
 
+/* createRandom gives null for stateSize below 2 or secondStart outside
+ * 0..stateSize-1. A generator starts with a zeroed state. The seed INT32_MIN
+ * counts as 2147483647. Ranges of nextInRange wider than 2147483647 use the
+ * two-draw unit of nextUnitWide. */
 typedef RandomGenerator* (*CreateRandomFn)(int32_t stateSize, int32_t secondStart);
 typedef RandomGenerator* (*CreateStandardRandomFn)(void);
 typedef void (*DestroyRandomFn)(RandomGenerator* generator);
@@ -512,6 +521,8 @@ typedef struct RandomTable {
 
 /* Pixel blocks: rows of width pixels of 3 bytes, no padding, top row first.
  * Decoded blocks are released with runtimeFree. */
+/* decodeJpeg refuses (fatal box, null) pictures above 2^28 pixels, and pictures
+ * above 2^24 pixels that bring fewer than one byte of data per 4,096 pixels. */
 typedef uint8_t* (*DecodeJpegFn)(const void* data, uint32_t size, int32_t* width, int32_t* height);
 /* encodeJpeg never writes past the caller's block: *written carries the block's
  * capacity in bytes on entry and the length of the compressed stream on return.
