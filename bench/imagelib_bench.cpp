@@ -151,6 +151,15 @@ void BM_LoadPictureFileCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadPictureFileCopy);
 
+// What loadPictureFile pays for the picture itself, apart from the copy.
+void BM_CreatePicture(benchmark::State& state) {
+    for (auto _ : state) {
+        PicturePtr p(createPicture(kSide, kSide, 0));
+        benchmark::DoNotOptimize(p.get());
+    }
+}
+BENCHMARK(BM_CreatePicture);
+
 void BM_SavePictureFileCopy(benchmark::State& state) {
     PicturePtr picture(createPicture(kSide, kSide, 0));
     ImageLibrary lib;

@@ -11,7 +11,8 @@
  *     (PNG: what deflate can expand at most; JPEG and RLE bitmaps: at least one
  *     byte per PG_MAX_PIXELS_PER_BYTE pixels), so that a tiny file cannot make the
  *     library allocate or decode a huge picture;
- *   - JPEG: at most PG_MAX_JPEG_SCANS scans; truncated or corrupt entropy data fails.
+ *   - JPEG: at most PG_MAX_JPEG_SCANS scans and 512 MiB of decoder working memory;
+ *     truncated or corrupt entropy data fails (no partly grey pictures);
  *   - saving JPEG: each side at most 65500 (the format's own limit).
  */
 #ifndef PELGRAST_H
