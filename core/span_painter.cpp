@@ -32,13 +32,29 @@ void SpanPainter::fill(uint8_t* cell, int64_t count, int64_t times) {
         std::fill(words, words + count, word);
         return;
     }
-    const uint32_t keep = keep_, a0 = add_[0], a1 = add_[1], a2 = add_[2];
     if (times == 1) {
-        for (int64_t i = 0; i < count; ++i, cell += 4) {
-            cell[0] = static_cast<uint8_t>((cell[0] * keep + a0) / 255u);
-            cell[1] = static_cast<uint8_t>((cell[1] * keep + a1) / 255u);
-            cell[2] = static_cast<uint8_t>((cell[2] * keep + a2) / 255u);
-            cell[3] = 255;
+        // All four bytes of a cell in one uniform step so the loop vectorises: the
+        // alpha lane keeps nothing and adds 255 * 255, which gives 255. Every sum
+        // stays within 16 bits (cell * keep + new * level <= 255 * 255), where
+        // (x + 1 + (x >> 8)) >> 8 is exactly x / 255.
+        uint16_t k[16], a[16];
+        for (int j = 0; j < 16; ++j) {
+            const int lane = j % 4;
+            k[j] = lane == 3 ? 0 : uint16_t(keep_);
+            a[j] = lane == 3 ? uint16_t(255 * 255) : uint16_t(add_[lane]);
+        }
+        const int64_t bytes = count * 4;
+        int64_t i = 0;
+        for (; i + 16 <= bytes; i += 16) {
+            uint8_t* b = cell + i;
+            for (int j = 0; j < 16; ++j) {
+                const uint16_t x = uint16_t(b[j] * k[j] + a[j]);
+                b[j] = uint8_t((x + 1 + (x >> 8)) >> 8);
+            }
+        }
+        for (; i < bytes; ++i) {
+            const uint16_t x = uint16_t(cell[i] * k[i % 4] + a[i % 4]);
+            cell[i] = uint8_t((x + 1 + (x >> 8)) >> 8);
         }
         return;
     }
@@ -49,7 +65,7 @@ void SpanPainter::fill(uint8_t* cell, int64_t count, int64_t times) {
         for (int c = 0; c < 3; ++c) {
             uint32_t v = cell[c];
             for (int64_t t = 0; t < times; ++t) {
-                const uint32_t next = (v * keep + add_[c]) / 255u;
+                const uint32_t next = (v * keep_ + add_[c]) / 255u;
                 if (next == v) break;
                 v = next;
             }

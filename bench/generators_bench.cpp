@@ -1,0 +1,182 @@
+// Pixels per second of the primitives and the generators on a 4096 x 4096
+// picture, beside memset of the same plane (the memory's own pace).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "core/fill_disc.h"
+#include "core/fill_rect.h"
+#include "core/paint_settings.h"
+#include "core/picture.h"
+#include "core/polygon.h"
+#include "generators/circle_generator.h"
+#include "generators/polygon_generator.h"
+#include "generators/rectangle_generator.h"
+#include "generators/vector_generator.h"
+
+namespace {
+
+constexpr int32_t kSize = 4096;
+
+class BenchInteraction : public Interaction {
+public:
+    int64_t clock = 1;
+    bool escapePressed() override { return false; }
+    bool askYesNo(const std::string&, const std::string&, Icon) override { return false; }
+    void showMessage(const std::string&, const std::string&, Icon) override {}
+    int64_t clockSeconds() override { return clock; }
+};
+
+Picture* benchPicture() {
+    static PicturePtr picture(createPicture(kSize, kSize, 0));
+    return picture.get();
+}
+
+// Opaque (255) or blended (128) for the primitives.
+void setLevel(const benchmark::State& state) {
+    resetPaintSettings();
+    paintSettings().blendLevel = state.range(0) ? 128 : 255;
+    if (state.range(0)) paintSettings().mixFromPercent = 30, paintSettings().mixToPercent = 90;
+}
+
+void label(benchmark::State& state, int64_t pixelsPerIteration) {
+    state.SetItemsProcessed(state.iterations() * pixelsPerIteration);
+    state.SetLabel(state.range(0) ? "blended" : "opaque");
+}
+
+void BM_Memset(benchmark::State& state) {
+    Picture* p = benchPicture();
+    int value = 0;
+    for (auto _ : state) {
+        std::memset(p->pixels, value++ & 0xFF, size_t(kSize) * kSize * 4);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t(kSize) * kSize);
+}
+
+void BM_FillRect(benchmark::State& state) {
+    setLevel(state);
+    Picture* p = benchPicture();
+    uint8_t c = 0;
+    for (auto _ : state) {
+        fillRect(p, 0, 0, kSize, kSize, ShapeColor{c++, 40, 80});
+        benchmark::ClobberMemory();
+    }
+    label(state, int64_t(kSize) * kSize);
+}
+
+void BM_FillDisc(benchmark::State& state) {
+    setLevel(state);
+    Picture* p = benchPicture();
+    const int32_t r = kSize / 2;
+    int64_t pixels = 0;
+    for (int64_t j = -r + 1; j < r; ++j) {
+        int64_t h = 0;
+        while (std::sqrt(double((h + 1) * (h + 1) + j * j)) < r) ++h;
+        pixels += 2 * h + 1;
+    }
+    uint8_t c = 0;
+    for (auto _ : state) {
+        fillDisc(p, r, r, r, ShapeColor{c++, 40, 80});
+        benchmark::ClobberMemory();
+    }
+    label(state, pixels);
+}
+
+void BM_PolygonFill(benchmark::State& state) {
+    setLevel(state);
+    Picture* p = benchPicture();
+    // A star of 16 points inside the picture.
+    PolygonPoint star[32];
+    for (int i = 0; i < 32; ++i) {
+        const double a = i * 3.141592654 / 16, rad = (i % 2 ? 0.3 : 0.5) * kSize - 1;
+        star[i] = PolygonPoint{int32_t(kSize / 2 + rad * std::cos(a)), int32_t(kSize / 2 + rad * std::sin(a))};
+    }
+    int64_t pixels = 0;
+    {
+        PicturePtr probe(createPicture(kSize, kSize, 0));
+        resetPaintSettings();
+        drawPolygon(probe.get(), star, 32, ShapeColor{0, 0, 0}, 1);
+        for (int64_t i = 0; i < int64_t(kSize) * kSize; ++i) pixels += probe->pixels[4 * i] == 0;
+        setLevel(state);
+    }
+    uint8_t c = 0;
+    for (auto _ : state) {
+        drawPolygon(p, star, 32, ShapeColor{c++, 40, 80}, 1);
+        benchmark::ClobberMemory();
+    }
+    label(state, pixels);
+}
+
+// Mean count of pixels one shape of a generator covers, measured shape by shape
+// on a clean picture (the generators' shapes are far smaller than it).
+template <class Draw>
+double meanShapePixels(Draw draw) {
+    resetPaintSettings();
+    PicturePtr probe(createPicture(1024, 1024, 0));
+    int64_t total = 0;
+    const int samples = 200;
+    for (int s = 0; s < samples; ++s) {
+        std::memset(probe->pixels, 255, size_t(1024) * 1024 * 4);
+        BenchInteraction ui;
+        ui.clock = 1000 + s;
+        draw(probe.get(), ui);
+        for (int64_t i = 0; i < int64_t(1024) * 1024; ++i)
+            total += std::memcmp(probe->pixels + 4 * i, "\xff\xff\xff\xff", 4) != 0;
+    }
+    return double(total) / samples;
+}
+
+template <class Draw>
+void runGenerator(benchmark::State& state, int32_t shapes, Draw draw) {
+    const double perShape = meanShapePixels([&](Picture* p, Interaction& ui) { draw(p, ui, 1); });
+    setLevel(state);
+    Picture* p = benchPicture();
+    BenchInteraction ui;
+    for (auto _ : state) {
+        ++ui.clock;
+        draw(p, ui, shapes);
+        benchmark::ClobberMemory();
+    }
+    label(state, int64_t(perShape * shapes));
+    state.counters["shapes/s"] = benchmark::Counter(double(shapes), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_Circles(benchmark::State& state) {
+    runGenerator(state, 2000, [](Picture* p, Interaction& ui, int32_t n) { drawCircles(p, CircleParams{8, 32, n}, ui); });
+}
+void BM_Rectangles(benchmark::State& state) {
+    runGenerator(state, 2000,
+                 [](Picture* p, Interaction& ui, int32_t n) { drawRectangles(p, RectangleParams{4, 4, 32, 32, n}, ui); });
+}
+void BM_PolygonsFilled(benchmark::State& state) {
+    runGenerator(state, 500,
+                 [](Picture* p, Interaction& ui, int32_t n) { drawPolygons(p, PolygonParams{16, 64, 8, 32, n, 1}, ui); });
+}
+void BM_PolygonsOutlined(benchmark::State& state) {
+    runGenerator(state, 500,
+                 [](Picture* p, Interaction& ui, int32_t n) { drawPolygons(p, PolygonParams{16, 64, 8, 32, n, 0}, ui); });
+}
+void BM_VectorsFilled(benchmark::State& state) {
+    runGenerator(state, 1000,
+                 [](Picture* p, Interaction& ui, int32_t n) { drawVectors(p, VectorParams{8, 256, 8, 48, n, 1}, ui); });
+}
+void BM_VectorsOutlined(benchmark::State& state) {
+    runGenerator(state, 1000,
+                 [](Picture* p, Interaction& ui, int32_t n) { drawVectors(p, VectorParams{8, 256, 8, 48, n, 0}, ui); });
+}
+
+} // namespace
+
+BENCHMARK(BM_Memset)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillRect)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillDisc)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PolygonFill)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Circles)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Rectangles)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PolygonsFilled)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PolygonsOutlined)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VectorsFilled)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VectorsOutlined)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
