@@ -5,11 +5,15 @@
 
 #include "filters/noise_offsets.h"
 #include "filters/random_block.h"
+#include "filters/wide_paths.h"
 #include "generators/random_sequence.h"
+
+namespace {
 
 // The remainder comes from a float estimate of the quotient corrected by one either
 // way: exact for draws below 2^15, and several pairs can go through the loop at once.
-void noiseOffsets(const uint16_t* __restrict draws, int16_t* __restrict offsets, int32_t count, int32_t amplitude) {
+FILTER_PASS_BODY void offsetsBody(const uint16_t* __restrict draws, int16_t* __restrict offsets, int32_t count,
+                                  int32_t amplitude) {
     const float inverse = 1.0f / float(amplitude);
     for (int32_t k = 0; k < count; ++k) {
         const int32_t n = draws[2 * k];
@@ -20,11 +24,52 @@ void noiseOffsets(const uint16_t* __restrict draws, int16_t* __restrict offsets,
     }
 }
 
-namespace {
+FILTER_WIDE_TARGET void offsetsWide(const uint16_t* draws, int16_t* offsets, int32_t count, int32_t amplitude) {
+    offsetsBody(draws, offsets, count, amplitude);
+}
+void offsetsBaseline(const uint16_t* draws, int16_t* offsets, int32_t count, int32_t amplitude) {
+    offsetsBody(draws, offsets, count, amplitude);
+}
 
 inline uint8_t clampByte(int32_t v) { return uint8_t(std::min(std::max(v, 0), 255)); }
 
+// Adds one row's offsets to its pixels: one offset per pixel in monochrome mode, three
+// (red, green, blue) otherwise.
+FILTER_PASS_BODY void applyBody(uint8_t* __restrict cell, const int16_t* __restrict d, int32_t width,
+                                bool monochrome) {
+    if (monochrome) {
+        for (int32_t x = 0; x < width; ++x) {
+            cell[4 * x + 0] = clampByte(cell[4 * x + 0] + d[x]);
+            cell[4 * x + 1] = clampByte(cell[4 * x + 1] + d[x]);
+            cell[4 * x + 2] = clampByte(cell[4 * x + 2] + d[x]);
+            cell[4 * x + 3] = 255;
+        }
+    } else {
+        for (int32_t x = 0; x < width; ++x) {
+            cell[4 * x + 0] = clampByte(cell[4 * x + 0] + d[3 * x + 0]);
+            cell[4 * x + 1] = clampByte(cell[4 * x + 1] + d[3 * x + 1]);
+            cell[4 * x + 2] = clampByte(cell[4 * x + 2] + d[3 * x + 2]);
+            cell[4 * x + 3] = 255;
+        }
+    }
+}
+
+FILTER_WIDE_TARGET void applyWide(uint8_t* cell, const int16_t* d, int32_t width, bool monochrome) {
+    applyBody(cell, d, width, monochrome);
+}
+void applyBaseline(uint8_t* cell, const int16_t* d, int32_t width, bool monochrome) {
+    applyBody(cell, d, width, monochrome);
+}
+
 } // namespace
+
+void noiseOffsets(const uint16_t* draws, int16_t* offsets, int32_t count, int32_t amplitude) {
+    if (useWideVectors()) {
+        offsetsWide(draws, offsets, count, amplitude);
+    } else {
+        offsetsBaseline(draws, offsets, count, amplitude);
+    }
+}
 
 bool noiseFilter(Picture* picture, bool monochrome, uint8_t noisePercent, int32_t seed, Interaction& ui) {
     if (!picture) return false;
@@ -47,21 +92,10 @@ bool noiseFilter(Picture* picture, bool monochrome, uint8_t noisePercent, int32_
         state = fillRandomDraws(state, draws.data(), draws.size());
         noiseOffsets(draws.data(), offsets.data(), int32_t(perRow), a);
         uint8_t* cell = picture->pixels + size_t(y) * size_t(width) * 4;
-        const int16_t* d = offsets.data();
-        if (monochrome) {
-            for (int32_t x = 0; x < width; ++x, cell += 4) {
-                cell[0] = clampByte(cell[0] + d[x]);
-                cell[1] = clampByte(cell[1] + d[x]);
-                cell[2] = clampByte(cell[2] + d[x]);
-                cell[3] = 255;
-            }
+        if (useWideVectors()) {
+            applyWide(cell, offsets.data(), width, monochrome);
         } else {
-            for (int32_t x = 0; x < width; ++x, cell += 4, d += 3) {
-                cell[0] = clampByte(cell[0] + d[0]);
-                cell[1] = clampByte(cell[1] + d[1]);
-                cell[2] = clampByte(cell[2] + d[2]);
-                cell[3] = 255;
-            }
+            applyBaseline(cell, offsets.data(), width, monochrome);
         }
     }
     seedRandom(state);

@@ -1,5 +1,7 @@
 #include "filters/random_block.h"
 
+#include "filters/wide_paths.h"
+
 namespace {
 
 constexpr uint32_t kMul = 214013u;
@@ -22,9 +24,7 @@ constexpr Step kJump = stepPower(kLanes);
 
 inline uint16_t drawOf(uint32_t state) { return uint16_t((state >> 16) & 0x7FFFu); }
 
-} // namespace
-
-uint32_t fillRandomDraws(uint32_t state, uint16_t* out, size_t count) {
+FILTER_PASS_BODY uint32_t fillDraws(uint32_t state, uint16_t* out, size_t count) {
     size_t i = 0;
     if (count >= size_t(kLanes)) {
         uint32_t lane[kLanes];
@@ -48,4 +48,15 @@ uint32_t fillRandomDraws(uint32_t state, uint16_t* out, size_t count) {
         out[i] = drawOf(state);
     }
     return state;
+}
+
+FILTER_WIDE_TARGET uint32_t fillDrawsWide(uint32_t state, uint16_t* out, size_t count) {
+    return fillDraws(state, out, count);
+}
+uint32_t fillDrawsBaseline(uint32_t state, uint16_t* out, size_t count) { return fillDraws(state, out, count); }
+
+} // namespace
+
+uint32_t fillRandomDraws(uint32_t state, uint16_t* out, size_t count) {
+    return useWideVectors() ? fillDrawsWide(state, out, count) : fillDrawsBaseline(state, out, count);
 }

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "filters/wide_paths.h"
+
 namespace {
 
 // Normalised distance of index i from the centre line of a half of size half:
@@ -14,7 +16,7 @@ inline double edgeDistance(int32_t i, int32_t half) {
 // Mixes each pixel of run p with the pixel of run q at the same place, weight g[k] for
 // p, and writes the mix into both (blended like putPixel when the level is not 255).
 // The two runs never overlap.
-void mixRuns(uint8_t* __restrict p, uint8_t* __restrict q, const double* __restrict g, int32_t count,
+FILTER_PASS_BODY void mixBody(uint8_t* __restrict p, uint8_t* __restrict q, const double* __restrict g, int32_t count,
              uint32_t level) {
     for (int32_t k = 0; k < count; ++k) {
         const double wp = g[k];
@@ -33,6 +35,20 @@ void mixRuns(uint8_t* __restrict p, uint8_t* __restrict q, const double* __restr
         }
         p[4 * k + 3] = 255;
         q[4 * k + 3] = 255;
+    }
+}
+
+FILTER_WIDE_TARGET void mixWide(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t level) {
+    mixBody(p, q, g, count, level);
+}
+void mixBaseline(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t level) {
+    mixBody(p, q, g, count, level);
+}
+void mixRuns(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t level) {
+    if (useWideVectors()) {
+        mixWide(p, q, g, count, level);
+    } else {
+        mixBaseline(p, q, g, count, level);
     }
 }
 

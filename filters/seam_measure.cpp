@@ -2,9 +2,11 @@
 
 #include <cstdlib>
 
+#include "filters/wide_paths.h"
+
 namespace {
 
-inline uint32_t channelDistance(const uint8_t* a, const uint8_t* b) {
+FILTER_PASS_BODY uint32_t channelDistance(const uint8_t* a, const uint8_t* b) {
     return uint32_t(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]));
 }
 
@@ -18,7 +20,7 @@ SeamAxis axisFrom(uint64_t wrapSum, uint64_t wrapCount, uint64_t insideSum, uint
 
 } // namespace
 
-SeamMeasure seamMeasure(const Picture& picture) {
+FILTER_PASS_BODY SeamMeasure measureBody(const Picture& picture) {
     const int32_t width = picture.width;
     const int32_t height = picture.height;
     SeamMeasure m;
@@ -43,4 +45,13 @@ SeamMeasure seamMeasure(const Picture& picture) {
     m.columns = axisFrom(colWrap, h * 3, colInside, h * (w - 1) * 3);
     m.rows = axisFrom(rowWrap, w * 3, rowInside, w * (h - 1) * 3);
     return m;
+}
+
+namespace {
+FILTER_WIDE_TARGET SeamMeasure measureWide(const Picture& picture) { return measureBody(picture); }
+SeamMeasure measureBaseline(const Picture& picture) { return measureBody(picture); }
+} // namespace
+
+SeamMeasure seamMeasure(const Picture& picture) {
+    return useWideVectors() ? measureWide(picture) : measureBaseline(picture);
 }

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "filters/wide_paths.h"
+
 SharpenTables sharpenTables(int32_t sharpenPercent) {
     SharpenTables t;
     // 64-bit so that any stored strength, however far out of range, stays defined.
@@ -28,7 +30,7 @@ struct WeighedRow {
     explicit WeighedRow(size_t n) : neg(n), pos(n) {}
 };
 
-void weighRow(const uint8_t* __restrict row, int32_t width, const SharpenTables& t, WeighedRow& out) {
+FILTER_PASS_BODY void weighBody(const uint8_t* __restrict row, int32_t width, const SharpenTables& t, WeighedRow& out) {
     int16_t* __restrict neg = out.neg.data();
     int32_t* __restrict pos = out.pos.data();
     const int32_t n = width * 4;
@@ -54,7 +56,7 @@ inline uint8_t blended(uint32_t current, uint32_t next, uint32_t level) {
 
 // The kernel over a run of channel entries whose left and right neighbours (4 entries
 // away) are in `columns`. Restrict-qualified so the loop can run several entries at once.
-void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const int16_t* __restrict mid,
+FILTER_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const int16_t* __restrict mid,
                 const int32_t* __restrict columns, int32_t count, uint32_t level) {
     if (level == 255) {
         for (int32_t i = 0; i < count; ++i) {
@@ -75,7 +77,7 @@ void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const in
 // and below it as they were before the pass; `columns` is scratch for vertical sums.
 // Columns outside [0, width) wrap, which only the connectable pass asks for (x0 = 0,
 // x1 = width).
-void sharpenRow(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
+FILTER_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
                 const WeighedRow& down, int32_t* columns, uint32_t level) {
     const int32_t n = width * 4;
     const int16_t* u = up.neg.data();
@@ -101,6 +103,37 @@ void sharpenRow(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const Weigh
     };
     if (x0 == 0 && x1 > 0) wrapped(0);
     if (x1 == width && width > 1 && width - 1 >= x0) wrapped(width - 1);
+}
+
+FILTER_WIDE_TARGET void weighWide(const uint8_t* row, int32_t width, const SharpenTables& t, WeighedRow& out) {
+    weighBody(row, width, t, out);
+}
+void weighBaseline(const uint8_t* row, int32_t width, const SharpenTables& t, WeighedRow& out) {
+    weighBody(row, width, t, out);
+}
+void weighRow(const uint8_t* row, int32_t width, const SharpenTables& t, WeighedRow& out) {
+    if (useWideVectors()) {
+        weighWide(row, width, t, out);
+    } else {
+        weighBaseline(row, width, t, out);
+    }
+}
+
+FILTER_WIDE_TARGET void sharpenWide(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up,
+                                    const WeighedRow& mid, const WeighedRow& down, int32_t* columns, uint32_t level) {
+    sharpenBody(row, width, x0, x1, up, mid, down, columns, level);
+}
+void sharpenBaseline(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
+                     const WeighedRow& down, int32_t* columns, uint32_t level) {
+    sharpenBody(row, width, x0, x1, up, mid, down, columns, level);
+}
+void sharpenRow(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
+                const WeighedRow& down, int32_t* columns, uint32_t level) {
+    if (useWideVectors()) {
+        sharpenWide(row, width, x0, x1, up, mid, down, columns, level);
+    } else {
+        sharpenBaseline(row, width, x0, x1, up, mid, down, columns, level);
+    }
 }
 
 } // namespace

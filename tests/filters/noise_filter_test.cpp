@@ -44,13 +44,15 @@ bool noiseOracle(Picture* picture, bool monochrome, uint8_t noisePercent, int32_
 }
 
 TEST(RandomDraws, BulkDrawsContinueTheSequenceExactly) {
+    inBothWidths([](bool wide) {
     for (size_t count : {size_t(0), size_t(1), size_t(7), size_t(8), size_t(9), size_t(31), size_t(4099)}) {
         std::vector<uint16_t> bulk(count);
         const uint32_t end = fillRandomDraws(0xDEADBEEFu, bulk.data(), count);
         seedRandom(0xDEADBEEFu);
         for (size_t i = 0; i < count; ++i) ASSERT_EQ(bulk[i], nextRandom()) << "draw " << i << " of " << count;
-        EXPECT_EQ(end, randomState()) << count;
+        EXPECT_EQ(end, randomState()) << count << (wide ? " wide" : "");
     }
+    });
 }
 
 TEST(NoiseOffsets, ExactForEveryDrawAndEveryAmplitudeAPercentageCanGive) {
@@ -64,13 +66,16 @@ TEST(NoiseOffsets, ExactForEveryDrawAndEveryAmplitudeAPercentageCanGive) {
         draws[4 * n + 3] = 0x2FFF;
     }
     std::vector<int16_t> offsets(2 * 32768);
+    inBothWidths([&](bool wide) {
     for (int32_t a = 2; a <= 650; ++a) {
         noiseOffsets(draws.data(), offsets.data(), 2 * 32768, a);
         for (int32_t n = 0; n < 32768; ++n) {
             if (offsets[size_t(2 * n)] != n % a || offsets[size_t(2 * n + 1)] != -(n % a))
-                FAIL() << n << " mod " << a << " gave " << offsets[size_t(2 * n)] << " and " << offsets[size_t(2 * n + 1)];
+                FAIL() << n << " mod " << a << " gave " << offsets[size_t(2 * n)] << " and "
+                       << offsets[size_t(2 * n + 1)] << (wide ? " wide" : "");
         }
     }
+    });
 }
 
 TEST(NoiseFilter, MatchesThePixelByPixelDefinition) {
@@ -88,6 +93,7 @@ TEST(NoiseFilter, MatchesThePixelByPixelDefinition) {
         {5, 31, true, 255, 99, false},   {64, 3, false, 1, 5, true},    {1, 1, true, 50, 1, true},
         {23, 13, false, 33, 0, true},    {4, 4, true, 2, 0, true},      {40, 40, false, 200, 777, true},
     };
+    inBothWidths([&](bool wide) {
     for (const Case& c : cases) {
         paintSettings().connectable = c.connectable ? 1 : 0;
         PicturePtr expected = makeBusyPicture(c.w, c.h, 3);
@@ -97,9 +103,11 @@ TEST(NoiseFilter, MatchesThePixelByPixelDefinition) {
         seedRandom(1);
         ASSERT_TRUE(noiseFilter(actual.get(), c.mono, c.percent, c.seed, clock));
         EXPECT_EQ(firstDifference(*expected, *actual), "")
-            << c.w << "x" << c.h << " mono " << c.mono << " " << int(c.percent) << "% seed " << c.seed;
+            << c.w << "x" << c.h << " mono " << c.mono << " " << int(c.percent) << "% seed " << c.seed
+            << (wide ? " wide" : "");
         EXPECT_EQ(randomState(), stateAfter) << "the sequence must be left where the last draw left it";
     }
+    });
 }
 
 TEST(NoiseFilter, SeededResultsArePinned) {

@@ -72,6 +72,7 @@ TEST(RenderConnectable, MatchesTheQuadrantDefinition) {
     SettingsGuard guard;
     const int32_t sizes[][2] = {{4, 4}, {5, 4}, {4, 5}, {5, 7}, {8, 8}, {9, 6}, {31, 17}, {64, 48}};
     const uint8_t levels[] = {255, 200, 127, 0};
+    inBothWidths([&](bool wide) {
     for (int connectable = 0; connectable < 2; ++connectable) {
         for (const auto& s : sizes) {
             for (uint8_t level : levels) {
@@ -82,10 +83,12 @@ TEST(RenderConnectable, MatchesTheQuadrantDefinition) {
                 renderOracle(expected.get());
                 ASSERT_TRUE(renderConnectable(actual.get()));
                 ASSERT_EQ(firstDifference(*expected, *actual), "")
-                    << s[0] << "x" << s[1] << " level " << int(level) << " connectable " << connectable;
+                    << s[0] << "x" << s[1] << " level " << int(level) << " connectable " << connectable
+                    << (wide ? " wide" : "");
             }
         }
     }
+    });
 }
 
 TEST(RenderConnectable, FourByFourIsOnlyRearranged) {

@@ -26,6 +26,17 @@ TEST(SeamMeasure, PhotoLikePictureHasASeamUntilRenderedConnectable) {
     EXPECT_LT(after.rows.ratio, 2.0);
 }
 
+TEST(SeamMeasure, BothWidthsAgreeOnABusyPicture) {
+    PicturePtr p = makeBusyPicture(97, 61, 12);
+    SeamMeasure m[2];
+    inBothWidths([&](bool wide) { m[wide] = seamMeasure(*p); });
+    EXPECT_EQ(m[0].columns.wrap, m[1].columns.wrap);
+    EXPECT_EQ(m[0].columns.inside, m[1].columns.inside);
+    EXPECT_EQ(m[0].rows.wrap, m[1].rows.wrap);
+    EXPECT_EQ(m[0].rows.inside, m[1].rows.inside);
+    EXPECT_GT(m[0].rows.inside, 0.0);
+}
+
 TEST(SeamMeasure, DefinitionOnASmallPicture) {
     // Red 10, 20, 40 across, the same in every row; green and blue flat.
     PicturePtr p(createPicture(3, 2, 0));

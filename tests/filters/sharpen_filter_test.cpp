@@ -112,6 +112,7 @@ TEST(SharpenFilter, MatchesTheRingBufferDefinition) {
     const int32_t sizes[][2] = {{1, 1}, {2, 2}, {3, 3}, {1, 7}, {7, 1}, {2, 9}, {9, 2}, {4, 4}, {13, 5}, {33, 17}};
     const int32_t strengths[] = {0, 10, 50, 99, 100, 150, -5};
     const uint8_t levels[] = {255, 127, 1, 0};
+    inBothWidths([&](bool wide) {
     for (int connectable = 0; connectable < 2; ++connectable) {
         for (const auto& s : sizes) {
             for (int32_t p : strengths) {
@@ -124,11 +125,12 @@ TEST(SharpenFilter, MatchesTheRingBufferDefinition) {
                     sharpenFilter(actual.get(), p, connectable != 0);
                     ASSERT_EQ(firstDifference(*expected, *actual), "")
                         << s[0] << "x" << s[1] << " strength " << p << " level " << int(level) << " connectable "
-                        << connectable;
+                        << connectable << (wide ? " wide" : "");
                 }
             }
         }
     }
+    });
 }
 
 TEST(SharpenFilter, WorkedValues) {

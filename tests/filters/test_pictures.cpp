@@ -4,6 +4,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "filters/wide_paths.h"
+
 namespace {
 
 uint32_t mixBits(uint32_t v) {
@@ -76,6 +78,14 @@ std::string firstDifference(const Picture& expected, const Picture& actual) {
         }
     }
     return {};
+}
+
+void inBothWidths(const std::function<void(bool wide)>& check) {
+    for (bool wide : {false, true}) {
+        wideVectorsAllowed() = wide;
+        check(wide);
+    }
+    wideVectorsAllowed() = true;
 }
 
 SettingsGuard::SettingsGuard() { resetPaintSettings(); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/picture.h"
@@ -19,6 +20,10 @@ uint32_t pixelCrc32(const Picture& picture);
 
 // Empty when both planes match; otherwise where and how the first difference lies.
 std::string firstDifference(const Picture& expected, const Picture& actual);
+
+// Runs `check(wide)` with the baseline passes and again with the wide ones (the same
+// baseline passes on a processor without them).
+void inBothWidths(const std::function<void(bool wide)>& check);
 
 // Puts the process-wide paint settings back to their defaults on entry and exit.
 struct SettingsGuard {

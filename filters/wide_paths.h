@@ -1,0 +1,30 @@
+#pragma once
+
+// The whole-picture passes are compiled twice from the same source: for the baseline
+// instruction set and, on x86, for AVX2, picked per call by what the processor offers.
+// Their arithmetic is integer or plain double without fused operations, so both give
+// identical results; the wider one only handles more entries per instruction.
+//
+// A pass is written once as a FILTER_PASS_BODY function (always inlined), wrapped in a
+// FILTER_WIDE_TARGET function and a plain one, and called through useWideVectors().
+
+#if defined(__x86_64__) || defined(__i386__)
+#define FILTER_PASS_BODY [[gnu::always_inline]] inline
+#define FILTER_WIDE_TARGET [[gnu::target("avx2")]]
+inline bool processorHasWideVectors() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#else
+#define FILTER_PASS_BODY inline
+#define FILTER_WIDE_TARGET
+inline bool processorHasWideVectors() { return false; }
+#endif
+
+// Lets tests run the baseline passes on a processor that has the wide ones.
+inline bool& wideVectorsAllowed() {
+    static bool allowed = true;
+    return allowed;
+}
+
+inline bool useWideVectors() { return wideVectorsAllowed() && processorHasWideVectors(); }
