@@ -116,3 +116,12 @@ TEST_F(JpegRead, HugeFrameWithLittleDataFailsFast) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_LT(largest, 16ll << 20) << "nothing near the announced size is allocated";
 }
+
+TEST_F(JpegRead, ScanCountIsBounded) {
+    // Each scan is a pass over the picture's coefficients; a file of tiny scans would
+    // otherwise multiply the work.
+    const Loaded fewer = load(makeManyScanJpeg(16, 16, false));
+    ASSERT_TRUE(fewer.ok) << "190 scans are within the limit";
+    EXPECT_LT(meanAbsoluteError(fewer.pixels, gradientRgb(16, 16)), 8.0);
+    EXPECT_FALSE(load(makeManyScanJpeg(16, 16, true)).ok) << "379 scans are over it";
+}

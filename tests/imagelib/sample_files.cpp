@@ -189,6 +189,50 @@ Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& sampl
     return out;
 }
 
+Bytes makeManyScanJpeg(int32_t width, int32_t height, bool refine) {
+    std::vector<jpeg_scan_info> scans;
+    jpeg_scan_info dc{};
+    dc.comps_in_scan = 3;
+    for (int c = 0; c < 3; ++c) dc.component_index[c] = c;
+    scans.push_back(dc);
+    for (int pass = 0; pass < (refine ? 2 : 1); ++pass)
+        for (int k = 1; k < 64; ++k)
+            for (int c = 0; c < 3; ++c) {
+                jpeg_scan_info ac{};
+                ac.comps_in_scan = 1;
+                ac.component_index[0] = c;
+                ac.Ss = ac.Se = k;
+                ac.Ah = refine && pass == 1 ? 1 : 0;
+                ac.Al = refine && pass == 0 ? 1 : 0;
+                scans.push_back(ac);
+            }
+    const Bytes rgb = gradientRgb(width, height);
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr err{};
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    cinfo.scan_info = scans.data();
+    cinfo.num_scans = int(scans.size());
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.data() + cinfo.next_scanline * size_t(width) * 3);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    Bytes out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
 Bytes gradientRgb(int32_t width, int32_t height) {
     Bytes out;
     out.reserve(size_t(width) * size_t(height) * 3);

@@ -54,6 +54,10 @@ Bytes makePng(const PngSpec& spec);
 Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& samples, bool progressive,
                int quality = 95);
 
+// A progressive colour JPEG that sends each AC coefficient of each component in its
+// own scan: 1 + 189 scans, or 1 + 378 when every coefficient also gets a refinement scan.
+Bytes makeManyScanJpeg(int32_t width, int32_t height, bool refine);
+
 // A deterministic test picture, 3 bytes per pixel.
 Bytes gradientRgb(int32_t width, int32_t height);
 
