@@ -1,8 +1,8 @@
 #include "app/data_directory.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 std::string g_dataDirectory;
@@ -30,10 +30,11 @@ std::string dataDirectoryBase(const EnvironmentLookup& env) {
 
 std::string makeDataDirectory(const std::string& base) {
     if (base.empty()) return {};
-    std::string dir = joined(base, "Tolvanea/");
-    ::mkdir(dir.c_str(), 0777);
-    dir += "KorvintePicture/";
-    ::mkdir(dir.c_str(), 0777);
+    // The XDG stand-ins need not exist yet on a fresh account, so missing parents
+    // are made too. Failures are ignored: the configuration file then fails on its own.
+    const std::string dir = joined(base, "Tolvanea/KorvintePicture/");
+    std::error_code ignored;
+    std::filesystem::create_directories(dir, ignored);
     return dir;
 }
 

@@ -11,8 +11,9 @@ using EnvironmentLookup = std::function<std::string(const char* name)>;
 // The base folder, or empty when the environment names none.
 std::string dataDirectoryBase(const EnvironmentLookup& env);
 
-// Builds the data directory from a base and creates both levels (an existing
-// folder is no error, other failures are ignored). Empty base gives empty.
+// Builds the data directory from a base and creates both levels, and the base
+// itself when missing (an existing folder is no error, other failures are
+// ignored). Empty base gives empty.
 std::string makeDataDirectory(const std::string& base);
 
 // The text shown when no base folder is found.

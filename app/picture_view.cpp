@@ -57,9 +57,10 @@ void PictureView::setScroll(int x, int y) {
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    if (image_.isNull()) return;
-    painter.drawImage(QPoint(0, 0), image_, QRect(scrollX_, scrollY_, image_.width() - scrollX_,
-                                                   image_.height() - scrollY_));
+    // The bars' ranges reach the picture's full size, so an offset can pass the image.
+    const QRect source = QRect(scrollX_, scrollY_, image_.width(), image_.height()) & image_.rect();
+    if (image_.isNull() || source.isEmpty()) return;
+    painter.drawImage(QPoint(0, 0), image_, source);
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {

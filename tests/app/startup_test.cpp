@@ -184,4 +184,7 @@ TEST(DataDirectory, CreatesBothLevelsAndAcceptsExistingOnes) {
     EXPECT_EQ(makeDataDirectory(base.path().toStdString()), first);
     EXPECT_TRUE(QDir(QString::fromStdString(first)).exists());
     EXPECT_EQ(makeDataDirectory(""), "");
+    // A stand-in such as $HOME/.config may not exist yet on a fresh account.
+    const std::string fresh = makeDataDirectory(base.path().toStdString() + "/home/.config");
+    EXPECT_TRUE(QDir(QString::fromStdString(fresh)).exists());
 }
