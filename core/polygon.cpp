@@ -27,7 +27,12 @@ inline bool edgeCrossing(int32_t xi, int32_t yi, int32_t xj, int32_t yj, int32_t
 
 // Scratch reused from shape to shape so that filling allocates nothing in the
 // steady state.
+struct Edge {
+    int32_t xi, yi, xj, yj;
+};
+
 struct FillScratch {
+    std::vector<Edge> edges;
     std::vector<int32_t> crossings;
     std::vector<uint8_t> rowLaps;
 };
@@ -56,7 +61,12 @@ void fillPolygon(Picture* picture, const PolygonPoint* v, int32_t n, ShapeColor 
     }
 
     FillScratch& s = scratch();
-    s.crossings.resize(size_t(n));
+    // Edges that never cross a row (horizontal ones, and the zero-length ones of
+    // repeated vertices) are left out once instead of being tested on every row.
+    s.edges.clear();
+    for (int32_t i = 0, j = n - 1; i < n; j = i++)
+        if (v[i].y != v[j].y) s.edges.push_back(Edge{v[i].x, v[i].y, v[j].x, v[j].y});
+    s.crossings.resize(s.edges.size() + 1);
     int32_t* xc = s.crossings.data();
 
     // When the box is taller than the picture, rows fold onto each other; a row
@@ -71,8 +81,8 @@ void fillPolygon(Picture* picture, const PolygonPoint* v, int32_t n, ShapeColor 
         const int32_t py = static_cast<int32_t>(y);
 
         int32_t m = 0;
-        for (int32_t i = 0, j = n - 1; i < n; j = i++)
-            if (edgeCrossing(v[i].x, v[i].y, v[j].x, v[j].y, py, xc[m])) ++m;
+        for (const Edge& e : s.edges)
+            if (edgeCrossing(e.xi, e.yi, e.xj, e.yj, py, xc[m])) ++m;
         if (m == 0) continue;
         std::sort(xc, xc + m);
 
