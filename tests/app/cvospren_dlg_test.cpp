@@ -372,3 +372,35 @@ TEST_F(WindowTest, DISABLED_Screenshot) {
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(out, "PNG")) << out.toStdString();
 }
+
+TEST_F(WindowTest, EscapeDuringAnEndlessRunAsksAndYesKeepsWhatWasDrawn) {
+    QSettings(kSettingsOrganization, kSettingsApplication).setValue("dontshowinformation1", 1);
+    window->show();
+    newPicture(64, 64);
+    CircleParams& params = circleParams();
+    const CircleParams saved = params;
+    params = CircleParams{2, 6, 0}; // 0: until interrupted
+    int asked = 0;
+    window->qtInteraction().setQuestionHook([&](const std::string& text, const std::string& caption, Interaction::Icon) {
+        EXPECT_EQ(text, "Interrompre ?");
+        EXPECT_EQ(caption, "KorvintePicture");
+        return ++asked == 2; // No the first time: the run goes on
+    });
+    QTimer escape;
+    escape.setInterval(30);
+    QObject::connect(&escape, &QTimer::timeout, [&] {
+        if (window->qtInteraction().operationRunning()) QTest::keyClick(window.get(), Qt::Key_Escape);
+    });
+    escape.start();
+    {
+        ModalAnswerer modal([](QDialog& d) { d.accept(); });
+        window->runCommand(cmd::Circle);
+    }
+    params = saved;
+    EXPECT_EQ(asked, 2);
+    bool drawn = false;
+    for (int i = 0; i < 64 * 64 * 4 && !drawn; ++i) drawn = window->currentPicture()->pixels[i] != 255;
+    EXPECT_TRUE(drawn) << "the partial picture stays";
+    ASSERT_NE(window->undoSnapshot(), nullptr);
+    EXPECT_FALSE(window->qtInteraction().operationRunning());
+}
