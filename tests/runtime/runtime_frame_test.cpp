@@ -7,6 +7,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 extern "C" int runtimeRootSizesFromC(const RuntimeRoot* root);
 
@@ -87,6 +88,63 @@ TEST(RuntimeFrame, OnlyHHIsExported)
     ASSERT_EQ(pclose(pipe), 0);
     symbols.erase("");
     EXPECT_EQ(symbols, std::set<std::string>{"HH"});
+}
+
+}  // namespace
+
+namespace {
+
+// A table seen as its size word followed by its slots.
+template <typename Table>
+std::vector<const void*> slotsOf(const Table* table)
+{
+    const auto* words = reinterpret_cast<const RtWord*>(table);
+    std::vector<const void*> slots;
+    for (std::size_t i = 1; i < sizeof(Table) / sizeof(RtWord); ++i)
+        slots.push_back(reinterpret_cast<const void*>(words[i]));
+    return slots;
+}
+
+template <typename Table>
+void expectAllSlotsFilled(const char* name, const Table* table, std::size_t emptySlot = 0)
+{
+    std::vector<const void*> slots = slotsOf(table);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (i + 1 == emptySlot)
+            EXPECT_EQ(slots[i], nullptr) << name << " entry " << i + 1;
+        else
+            EXPECT_NE(slots[i], nullptr) << name << " entry " << i + 1;
+    }
+}
+
+TEST(RuntimeFrame, EverySlotIsFilledButSettingsEntryFour)
+{
+    const RuntimeRoot& root = runtimeRoot();
+    expectAllSlotsFilled("BoundedListTable", root.boundedListTable);
+    expectAllSlotsFilled("DigestTable", root.digestTable);
+    expectAllSlotsFilled("CommandLineTable", root.commandLineTable);
+    expectAllSlotsFilled("FileTable", root.fileTable);
+    expectAllSlotsFilled("ReservedTable", root.reservedTable);
+    expectAllSlotsFilled("SettingsTable", root.settingsTable, 4);
+    expectAllSlotsFilled("ColourTable", root.colourTable);
+    expectAllSlotsFilled("ValueListTable", root.valueListTable);
+    expectAllSlotsFilled("CalendarTable", root.calendarTable);
+    expectAllSlotsFilled("BitStreamTable", root.bitStreamTable);
+    expectAllSlotsFilled("RandomTable", root.randomTable);
+    expectAllSlotsFilled("JpegTable", root.jpegTable);
+    expectAllSlotsFilled("GeometryTable", root.geometryTable);
+    expectAllSlotsFilled("TextTable", root.textTable);
+    expectAllSlotsFilled("TextReaderTable", root.textReaderTable);
+}
+
+TEST(RuntimeFrame, OperationsInTwoSlotsAreOneFunction)
+{
+    const RuntimeRoot& root = runtimeRoot();
+    EXPECT_EQ(root.fileTable->writeLine, root.fileTable->writeLine2);
+    EXPECT_EQ(root.fileTable->chooseFileToOpen, root.fileTable->chooseFileToOpen2);
+    EXPECT_EQ(root.fileTable->matchWildcard, root.textTable->matchWildcard);
+    EXPECT_EQ(root.valueListTable->appendValue, root.valueListTable->appendValueNode);
+    EXPECT_EQ(root.randomTable->nextUnit, root.randomTable->nextUnit2);
 }
 
 }  // namespace
