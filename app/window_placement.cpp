@@ -2,6 +2,13 @@
 
 #include "app/program_settings.h"
 
+#include <cstdint>
+
+namespace {
+// Larger than any screen; beyond it a stored size is taken as damaged.
+constexpr int64_t kLargestSide = 1 << 16;
+} // namespace
+
 QRect readWindowPlacement() {
     QSettings settings(kSettingsOrganization, kSettingsApplication);
     auto value = [&](const char* key, int fallback) {
@@ -10,12 +17,14 @@ QRect readWindowPlacement() {
     };
     const int left = value("left", 1);
     const int top = value("top", 1);
-    int right = value("right", 512);
-    int bottom = value("bottom", 512);
-    // A damaged file must not leave the window without a size.
-    if (right <= left) right = left + 511;
-    if (bottom <= top) bottom = top + 511;
-    return QRect(QPoint(left, top), QSize(right - left, bottom - top));
+    // A damaged file must neither leave the window without a size nor overflow it.
+    auto extent = [](int from, int to) {
+        const int64_t size = int64_t(to) - int64_t(from);
+        return size > 0 && size <= kLargestSide ? int(size) : 511;
+    };
+    const int width = extent(left, value("right", 512));
+    const int height = extent(top, value("bottom", 512));
+    return QRect(left, top, width, height);
 }
 
 void storeWindowPlacement(const QRect& rect) {

@@ -219,4 +219,9 @@ TEST_F(WindowTest, PlacementIsStoredOnExitAndReadBack) {
     settings.sync();
     window = std::make_unique<CvosprenDlg>(library);
     EXPECT_EQ(window->geometry(), QRect(40, 50, 511, 200));
+    settings.setValue("left", -2147483647);
+    settings.setValue("right", 2147483647);
+    settings.sync();
+    window = std::make_unique<CvosprenDlg>(library);
+    EXPECT_EQ(window->geometry().width(), 511) << "a span past any screen counts as damaged";
 }
