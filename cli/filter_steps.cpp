@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "cli/arguments.h"
@@ -14,6 +15,8 @@ namespace {
 
 // Sharpen and render connectable work on a picture of any size, as in the window.
 bool havePicture(CliContext& c) { return c.picture ? true : c.refuse(kNoPictureMessage); }
+
+constexpr const char* kNoMemory = "Not enough memory to filter this picture";
 
 bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
 
@@ -49,7 +52,11 @@ void registerFilterSteps(StepTable& table) {
                },
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!havePicture(c)) return false;
-                   sharpenFilter(c.picture.get(), *parseInt32(a[0]), paintSettings().connectable != 0);
+                   try {
+                       sharpenFilter(c.picture.get(), *parseInt32(a[0]), paintSettings().connectable != 0);
+                   } catch (const std::bad_alloc&) {
+                       return c.refuse(kNoMemory);
+                   }
                    return true;
                },
                "the strength is a whole number from 0 to 100"});
@@ -58,7 +65,11 @@ void registerFilterSteps(StepTable& table) {
                "blend with the half-shifted copy so that the picture tiles without a seam", nullptr,
                [](CliContext& c, const std::vector<std::string>&) {
                    if (!havePicture(c)) return false;
-                   renderConnectable(c.picture.get());
+                   try {
+                       renderConnectable(c.picture.get());
+                   } catch (const std::bad_alloc&) {
+                       return c.refuse(kNoMemory);
+                   }
                    return true;
                }});
 

@@ -79,23 +79,24 @@ bool noiseFilter(Picture* picture, bool monochrome, uint8_t noisePercent, int32_
 
     uint32_t state = seed != 0 ? uint32_t(seed) : uint32_t(ui.clockSeconds());
 
-    const int32_t width = picture->width;
-    const int32_t height = picture->height;
-    const int32_t offsetsPerPixel = monochrome ? 1 : 3;
-    const size_t perRow = size_t(std::max(width, 0)) * size_t(offsetsPerPixel);
-    std::vector<uint16_t> draws(perRow * 2);
-    std::vector<int16_t> offsets(perRow);
-
-    // Rows top to bottom, pixels left to right, red before green before blue: the order
-    // the draws are consumed in.
-    for (int32_t y = 0; y < height; ++y) {
-        state = fillRandomDraws(state, draws.data(), draws.size());
-        noiseOffsets(draws.data(), offsets.data(), int32_t(perRow), a);
-        uint8_t* cell = picture->pixels + size_t(y) * size_t(width) * 4;
+    // The plane is one run of pixels in the order the draws are consumed (rows top to
+    // bottom, pixels left to right, red before green before blue), so it is worked
+    // through in fixed chunks whatever the picture's shape.
+    constexpr size_t kChunk = 4096;
+    const size_t pixels = size_t(std::max(picture->width, 0)) * size_t(std::max(picture->height, 0));
+    const size_t offsetsPerPixel = monochrome ? 1 : 3;
+    std::vector<uint16_t> draws(kChunk * offsetsPerPixel * 2);
+    std::vector<int16_t> offsets(kChunk * offsetsPerPixel);
+    for (size_t done = 0; done < pixels; done += kChunk) {
+        const size_t count = std::min(kChunk, pixels - done);
+        const size_t pairs = count * offsetsPerPixel;
+        state = fillRandomDraws(state, draws.data(), pairs * 2);
+        noiseOffsets(draws.data(), offsets.data(), int32_t(pairs), a);
+        uint8_t* cell = picture->pixels + done * 4;
         if (useWideVectors()) {
-            applyWide(cell, offsets.data(), width, monochrome);
+            applyWide(cell, offsets.data(), int32_t(count), monochrome);
         } else {
-            applyBaseline(cell, offsets.data(), width, monochrome);
+            applyBaseline(cell, offsets.data(), int32_t(count), monochrome);
         }
     }
     seedRandom(state);

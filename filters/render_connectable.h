@@ -21,4 +21,6 @@ inline double seamWeightFrom(double e, double f) {
 // without a seam; the top-left quadrant's result repeats in the bottom-right one and the
 // top-right's in the bottom-left one. Writes blend with PaintSettings.blendLevel like
 // putPixel. A picture with a side below 4 is left unchanged and false is returned.
+// Takes weight buffers of 24 bytes per column first; when those cannot be had,
+// std::bad_alloc leaves the picture as it was.
 bool renderConnectable(Picture* picture);

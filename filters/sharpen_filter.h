@@ -21,4 +21,6 @@ void sharpenRows(Picture* picture, int32_t sharpenPercent);
 // Sharpens the picture. In connectable mode every pixel is sharpened, its neighbours past
 // an edge being the pixels of the opposite edge, so the result still tiles; otherwise
 // this is sharpenRows. Nothing happens without a picture.
+// Both take row buffers of about 100 bytes per column before touching the picture; when
+// those cannot be had, std::bad_alloc leaves the picture as it was.
 void sharpenFilter(Picture* picture, int32_t sharpenPercent, bool connectable);

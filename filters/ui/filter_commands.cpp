@@ -1,5 +1,7 @@
 #include "filters/ui/filter_commands.h"
 
+#include <new>
+
 #include "app/picture_host.h"
 #include "core/paint_settings.h"
 #include "filters/noise_filter.h"
@@ -11,6 +13,7 @@
 namespace {
 
 constexpr const char* kNotInitialized = "The picture is not initialized,please goto File->New";
+constexpr const char* kNoMemory = "Not enough memory to filter this picture";
 
 // The one check sharpen and render connectable make: a picture must exist (they work
 // on any size).
@@ -37,13 +40,22 @@ void runSharpenCommand(PictureHost& host) {
     if (!havePicture(host)) return;
     if (!sharpenDialog(host.dialogParent()).run()) return;
     host.saveUndoSnapshot();
-    sharpenFilter(host.currentPicture(), sharpenParams().sharpenPercent, paintSettings().connectable != 0);
+    try {
+        sharpenFilter(host.currentPicture(), sharpenParams().sharpenPercent, paintSettings().connectable != 0);
+    } catch (const std::bad_alloc&) {
+        // A picture far wider than anything "New" makes; it is left as it was.
+        host.interaction().showMessage(kNoMemory, kMainCaption, Interaction::Icon::Error);
+    }
     host.refreshView();
 }
 
 void runRenderConnectableCommand(PictureHost& host) {
     if (!havePicture(host)) return;
     host.saveUndoSnapshot();
-    renderConnectable(host.currentPicture());
+    try {
+        renderConnectable(host.currentPicture());
+    } catch (const std::bad_alloc&) {
+        host.interaction().showMessage(kNoMemory, kMainCaption, Interaction::Icon::Error);
+    }
     host.refreshView();
 }

@@ -92,6 +92,8 @@ TEST(NoiseFilter, MatchesThePixelByPixelDefinition) {
         {17, 9, false, 10, 42, true},    {17, 9, true, 10, 42, true},   {5, 31, false, 100, -7, false},
         {5, 31, true, 255, 99, false},   {64, 3, false, 1, 5, true},    {1, 1, true, 50, 1, true},
         {23, 13, false, 33, 0, true},    {4, 4, true, 2, 0, true},      {40, 40, false, 200, 777, true},
+        // More pixels than the filter takes in one go.
+        {70, 65, false, 30, 11, true},   {129, 64, true, 30, 12, false},
     };
     inBothWidths([&](bool wide) {
     for (const Case& c : cases) {
