@@ -95,3 +95,21 @@ TEST(Polygon, HugeFoldedFillStopsOnceEveryRowIsFinal) {
         ASSERT_EQ(blendChannel(cell[2], 60, 90), cell[2]);
     }
 }
+
+TEST(Polygon, FillsThatFoldHundredsOfTimesMatchTheDefinition) {
+    std::mt19937 rng(32);
+    for (int k = 0; k < 16; ++k) {
+        resetPaintSettings();
+        paintSettings().blendLevel = uint8_t(k % 4 == 0 ? 255 : 1 + rng() % 254);
+        const int32_t w = int32_t(1 + rng() % 3), h = int32_t(1 + rng() % 3);
+        PicturePtr fast(createPicture(w, h, 0));
+        for (int32_t i = 0; i < w * h * 4; ++i) fast->pixels[i] = (i % 4 == 3) ? 255 : uint8_t(rng());
+        PicturePtr slow(copyPicture(fast.get()));
+        std::vector<PolygonPoint> v(static_cast<size_t>(3 + rng() % 5));
+        for (auto& p : v) p = PolygonPoint{int32_t(rng() % 700) - 350, int32_t(rng() % 700) - 350};
+        const ShapeColor c{uint8_t(rng()), uint8_t(rng()), uint8_t(rng())};
+        drawPolygon(fast.get(), v.data(), int32_t(v.size()), c, 1);
+        oracle::drawPolygon(slow.get(), v.data(), int32_t(v.size()), c, 1);
+        ASSERT_TRUE(samePixels(fast.get(), slow.get())) << k << " on " << w << "x" << h;
+    }
+}
