@@ -11,6 +11,7 @@
 #include "filters/render_connectable.h"
 #include "filters/seam_measure.h"
 #include "filters/sharpen_filter.h"
+#include "filters/wide_paths.h"
 
 namespace {
 
@@ -54,7 +55,12 @@ void BM_Memcpy(benchmark::State& state) {
     finish(state);
 }
 
+// The last argument of each filter benchmark: 1 lets the AVX2 build of the pass run (on
+// a processor that has it), 0 keeps the baseline one.
+void chooseWidth(benchmark::State& state, int index) { wideVectorsAllowed() = state.range(index) != 0; }
+
 void BM_Noise(benchmark::State& state) {
+    chooseWidth(state, 1);
     PicturePtr p = benchPicture();
     QuietClock clock;
     const bool mono = state.range(0) != 0;
@@ -64,6 +70,7 @@ void BM_Noise(benchmark::State& state) {
 
 void BM_Sharpen(benchmark::State& state) {
     resetPaintSettings();
+    chooseWidth(state, 2);
     paintSettings().blendLevel = uint8_t(state.range(1));
     PicturePtr p = benchPicture();
     const bool connectable = state.range(0) != 0;
@@ -74,6 +81,7 @@ void BM_Sharpen(benchmark::State& state) {
 
 void BM_RenderConnectable(benchmark::State& state) {
     resetPaintSettings();
+    chooseWidth(state, 1);
     paintSettings().blendLevel = uint8_t(state.range(0));
     PicturePtr p = benchPicture();
     for (auto _ : state) renderConnectable(p.get());
@@ -82,6 +90,7 @@ void BM_RenderConnectable(benchmark::State& state) {
 }
 
 void BM_SeamMeasure(benchmark::State& state) {
+    chooseWidth(state, 0);
     PicturePtr p = benchPicture();
     for (auto _ : state) benchmark::DoNotOptimize(seamMeasure(*p));
     finish(state);
@@ -90,9 +99,27 @@ void BM_SeamMeasure(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Noise)->ArgName("mono")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sharpen)->ArgNames({"connectable", "level"})->Args({0, 255})->Args({1, 255})->Args({1, 127})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RenderConnectable)->ArgName("level")->Arg(255)->Arg(127)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SeamMeasure)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Noise)
+    ->ArgNames({"mono", "wide"})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sharpen)
+    ->ArgNames({"connectable", "level", "wide"})
+    ->Args({0, 255, 1})
+    ->Args({1, 255, 1})
+    ->Args({1, 127, 1})
+    ->Args({0, 255, 0})
+    ->Args({1, 255, 0})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderConnectable)
+    ->ArgNames({"level", "wide"})
+    ->Args({255, 1})
+    ->Args({127, 1})
+    ->Args({255, 0})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeamMeasure)->ArgName("wide")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
