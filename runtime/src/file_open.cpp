@@ -33,9 +33,12 @@ bool fullPath(const char* name, bool useBaseFolder, std::string& path)
 // it alone. A lock held elsewhere fails the open.
 int openLocked(const std::string& path, int flags, Sharing sharing)
 {
-    int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    // Opened without blocking, so that a name naming a pipe cannot hang the
+    // caller waiting for a writer; reads block as usual afterwards.
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0)
         return -1;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const bool shared = sharing == Sharing::read && (flags & O_ACCMODE) == O_RDONLY;
     if (::flock(fd, (shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
         int error = errno;

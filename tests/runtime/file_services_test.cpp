@@ -1,6 +1,7 @@
 #include "runtime_host.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -245,6 +246,17 @@ TEST(FileOpen, NoSharingIsEnforcedBetweenOpeners)
     EXPECT_EQ(files().openForAppending(path.c_str(), 1), RT_INVALID_HANDLE);
     files().closeFile(a);
     files().closeFile(b);
+}
+
+TEST(FileOpen, APipeWithoutWriterDoesNotHang)
+{
+    std::string path = scratchFolder() + "pipe";
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    RtHandle file = files().openForReading(path.c_str(), 0);
+    ASSERT_NE(file, RT_INVALID_HANDLE);
+    char line[256];
+    EXPECT_EQ(files().readLine(file, line), 0);
+    files().closeFile(file);
 }
 
 TEST(FileOpen, AppendingCreatesAndAppends)
