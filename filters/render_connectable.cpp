@@ -1,5 +1,6 @@
 #include "filters/render_connectable.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -14,41 +15,54 @@ inline double edgeDistance(int32_t i, int32_t half) {
 }
 
 // Mixes each pixel of run p with the pixel of run q at the same place, weight g[k] for
-// p, and writes the mix into both (blended like putPixel when the level is not 255).
-// The two runs never overlap.
-FILTER_PASS_BODY void mixBody(uint8_t* __restrict p, uint8_t* __restrict q, const double* __restrict g, int32_t count,
-             uint32_t level) {
+// p, and writes the mix into both. Level 255 only: the mix replaces both cells. The two
+// runs never overlap.
+FILTER_PASS_BODY void mixBody(uint8_t* __restrict p, uint8_t* __restrict q, const double* __restrict g, int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
         const double wp = g[k];
         const double wq = 1.0 - wp;
         for (int32_t c = 0; c < 3; ++c) {
             const uint8_t m = uint8_t(int32_t(wp * double(p[4 * k + c]) + wq * double(q[4 * k + c])));
-            if (level == 255) {
-                p[4 * k + c] = m;
-                q[4 * k + c] = m;
-            } else {
-                // The mix goes into a white temporary first, which then goes into the cell.
-                const uint8_t stored = blendChannel(255, m, level);
-                p[4 * k + c] = blendChannel(p[4 * k + c], stored, level);
-                q[4 * k + c] = blendChannel(q[4 * k + c], stored, level);
-            }
+            p[4 * k + c] = m;
+            q[4 * k + c] = m;
         }
         p[4 * k + 3] = 255;
         q[4 * k + 3] = 255;
     }
 }
 
-FILTER_WIDE_TARGET void mixWide(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t level) {
-    mixBody(p, q, g, count, level);
+// The same with a blend level below 255, as the two quarter-size temporaries behave:
+// the mix is blended into the temporary's cell, and that value into each picture cell.
+// The temporaries start white and serve both quadrant pairs, so the second pair's mix
+// is blended into what the first pair left in the cell of the same quadrant index.
+// `temp` holds that cell row (3 bytes a cell, by quadrant index) and is updated;
+// `mirroredIndex` says the runs walk the quadrant index from hw - 1 down to 0.
+void mixBlended(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t level, uint8_t* temp,
+                bool mirroredIndex) {
+    for (int32_t k = 0; k < count; ++k) {
+        const double wp = g[k];
+        const double wq = 1.0 - wp;
+        uint8_t* t = temp + 3 * size_t(mirroredIndex ? count - 1 - k : k);
+        for (int32_t c = 0; c < 3; ++c) {
+            const uint8_t m = uint8_t(int32_t(wp * double(p[4 * k + c]) + wq * double(q[4 * k + c])));
+            t[c] = blendChannel(t[c], m, level);
+            p[4 * k + c] = blendChannel(p[4 * k + c], t[c], level);
+            q[4 * k + c] = blendChannel(q[4 * k + c], t[c], level);
+        }
+        p[4 * k + 3] = 255;
+        q[4 * k + 3] = 255;
+    }
 }
-void mixBaseline(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t level) {
-    mixBody(p, q, g, count, level);
+
+FILTER_WIDE_TARGET void mixWide(uint8_t* p, uint8_t* q, const double* g, int32_t count) {
+    mixBody(p, q, g, count);
 }
-void mixRuns(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t level) {
+void mixBaseline(uint8_t* p, uint8_t* q, const double* g, int32_t count) { mixBody(p, q, g, count); }
+void mixRuns(uint8_t* p, uint8_t* q, const double* g, int32_t count) {
     if (useWideVectors()) {
-        mixWide(p, q, g, count, level);
+        mixWide(p, q, g, count);
     } else {
-        mixBaseline(p, q, g, count, level);
+        mixBaseline(p, q, g, count);
     }
 }
 
@@ -71,6 +85,7 @@ bool renderConnectable(Picture* picture) {
     const size_t stride = size_t(width) * 4;
     std::vector<double> e(static_cast<size_t>(hw)), g(static_cast<size_t>(hw)), mirrored(static_cast<size_t>(hw));
     for (int32_t a = 0; a < hw; ++a) e[size_t(a)] = edgeDistance(a, hw);
+    std::vector<uint8_t> temp(level == 255 ? 0 : size_t(hw) * 3);
 
     // Each pixel of the two quadrant pairs is read once and written once, and the two
     // cells of a pair receive the same mix, so the pass can work in place: every mix
@@ -83,11 +98,17 @@ bool renderConnectable(Picture* picture) {
         }
         uint8_t* top = picture->pixels + size_t(y) * stride;
         uint8_t* bottom = picture->pixels + size_t(y + hh) * stride;
-        // Top-left with bottom-right.
-        mixRuns(top, bottom + size_t(hw) * 4, g.data(), hw, level);
-        // Top-right with bottom-left; the top-right index counts from the right edge, so
-        // walking both runs left to right takes the weights mirrored.
-        mixRuns(top + size_t(width - hw) * 4, bottom, mirrored.data(), hw, level);
+        // Top-left with bottom-right, then top-right with bottom-left; the top-right index
+        // counts from the right edge, so walking both runs left to right takes the
+        // weights mirrored.
+        if (level == 255) {
+            mixRuns(top, bottom + size_t(hw) * 4, g.data(), hw);
+            mixRuns(top + size_t(width - hw) * 4, bottom, mirrored.data(), hw);
+        } else {
+            std::fill(temp.begin(), temp.end(), uint8_t(255));
+            mixBlended(top, bottom + size_t(hw) * 4, g.data(), hw, level, temp.data(), false);
+            mixBlended(top + size_t(width - hw) * 4, bottom, mirrored.data(), hw, level, temp.data(), true);
+        }
     }
     return true;
 }

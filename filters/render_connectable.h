@@ -20,7 +20,10 @@ inline double seamWeightFrom(double e, double f) {
 // Blends the picture with its copy shifted by half its width and height so that it tiles
 // without a seam; the top-left quadrant's result repeats in the bottom-right one and the
 // top-right's in the bottom-left one. Writes blend with PaintSettings.blendLevel like
-// putPixel. A picture with a side below 4 is left unchanged and false is returned.
+// putPixel, through two quarter-size temporaries that start white and serve both quadrant
+// pairs (so below 255 the top-right pair's mix is blended into the top-left pair's
+// temporary value of the same quadrant index). A picture with a side below 4 is left
+// unchanged and false is returned.
 // Takes weight buffers of 24 bytes per column first; when those cannot be had,
 // std::bad_alloc leaves the picture as it was.
 bool renderConnectable(Picture* picture);

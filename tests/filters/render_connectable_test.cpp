@@ -18,7 +18,9 @@ double weightOracle(int32_t a, int32_t y, int32_t hw, int32_t hh) {
 }
 
 // The command as defined: quadrant by quadrant through two quarter-size temporaries,
-// every write a putPixel. Each quadrant pass starts from white temporaries.
+// every write a putPixel. The temporaries are created white once and serve both
+// quadrant passes, so with a blend level below 255 the second pass blends into what
+// the first one left there.
 void renderOracle(Picture* picture) {
     const int32_t w = picture->width, h = picture->height, hw = w / 2, hh = h / 2;
     if (hw < 2 || hh < 2) return;
@@ -27,8 +29,8 @@ void renderOracle(Picture* picture) {
         mapPoint(picture, x, y, &mx, &my);
         getPixel(picture, mx, my, c, c + 1, c + 2);
     };
+    PicturePtr t1(createPicture(hw, hh, 0)), t2(createPicture(hw, hh, 0));
     auto pass = [&](auto sourceA, auto sourceB, auto targetA, auto targetB) {
-        PicturePtr t1(createPicture(hw, hh, 0)), t2(createPicture(hw, hh, 0));
         for (int32_t y = 0; y < hh; ++y) {
             for (int32_t x = 0; x < hw; ++x) {
                 uint8_t a[3], b[3], m[3];
