@@ -27,8 +27,8 @@ const NamedSample& sample(const std::string& name) {
     throw std::runtime_error("no sample " + name);
 }
 
-BmpSpec plain24(int32_t w, int32_t h) {
-    BmpSpec s;
+BmpLayout plain24(int32_t w, int32_t h) {
+    BmpLayout s;
     s.width = w;
     s.height = h;
     s.bpp = 24;
@@ -96,7 +96,7 @@ TEST_F(BmpRead, ThirtyTwoBitAlphaMaskGivesAlpha) {
 }
 
 TEST_F(BmpRead, PlainThirtyTwoBitHasNoAlpha) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.bpp = 32;
     s.pixels = packRows({{0x12FF0000, 0x000000FF}}, 32); // the top byte is padding here
@@ -107,7 +107,7 @@ TEST_F(BmpRead, PlainThirtyTwoBitHasNoAlpha) {
 }
 
 TEST_F(BmpRead, MasksInsideNewerHeadersAndTopBitMasks) {
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = 56;
     s.width = 2;
     s.bpp = 32;
@@ -150,7 +150,7 @@ TEST_F(BmpRead, Rle4NibbleRunsClippedAtTheRowEnd) {
 }
 
 TEST_F(BmpRead, RleRunsAndDeltasOutsideThePictureWriteNothing) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.bpp = 8;
@@ -164,7 +164,7 @@ TEST_F(BmpRead, RleRunsAndDeltasOutsideThePictureWriteNothing) {
 }
 
 TEST_F(BmpRead, PaletteIndicesBeyondThePaletteAreBlack) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 3;
     s.bpp = 8;
     s.palette = {kRed, kGreen};
@@ -179,37 +179,37 @@ TEST_F(BmpRead, PaletteIndicesBeyondThePaletteAreBlack) {
 TEST_F(BmpRead, RefusesLyingOrUnsupportedHeaders) {
     struct Case {
         const char* what;
-        BmpSpec spec;
+        BmpLayout layout;
     };
     std::vector<Case> cases;
     auto add = [&](const char* what, auto change) {
-        BmpSpec s = plain24(4, 2);
+        BmpLayout s = plain24(4, 2);
         change(s);
         cases.push_back({what, s});
     };
-    add("zero width", [](BmpSpec& s) { s.width = 0; });
-    add("zero height", [](BmpSpec& s) { s.height = 0; });
-    add("negative width", [](BmpSpec& s) { s.width = -4; });
-    add("INT_MIN height", [](BmpSpec& s) { s.height = INT_MIN; });
-    add("side over the limit", [](BmpSpec& s) { s.width = PG_MAX_SIDE + 1; });
-    add("pixel count over the limit", [](BmpSpec& s) { s.width = s.height = 20000; });
-    add("2 bits per pixel", [](BmpSpec& s) { s.bpp = 2; });
-    add("64 bits per pixel", [](BmpSpec& s) { s.bpp = 64; });
-    add("0 bits per pixel", [](BmpSpec& s) { s.bpp = 0; });
-    add("header size 64", [](BmpSpec& s) { s.headerSize = 64; });
-    add("header size 20", [](BmpSpec& s) { s.headerSize = 20; });
-    add("JPEG inside", [](BmpSpec& s) { s.compression = 4; });
-    add("RLE8 on 24 bits", [](BmpSpec& s) { s.compression = 1; });
-    add("bit fields on 24 bits", [](BmpSpec& s) {
+    add("zero width", [](BmpLayout& s) { s.width = 0; });
+    add("zero height", [](BmpLayout& s) { s.height = 0; });
+    add("negative width", [](BmpLayout& s) { s.width = -4; });
+    add("INT_MIN height", [](BmpLayout& s) { s.height = INT_MIN; });
+    add("side over the limit", [](BmpLayout& s) { s.width = PG_MAX_SIDE + 1; });
+    add("pixel count over the limit", [](BmpLayout& s) { s.width = s.height = 20000; });
+    add("2 bits per pixel", [](BmpLayout& s) { s.bpp = 2; });
+    add("64 bits per pixel", [](BmpLayout& s) { s.bpp = 64; });
+    add("0 bits per pixel", [](BmpLayout& s) { s.bpp = 0; });
+    add("header size 64", [](BmpLayout& s) { s.headerSize = 64; });
+    add("header size 20", [](BmpLayout& s) { s.headerSize = 20; });
+    add("JPEG inside", [](BmpLayout& s) { s.compression = 4; });
+    add("RLE8 on 24 bits", [](BmpLayout& s) { s.compression = 1; });
+    add("bit fields on 24 bits", [](BmpLayout& s) {
         s.compression = 3;
         s.masks = {0xFF0000, 0xFF00, 0xFF};
         s.masksAfterHeader = true;
     });
-    add("truncated pixels", [](BmpSpec& s) { s.pixels.resize(s.pixels.size() - 1); });
-    add("offset inside the header", [](BmpSpec& s) { s.pixelOffset = 20; });
-    add("offset zero", [](BmpSpec& s) { s.pixelOffset = 0; });
+    add("truncated pixels", [](BmpLayout& s) { s.pixels.resize(s.pixels.size() - 1); });
+    add("offset inside the header", [](BmpLayout& s) { s.pixelOffset = 20; });
+    add("offset zero", [](BmpLayout& s) { s.pixelOffset = 0; });
     auto masks = [&](const char* what, std::vector<uint32_t> m, uint16_t bpp) {
-        add(what, [&](BmpSpec& s) {
+        add(what, [&](BmpLayout& s) {
             s.bpp = bpp;
             s.compression = 3;
             s.masks = m;
@@ -222,14 +222,14 @@ TEST_F(BmpRead, RefusesLyingOrUnsupportedHeaders) {
     masks("gap in a mask", {0xF0F000, 0xFF00, 0xFF}, 32);
     masks("16-bit masks past 16 bits", {0xFF0000, 0xFF00, 0xFF}, 16);
 
-    for (const Case& c : cases) EXPECT_FALSE(load(makeBmp(c.spec)).ok) << c.what;
+    for (const Case& c : cases) EXPECT_FALSE(load(makeBmp(c.layout)).ok) << c.what;
     Bytes pastEnd = makeBmp(plain24(4, 2));
     pastEnd[10] = 0xA0;
     pastEnd[11] = 0x86;
     pastEnd[12] = 0x01; // pixel offset 100000 in a 78-byte file
     EXPECT_FALSE(load(pastEnd).ok) << "offset past the end";
     // Masks counted in a 40-byte header but missing from the file.
-    BmpSpec s = plain24(1, 1);
+    BmpLayout s = plain24(1, 1);
     s.bpp = 32;
     s.compression = 3;
     Bytes bytes = makeBmp(s);
@@ -247,7 +247,7 @@ TEST_F(BmpRead, EveryTruncationFailsCleanly) {
 }
 
 TEST_F(BmpRead, RleMissingItsEndOrCutInARunFails) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 4;
     s.height = 2;
     s.bpp = 8;
@@ -262,14 +262,14 @@ TEST_F(BmpRead, RleMissingItsEndOrCutInARunFails) {
 }
 
 TEST_F(BmpRead, HugeHeadersWithLittleDataFailFastWithoutAllocating) {
-    BmpSpec rle;
+    BmpLayout rle;
     rle.width = 16384;
     rle.height = 16384;
     rle.bpp = 8;
     rle.compression = 1;
     rle.palette = kFour;
     rle.pixels = {0, 1}; // end of bitmap right away: legal, but a 256M-pixel memory bomb
-    BmpSpec raw = plain24(1, 1);
+    BmpLayout raw = plain24(1, 1);
     raw.width = raw.height = 16384;
     raw.pixels.resize(64);
     const Bytes rleFile = makeBmp(rle), rawFile = makeBmp(raw);

@@ -89,7 +89,7 @@ TEST_F(PngRead, GreyDepthsAndGreyAlpha) {
     EXPECT_TRUE(ga.hasAlpha);
     EXPECT_EQ(ga.pixels, (Bytes{0, 0, 0, 255, 100, 100, 100, 50, 200, 200, 200, 0, 255, 255, 255, 255}));
 
-    PngSpec g16;
+    PngLayout g16;
     g16.width = 2;
     g16.colorType = PNG_COLOR_TYPE_GRAY;
     g16.bitDepth = 16;
@@ -150,7 +150,7 @@ TEST_F(PngRead, HugeHeadersWithLittleDataFailFast) {
 
 TEST_F(PngRead, LargeFlatPictureThatDeflatesWellStillLoads) {
     // The data-present check must not refuse honest, highly compressed files.
-    PngSpec flat;
+    PngLayout flat;
     flat.width = 2000;
     flat.height = 1000;
     flat.samples.assign(size_t(2000) * 1000 * 3, 77);

@@ -29,7 +29,7 @@ void noFlush(png_structp) {}
 
 } // namespace
 
-Bytes makeBmp(const BmpSpec& s) {
+Bytes makeBmp(const BmpLayout& s) {
     Bytes info;
     if (s.headerSize == 12) {
         put32(info, 12);
@@ -101,7 +101,7 @@ Bytes packRows(const std::vector<std::vector<uint32_t>>& rows, int bpp) {
     return out;
 }
 
-Bytes makePng(const PngSpec& s) {
+Bytes makePng(const PngLayout& s) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -261,7 +261,7 @@ std::vector<NamedSample> bmpSamples() {
     std::vector<NamedSample> out;
     const std::vector<std::vector<uint32_t>> indexRows = {{0, 1, 2, 3, 1}, {3, 2, 1, 0, 2}, {1, 1, 3, 3, 0}};
     for (int bpp : {1, 4, 8}) {
-        BmpSpec s;
+        BmpLayout s;
         s.width = 5;
         s.height = 3;
         s.bpp = uint16_t(bpp);
@@ -274,7 +274,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp" + std::to_string(bpp), makeBmp(s)});
     }
     {
-        BmpSpec s;
+        BmpLayout s;
         s.width = 3;
         s.height = -2;
         s.bpp = 24;
@@ -282,7 +282,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp24_topdown", makeBmp(s)});
     }
     {
-        BmpSpec s;
+        BmpLayout s;
         s.width = 3;
         s.height = 2;
         s.bpp = 16;
@@ -295,7 +295,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp16_565", makeBmp(s)});
     }
     {
-        BmpSpec s;
+        BmpLayout s;
         s.headerSize = 124;
         s.width = 2;
         s.height = 2;
@@ -306,7 +306,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp32_v5_alpha", makeBmp(s)});
     }
     {
-        BmpSpec s;
+        BmpLayout s;
         s.headerSize = 12;
         s.width = 2;
         s.height = 2;
@@ -316,7 +316,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp8_core", makeBmp(s)});
     }
     {
-        BmpSpec s; // RLE8: a run, an absolute run, end of line, a delta, end of bitmap
+        BmpLayout s; // RLE8: a run, an absolute run, end of line, a delta, end of bitmap
         s.width = 6;
         s.height = 3;
         s.bpp = 8;
@@ -326,7 +326,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp_rle8", makeBmp(s)});
     }
     {
-        BmpSpec s; // RLE4: an alternating run, an absolute run of 3, end of line, end of bitmap
+        BmpLayout s; // RLE4: an alternating run, an absolute run of 3, end of line, end of bitmap
         s.width = 5;
         s.height = 2;
         s.bpp = 4;
@@ -341,7 +341,7 @@ std::vector<NamedSample> bmpSamples() {
 std::vector<NamedSample> pngSamples() {
     std::vector<NamedSample> out;
     const Bytes rgb = gradientRgb(7, 5);
-    PngSpec s;
+    PngLayout s;
     s.width = 7;
     s.height = 5;
     s.samples.assign(rgb.begin(), rgb.end());
@@ -349,7 +349,7 @@ std::vector<NamedSample> pngSamples() {
     s.interlaced = true;
     out.push_back({"rgb8_interlaced", makePng(s)});
 
-    PngSpec a;
+    PngLayout a;
     a.width = 3;
     a.height = 2;
     a.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
@@ -358,7 +358,7 @@ std::vector<NamedSample> pngSamples() {
                  257, 514, 771, 1028, 65535, 65535, 65535, 65535, 0, 0, 0, 0};
     out.push_back({"rgba16", makePng(a)});
 
-    PngSpec g;
+    PngLayout g;
     g.width = 9;
     g.height = 2;
     g.colorType = PNG_COLOR_TYPE_GRAY;
@@ -366,7 +366,7 @@ std::vector<NamedSample> pngSamples() {
     g.samples = {1, 0, 1, 1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1, 0, 1, 0};
     out.push_back({"gray1", makePng(g)});
 
-    PngSpec p;
+    PngLayout p;
     p.width = 4;
     p.height = 2;
     p.colorType = PNG_COLOR_TYPE_PALETTE;
@@ -376,7 +376,7 @@ std::vector<NamedSample> pngSamples() {
     p.samples = {0, 1, 2, 3, 3, 2, 1, 0};
     out.push_back({"palette2_trns", makePng(p)});
 
-    PngSpec ga;
+    PngLayout ga;
     ga.width = 2;
     ga.height = 2;
     ga.colorType = PNG_COLOR_TYPE_GRAY_ALPHA;

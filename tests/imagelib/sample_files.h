@@ -16,7 +16,7 @@ struct Rgb8 {
 // A Windows bitmap assembled field by field. Layout: file header, info header of
 // `headerSize` bytes, masks after a 40-byte header when `masksAfterHeader`, palette,
 // pixel data. `pixelOffset` < 0 means "right after the palette".
-struct BmpSpec {
+struct BmpLayout {
     uint32_t headerSize = 40;
     int32_t width = 1;
     int32_t height = 1; // negative: top-down
@@ -29,7 +29,7 @@ struct BmpSpec {
     Bytes pixels; // exactly as stored in the file
     int64_t pixelOffset = -1;
 };
-Bytes makeBmp(const BmpSpec& spec);
+Bytes makeBmp(const BmpLayout& layout);
 
 // Rows of palette indices (or values) packed at `bpp` bits each, each row padded to
 // 4 bytes, in the order given.
@@ -37,7 +37,7 @@ Bytes packRows(const std::vector<std::vector<uint32_t>>& rows, int bpp);
 
 // A PNG written with libpng. `samples` holds width * height * channels values of the
 // colour type in file order (palette indices for palette pictures).
-struct PngSpec {
+struct PngLayout {
     int32_t width = 1;
     int32_t height = 1;
     int colorType = 2; // PNG_COLOR_TYPE_*
@@ -48,7 +48,7 @@ struct PngSpec {
     std::vector<uint8_t> paletteAlpha; // tRNS for palette pictures
     int trnsGray = -1;                 // tRNS for grey pictures
 };
-Bytes makePng(const PngSpec& spec);
+Bytes makePng(const PngLayout& layout);
 
 // A JPEG written with libjpeg: 1 (grey), 3 (RGB) or 4 (CMYK, Adobe-inverted) components.
 Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& samples, bool progressive,
