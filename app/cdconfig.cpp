@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/c_number.h"
+#include "core/c_integer.h"
 #include "app/config_params.h"
 #include "app/digit_field.h"
 #include "core/paint_settings.h"
@@ -87,8 +87,8 @@ void CDConfig::showBlendColor() {
 
 void CDConfig::accept() {
     ConfigParams& p = configParams();
-    p.configMixFrom = lowByte(decimalToInt(fieldText(from_)));
-    p.configMixTo = lowByte(decimalToInt(fieldText(to_)));
+    p.configMixFrom = lowByte(parseCInteger(fieldText(from_)));
+    p.configMixTo = lowByte(parseCInteger(fieldText(to_)));
     p.connectable = connectable_->isChecked() ? 1 : 0;
     p.configBlendColor = noBlendColor_->isChecked() ? PaintSettings::kNoBlendColor : swatch_->color();
     p.rotationAntiAlias = antiAlias_->isChecked() ? 1 : 0;

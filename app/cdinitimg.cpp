@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/c_number.h"
+#include "core/c_integer.h"
 #include "app/digit_field.h"
 #include "core/paint_settings.h"
 
@@ -52,8 +52,8 @@ void cdinitimg::loadControls() {
 
 void cdinitimg::accept() {
     NewPictureParams& p = newPictureParams();
-    p.pictureWidth = decimalToInt(fieldText(xField_));
-    p.pictureHeight = decimalToInt(fieldText(yField_));
+    p.pictureWidth = parseCInteger(fieldText(xField_));
+    p.pictureHeight = parseCInteger(fieldText(yField_));
     paintSettings().connectable = bend_->isChecked() ? 1 : 0;
     endedWithOk_ = true;
     QDialog::accept();

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "generators/ui/c_integer.h"
+#include "core/c_integer.h"
 
 QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent) {
     auto* edit = new QLineEdit(parent);

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "generators/ui/c_integer.h"
+#include "core/c_integer.h"
 #include "generators/ui/dialog_fields.h"
 
 cdsaisit::cdsaisit(QWidget* parent) : QDialog(parent), edit_(makeNumberEdit(1003, true, this)) {

@@ -1,4 +1,4 @@
-#include "generators/ui/c_integer.h"
+#include "core/c_integer.h"
 
 #include <limits>
 
