@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "generators/ui/c_integer.h"
+#include "core/c_integer.h"
 #include "generators/ui/dialog_fields.h"
 
 cdfilternoise::cdfilternoise(NoiseParams& params, QWidget* parent)
