@@ -42,7 +42,7 @@ void registerFilterSteps(StepTable& table) {
                    noiseFilter(c.picture.get(), a[1] == "1", percent, *parseInt32(a[2]), c.ui);
                    return true;
                },
-               "MONO is 0 or 1"});
+               "PERCENT and SEED are whole numbers, MONO is 0 or 1"});
 
     table.add({"sharpen", 1, "sharpen PERCENT",
                "3 x 3 sharpen, strength 0..100; in connectable mode across the edges too",
