@@ -52,7 +52,7 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     interaction_->setProgressSink([this](int64_t done) { showProgress(done); });
 
     if (!dataDirectory().empty()) configurationPath_ = dataDirectory() + "main.vscfg";
-    setGeometry(readWindowPlacement());
+    applyPlacement(readWindowPlacement());
     layoutControls();
 }
 
@@ -216,12 +216,22 @@ void CvosprenDlg::notAvailableYet() {
 
 void CvosprenDlg::showProgress(int64_t done) {
     refreshView();
-    statusBar()->showMessage(QString("%1 shapes").arg(done));
+    statusBar()->showMessage(done == 1 ? QString("1 shape") : QString("%1 shapes").arg(done));
     statusBar()->repaint();
 }
 
+// The stored rectangle starts at the window's outer corner, title bar included, so
+// that the title bar stays on screen; its size is the inside of the window, which
+// does not depend on the decorations of the window manager in use.
+QRect CvosprenDlg::currentPlacement() const { return QRect(frameGeometry().topLeft(), size()); }
+
+void CvosprenDlg::applyPlacement(const QRect& placement) {
+    move(placement.topLeft()); // a top-level window's position includes its frame
+    resize(placement.size());
+}
+
 void CvosprenDlg::exitProgram() {
-    storeWindowPlacement(geometry());
+    storeWindowPlacement(currentPlacement());
     exiting_ = true;
     close();
 }
@@ -237,7 +247,7 @@ void CvosprenDlg::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    storeWindowPlacement(geometry());
+    storeWindowPlacement(currentPlacement());
     exiting_ = true;
     event->accept();
 }

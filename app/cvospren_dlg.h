@@ -1,4 +1,6 @@
 #pragma once
+
+#include <QRect>
 #include <QMainWindow>
 #include <QMap>
 
@@ -80,6 +82,8 @@ private:
     void notAvailableYet();
     void showProgress(int64_t done);
     int runDialog(QDialog& dialog);
+    QRect currentPlacement() const;
+    void applyPlacement(const QRect& placement);
 
     const ImageLibrary& imageLib_;
     std::unique_ptr<QtInteraction> interaction_;

@@ -90,8 +90,13 @@ int64_t QtInteraction::clockSeconds() {
 }
 
 void QtInteraction::progress(int64_t done) {
-    if (lastProgress_.isValid() && lastProgress_.elapsed() < kProgressIntervalMs) return;
+    lastDone_ = done;
+    if (lastProgress_.isValid() && lastProgress_.elapsed() < kProgressIntervalMs) {
+        progressPending_ = true;
+        return;
+    }
     lastProgress_.start();
+    progressPending_ = false;
     if (progressSink_) progressSink_(done);
     // Paint what changed; input stays queued until escapePressed reads it.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -100,6 +105,7 @@ void QtInteraction::progress(int64_t done) {
 void QtInteraction::beginOperation() {
     if (depth_++ == 0) {
         escapeSeen_ = false;
+        progressPending_ = false;
         lastProgress_.invalidate();
         lastPump_.invalidate();
     }
@@ -107,6 +113,11 @@ void QtInteraction::beginOperation() {
 
 void QtInteraction::endOperation() {
     if (depth_ > 0) --depth_;
+    // The last count may have fallen between two shown ones; the run ends showing it.
+    if (depth_ == 0 && progressPending_) {
+        progressPending_ = false;
+        if (progressSink_) progressSink_(lastDone_);
+    }
 }
 
 bool QtInteraction::eventFilter(QObject* watched, QEvent* event) {

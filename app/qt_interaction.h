@@ -52,4 +52,6 @@ private:
     bool escapeSeen_ = false;
     QElapsedTimer lastPump_;
     QElapsedTimer lastProgress_;
+    int64_t lastDone_ = 0;
+    bool progressPending_ = false;
 };

@@ -12,16 +12,7 @@
 
 namespace {
 
-constexpr const char* kNotInitialized = "The picture is not initialized,please goto File->New";
 constexpr const char* kNoMemory = "Not enough memory to filter this picture";
-
-// The one check sharpen and render connectable make: a picture must exist (they work
-// on any size).
-bool havePicture(PictureHost& host) {
-    if (host.currentPicture()) return true;
-    host.interaction().showMessage(kNotInitialized, kMainCaption, Interaction::Icon::Error);
-    return false;
-}
 
 } // namespace
 
@@ -36,9 +27,12 @@ void runNoiseCommand(PictureHost& host) {
     }
 }
 
+// Sharpen and render connectable make no picture or size check: they work on any
+// size, and without a picture they change nothing (sharpen still lets the strength
+// be edited).
 void runSharpenCommand(PictureHost& host) {
-    if (!havePicture(host)) return;
     if (!sharpenDialog(host.dialogParent()).run()) return;
+    if (!host.currentPicture()) return;
     host.saveUndoSnapshot();
     try {
         sharpenFilter(host.currentPicture(), sharpenParams().sharpenPercent, paintSettings().connectable != 0);
@@ -50,7 +44,7 @@ void runSharpenCommand(PictureHost& host) {
 }
 
 void runRenderConnectableCommand(PictureHost& host) {
-    if (!havePicture(host)) return;
+    if (!host.currentPicture()) return;
     host.saveUndoSnapshot();
     try {
         renderConnectable(host.currentPicture());

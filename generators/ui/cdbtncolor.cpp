@@ -4,6 +4,8 @@
 #include <QPainter>
 
 cdbtncolor::cdbtncolor(QWidget* parent) : QPushButton(parent) {
+    // Enter in the owning dialog means OK, also when the swatch has the focus.
+    setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &cdbtncolor::choose);
 }
 

@@ -49,6 +49,10 @@ TEST(QtFileFilter, ConvertsTheLibraryForm) {
     EXPECT_EQ(qtFileFilter("Odd|*.x|Dangling|"), "Odd (*.x)");
     EXPECT_EQ(qtFileFilter("|*.bmp|NoPattern||"), "(*.bmp)");
     EXPECT_EQ(qtFileFilter(""), "");
+    // Patterns already shown in the description are not repeated.
+    EXPECT_EQ(qtFileFilter("All pictures (*.jpg;*.png)|*.jpg;*.png|PNG (*.png)|*.png|"),
+              "All pictures (*.jpg *.png);;PNG (*.png)");
+    EXPECT_EQ(qtFileFilter("Notes (draft)|*.txt|"), "Notes (draft) (*.txt)");
     EXPECT_EQ(qtFileFilter(nullptr), "");
 }
 

@@ -41,17 +41,28 @@ bool hasLabel(QDialog& d, const QString& text) {
     return false;
 }
 
-TEST_F(FilterCommands, EveryFilterRefusesToRunWithoutAPicture) {
-    for (auto run : {runNoiseCommand, runSharpenCommand, runRenderConnectableCommand}) {
-        host.log.clear();
-        host.captions.clear();
-        host.icons.clear();
+TEST_F(FilterCommands, WithoutAPictureNoiseRefusesAndTheOthersChangeNothing) {
+    {
         DialogDriver driver([](QDialog& d) { d.reject(); });
-        run(host);
+        runNoiseCommand(host);
         EXPECT_FALSE(driver.fired()) << "no dialog may open";
         EXPECT_EQ(host.log, Log{kNotInitialized});
         EXPECT_EQ(host.captions, std::vector<std::string>{"KorvintePicture"});
         EXPECT_EQ(host.icons, std::vector<Interaction::Icon>{Interaction::Icon::Error});
+    }
+    host.log.clear();
+    {
+        // Sharpen still shows its dialog; after OK there is nothing to change.
+        DialogDriver driver([](QDialog& d) { clickOk(d); });
+        runSharpenCommand(host);
+        EXPECT_TRUE(driver.fired());
+        EXPECT_EQ(host.log, Log{});
+    }
+    {
+        DialogDriver driver([](QDialog& d) { d.reject(); });
+        runRenderConnectableCommand(host);
+        EXPECT_FALSE(driver.fired());
+        EXPECT_EQ(host.log, Log{});
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
+#include <QPushButton>
 #include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -117,3 +119,25 @@ TEST(Cdbtncolor, ItsOwnDialogStaysWithTheButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Cdbtncolor, EnterInItsDialogMeansOkEvenWhenTheSwatchHasTheFocus) {
+    QDialog dialog;
+    auto* swatch = new cdbtncolor(&dialog);
+    auto* ok = new QPushButton("OK", &dialog);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    int asked = 0;
+    swatch->setChooser([&](QWidget*) {
+        ++asked;
+        return std::optional<uint32_t>{};
+    });
+    dialog.show();
+    swatch->setFocus();
+    QTest::keyClick(swatch, Qt::Key_Return);
+    EXPECT_EQ(asked, 0) << "Enter must not open the colour chooser";
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+} // namespace
