@@ -1,6 +1,6 @@
 #include "app/escape_information.h"
 
-#include "app/cdechap.h"
+#include "app/escape_information_dialog.h"
 #include "app/program_settings.h"
 
 void showEscapeInformation(QWidget* parent, const std::function<int(QDialog&)>& exec) {

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/cvospren_app.h"
+#include "app/application.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

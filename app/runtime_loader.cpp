@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "app/library_search.h"
+#include "exchange/library_search.h"
 
 namespace {
 constexpr const char* kAvoidDialog = "Please click 'ok' for avoiding dialog";

@@ -9,7 +9,7 @@ void registerPictureSteps(StepTable& table) {
     table.add({"new", 2, "new W H", "a new opaque white picture of W x H pixels (at least 4 x 4)", allInt32(),
                [](CliContext& c, const std::vector<std::string>& a) {
                    const int32_t w = *parseInt32(a[0]), h = *parseInt32(a[1]);
-                   if (w < 4 || h < 4) return c.refuse(kMinimumSizeMessage);
+                   if (const char* problem = pictureSizeProblem(w, h)) return c.refuse(problem);
                    PicturePtr picture(createPicture(w, h, 0));
                    if (!picture)
                        return c.refuse("Not enough memory for a picture of " + a[0] + " x " + a[1]);

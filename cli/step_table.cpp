@@ -1,5 +1,7 @@
 #include "cli/step_table.h"
 
+#include "core/picture_checks.h"
+
 #include <ostream>
 
 #include "cli/arguments.h"
@@ -14,9 +16,8 @@ bool CliContext::refuse(const std::string& message) {
 }
 
 bool CliContext::requirePicture() {
-    if (!picture) return refuse(kNoPictureMessage);
-    if (picture->width < 4 || picture->height < 4) return refuse(kMinimumSizeMessage);
-    return true;
+    const char* problem = pictureProblem(picture.get());
+    return problem ? refuse(problem) : true;
 }
 
 const ImageLibrary* CliContext::imageLibrary() {

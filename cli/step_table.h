@@ -6,6 +6,7 @@
 
 #include "cli/cli_interaction.h"
 #include "core/picture.h"
+#include "core/picture_checks.h"
 
 struct ImageLibrary;
 
@@ -80,7 +81,3 @@ void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
 void registerFilterSteps(StepTable& table);  // noise, sharpen, render-connectable, seam-report
 void registerStepGroups(StepTable& table);
-
-// Messages of the picture checks, as the window shows them.
-inline constexpr const char* kNoPictureMessage = "The picture is not initialized,please goto File->New";
-inline constexpr const char* kMinimumSizeMessage = "The picture should be have a minimum size 4,4";

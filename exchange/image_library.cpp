@@ -1,41 +1,14 @@
 #include "exchange/image_library.h"
 
-#include <climits>
 #include <dlfcn.h>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "exchange/library_search.h"
 
 namespace {
 
-std::string programFolder() {
-    char buffer[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return {};
-    const std::string path(buffer, size_t(n));
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-bool isRegularFile(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
 // The first place that holds the library: the program's folder, then the install
 // folder; empty when neither does (the system's default search is tried then).
-std::string locateImageLibrary() {
-    std::string folders[] = {programFolder(),
-#ifdef VOSPREN_INSTALL_LIBDIR
-                             VOSPREN_INSTALL_LIBDIR
-#endif
-    };
-    for (const std::string& folder : folders) {
-        if (folder.empty()) continue;
-        const std::string path = folder + "/" + kImageLibraryFileName;
-        if (isRegularFile(path)) return path;
-    }
-    return {};
-}
+std::string locateImageLibrary() { return findLibrary(librarySearchFolders(), kImageLibraryFileName); }
 
 template <typename Fn>
 void bind(void* handle, const char* name, Fn& slot) {

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "filters/noise_offsets.h"
 #include "filters/random_block.h"
 #include "filters/wide_paths.h"
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 
 namespace {
 

@@ -3,7 +3,21 @@
 
 #include "core/interaction.h"
 #include "core/picture.h"
-#include "filters/noise_params.h"
+
+// The settings of the "Noise ..." command, kept for the whole run and saved with the
+// configuration as an 8-byte block in this layout.
+struct NoiseParams {
+    uint8_t monochrome = 0;    // 1: one offset for the three channels of a pixel
+    uint8_t noisePercent = 0;  // amplitude in percent of 255
+    uint8_t padding[2] = {0, 0};
+    int32_t seed = 0;          // 0: seed with the clock
+};
+static_assert(sizeof(NoiseParams) == 8, "saved as an 8-byte block");
+
+// The noise offsets of `count` pairs of draws: offsets[k] = draws[2k] mod amplitude,
+// negated when bit 12 of draws[2k + 1] is clear (so (draw AND 0x1FFF) < 0x1000).
+// Draws are 0..32767 and the amplitude 1..32768.
+void noiseOffsets(const uint16_t* draws, int16_t* offsets, int32_t count, int32_t amplitude);
 
 // Adds random noise to every pixel: each channel moves by an offset drawn below the
 // amplitude noisePercent / 100 * 255, one offset for all three channels when

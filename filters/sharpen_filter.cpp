@@ -49,11 +49,6 @@ inline uint8_t kernelValue(int32_t pos, int32_t neighbours) {
     return uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
 }
 
-// putPixel's blend of the sharpened value into the unfiltered one.
-inline uint8_t blended(uint32_t current, uint32_t next, uint32_t level) {
-    return uint8_t((current * (255u - level) + next * level) / 255u);
-}
-
 // The kernel over a run of channel entries whose left and right neighbours (4 entries
 // away) are in `columns`. Restrict-qualified so the loop can run several entries at once.
 FILTER_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const int16_t* __restrict mid,
@@ -64,11 +59,10 @@ FILTER_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restr
             row[i] = uint8_t(std::min(std::max(v, 0), 255));
         }
     } else {
-        const uint32_t keep = 255u - level;
         for (int32_t i = 0; i < count; ++i) {
             const int32_t v = (pos[i] - (columns[i - 4] + columns[i] + columns[i + 4] - mid[i]) + 4) >> 3;
             const uint32_t k = uint32_t(std::min(std::max(v, 0), 255));
-            row[i] = uint8_t((uint32_t(row[i]) * keep + k * level) / 255u);
+            row[i] = blendChannel(row[i], k, level);
         }
     }
 }
@@ -98,7 +92,7 @@ FILTER_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32
         const int32_t r = ((x + 1) % width) * 4;
         for (int32_t c = 0; c < 4; ++c) {
             const uint8_t k = kernelValue(pos[i + c], columns[l + c] + columns[i + c] + columns[r + c] - m[i + c]);
-            row[i + c] = level == 255 ? k : blended(row[i + c], k, level);
+            row[i + c] = level == 255 ? k : blendChannel(row[i + c], k, level);
         }
     };
     if (x0 == 0 && x1 > 0) wrapped(0);

@@ -3,6 +3,13 @@
 
 #include "core/picture.h"
 
+// The settings of the "Sharpen ..." command, kept for the whole run and saved with the
+// configuration as 4 bytes.
+struct SharpenParams {
+    int32_t sharpenPercent = 0; // strength; the dialog accepts 0..100
+};
+static_assert(sizeof(SharpenParams) == 4, "saved as a 4-byte block");
+
 // The two lookup tables of the 3 x 3 sharpen kernel for a strength p:
 // f = max(100 - p, 1), pos[v] = 800 v / f, neg[v] = (pos[v] - 8 v + 4) >> 3.
 // A channel c with neighbours n becomes clamp((pos[c] - sum neg[n] + 4) >> 3).

@@ -2,7 +2,7 @@
 
 #include "core/paint_settings.h"
 #include "generators/palette.h"
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 
 ShapeColor pickShapeColor() {
     const Palette& palette = currentPalette();

@@ -6,7 +6,7 @@
 #include "core/numeric.h"
 #include "core/polygon.h"
 #include "generators/colour_choice.h"
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 #include "generators/shape_loop.h"
 
 void drawPolygons(Picture* picture, const PolygonParams& params, Interaction& ui) {

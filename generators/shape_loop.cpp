@@ -1,6 +1,6 @@
 #include "generators/shape_loop.h"
 
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 
 int64_t drawInRange(int32_t min, int32_t max) {
     const int64_t span = int64_t(max) - int64_t(min);

@@ -2,7 +2,7 @@
 
 #include <QMimeData>
 
-#include "app/picture_host.h"
+#include "ui/picture_host.h"
 #include "exchange/ui/file_commands.h"
 
 bool carriesFiles(const QMimeData* data) {

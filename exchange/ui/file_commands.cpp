@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "app/picture_host.h"
+#include "ui/picture_host.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"

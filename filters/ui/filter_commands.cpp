@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "app/picture_host.h"
+#include "ui/picture_host.h"
 #include "core/paint_settings.h"
 #include "filters/noise_filter.h"
 #include "filters/render_connectable.h"

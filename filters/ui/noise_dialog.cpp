@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/c_integer.h"
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 cdfilternoise::cdfilternoise(NoiseParams& params, QWidget* parent)
     : QDialog(parent),

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "filters/noise_params.h"
+#include "params/parameter_blocks.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 namespace {
 // The strength field is read through a 9-character buffer.

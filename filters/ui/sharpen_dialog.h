@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "filters/sharpen_params.h"
+#include "params/parameter_blocks.h"
 
 class QLineEdit;
 

@@ -1,11 +1,13 @@
 #include "generators/ui/circle_dialog.h"
 
+#include "params/parameter_blocks.h"
+
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 ccdcirclev1::ccdcirclev1(CircleParams& params, QWidget* parent)
     : QDialog(parent),
@@ -36,11 +38,6 @@ void ccdcirclev1::accept() {
     params_.rayMax = readNumber(rayMax_, kNumberFieldChars);
     params_.circleCount = readNumber(count_, kNumberFieldChars);
     QDialog::accept();
-}
-
-CircleParams& circleParams() {
-    static CircleParams params;
-    return params;
 }
 
 ccdcirclev1& circleDialog(QWidget* owner) {

@@ -24,8 +24,5 @@ private:
     QLineEdit* count_;
 };
 
-// The parameter block the circle command draws with, for the whole run.
-CircleParams& circleParams();
-
 // The run's single dialog instance, made on first use and owned by `owner`.
 ccdcirclev1& circleDialog(QWidget* owner);

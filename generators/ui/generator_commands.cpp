@@ -1,6 +1,6 @@
 #include "generators/ui/generator_commands.h"
 
-#include "app/picture_host.h"
+#include "ui/picture_host.h"
 #include "core/paint_settings.h"
 #include "core/shape_color.h"
 #include "generators/fill_color.h"
@@ -10,6 +10,7 @@
 #include "generators/ui/polygon_dialog.h"
 #include "generators/ui/rectangle_dialog.h"
 #include "generators/ui/vector_dialog.h"
+#include "params/parameter_blocks.h"
 
 namespace {
 

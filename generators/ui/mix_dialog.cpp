@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/c_integer.h"
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 cdpercentmix::cdpercentmix(PaintSettings& settings, QWidget* parent)
     : QDialog(parent),

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/c_integer.h"
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 cdsaisit::cdsaisit(QWidget* parent) : QDialog(parent), edit_(makeNumberEdit(1003, true, this)) {
     setWindowTitle(QStringLiteral("Dialog"));

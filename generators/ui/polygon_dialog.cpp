@@ -1,12 +1,14 @@
 #include "generators/ui/polygon_dialog.h"
 
+#include "params/parameter_blocks.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 CTPoly::CTPoly(PolygonParams& params, QWidget* parent)
     : QDialog(parent),
@@ -49,11 +51,6 @@ void CTPoly::accept() {
     params_.polygonCount = readNumber(count_, kNumberFieldChars);
     params_.polygonFill = fill_->isChecked() ? 1 : 0;
     QDialog::accept();
-}
-
-PolygonParams& polygonParams() {
-    static PolygonParams params;
-    return params;
 }
 
 CTPoly& polygonDialog(QWidget* owner) {

@@ -28,5 +28,6 @@ private:
     QCheckBox* fill_;
 };
 
-PolygonParams& polygonParams();
+
+// The run's single dialog instance, made on first use and owned by `owner`.
 CTPoly& polygonDialog(QWidget* owner);

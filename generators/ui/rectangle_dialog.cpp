@@ -1,11 +1,13 @@
 #include "generators/ui/rectangle_dialog.h"
 
+#include "params/parameter_blocks.h"
+
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 ccdrectv1::ccdrectv1(RectangleParams& params, QWidget* parent)
     : QDialog(parent),
@@ -44,11 +46,6 @@ void ccdrectv1::accept() {
     params_.yMax = readNumber(yMax_, kNumberFieldChars);
     params_.rectangleCount = readNumber(count_, kNumberFieldChars);
     QDialog::accept();
-}
-
-RectangleParams& rectangleParams() {
-    static RectangleParams params;
-    return params;
 }
 
 ccdrectv1& rectangleDialog(QWidget* owner) {

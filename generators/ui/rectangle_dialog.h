@@ -25,5 +25,6 @@ private:
     QLineEdit* count_;
 };
 
-RectangleParams& rectangleParams();
+
+// The run's single dialog instance, made on first use and owned by `owner`.
 ccdrectv1& rectangleDialog(QWidget* owner);

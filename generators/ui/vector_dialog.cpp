@@ -1,5 +1,7 @@
 #include "generators/ui/vector_dialog.h"
 
+#include "params/parameter_blocks.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -7,7 +9,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 namespace {
 QGroupBox* rangeGroup(const QString& title, QLineEdit* min, QLineEdit* max, QWidget* parent) {
@@ -58,11 +60,6 @@ void cdvector::accept() {
     params_.vectorCount = readNumber(count_, kNumberFieldChars);
     params_.vectorFill = fill_->isChecked() ? 1 : 0;
     QDialog::accept();
-}
-
-VectorParams& vectorParams() {
-    static VectorParams params;
-    return params;
 }
 
 cdvector& vectorDialog(QWidget* owner) {

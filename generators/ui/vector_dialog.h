@@ -28,5 +28,6 @@ private:
     QCheckBox* fill_;
 };
 
-VectorParams& vectorParams();
+
+// The run's single dialog instance, made on first use and owned by `owner`.
 cdvector& vectorDialog(QWidget* owner);

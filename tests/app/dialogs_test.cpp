@@ -5,15 +5,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/cdconfig.h"
-#include "app/cdechap.h"
-#include "app/cdinitimg.h"
-#include "app/cfaboutbox.h"
+#include "app/configuration_dialog.h"
+#include "app/escape_information_dialog.h"
+#include "app/new_picture_dialog.h"
+#include "app/about_box.h"
 #include "app/command_ids.h"
-#include "app/config_params.h"
+#include "params/parameter_blocks.h"
 #include "app/escape_information.h"
-#include "app/new_picture_params.h"
-#include "generators/ui/cdbtncolor.h"
+#include "generators/ui/colour_button.h"
 #include "window_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "app/cvospren_app.h"
+#include "app/application.h"
 #include "app/data_directory.h"
 #include "app/runtime_loader.h"
 #include "exchange/image_library.h"

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "app/cdinitimg.h"
+#include "app/new_picture_dialog.h"
 
 void WindowTest::newPicture(int width, int height) {
     auto previous = answerDialog;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cvospren_dlg.h"
+#include "app/main_window.h"
 #include "app/program_settings.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"

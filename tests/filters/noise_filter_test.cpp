@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "filters/random_block.h"
-#include "filters/noise_offsets.h"
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 #include "tests/filters/fixed_clock.h"
 #include "tests/filters/test_pictures.h"
 

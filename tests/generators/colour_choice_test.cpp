@@ -4,7 +4,7 @@
 
 #include "core/paint_settings.h"
 #include "generators/palette.h"
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 #include "tests/generators/generator_cases.h"
 
 namespace {

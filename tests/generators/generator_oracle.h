@@ -8,7 +8,7 @@
 #include "generators/circle_generator.h"
 #include "generators/colour_choice.h"
 #include "generators/polygon_generator.h"
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 #include "generators/rectangle_generator.h"
 #include "generators/vector_generator.h"
 #include "tests/core/raster_oracle.h"

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 
 TEST(ShapeLoop, SizesComeFromTheRangeOrItsMagnitude) {
     seedRandom(7);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/picture_host.h"
+#include "ui/picture_host.h"
 
 // The window's services as the filter commands see them; every call is logged in order
 // ("snapshot", "refresh", "message: <text>", ...).

@@ -7,10 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "filters/noise_filter.h"
-#include "filters/noise_params.h"
+#include "params/parameter_blocks.h"
 #include "filters/render_connectable.h"
 #include "filters/sharpen_filter.h"
-#include "filters/sharpen_params.h"
 #include "tests/filters/test_pictures.h"
 #include "tests/filters/ui/dialog_driver.h"
 #include "tests/filters/ui/fake_host.h"

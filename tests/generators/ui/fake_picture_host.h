@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/picture_host.h"
+#include "ui/picture_host.h"
 
 // An Interaction with a fixed clock, scripted answers and a record of questions.
 class FakeInteraction : public Interaction {

@@ -15,6 +15,7 @@
 #include "generators/ui/rectangle_dialog.h"
 #include "generators/ui/vector_dialog.h"
 #include "generators/vector_generator.h"
+#include "params/parameter_blocks.h"
 #include "tests/generators/ui/dialog_test_support.h"
 #include "tests/generators/ui/fake_picture_host.h"
 #include "tests/generators/ui/modal_driver.h"

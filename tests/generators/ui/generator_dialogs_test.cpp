@@ -7,6 +7,7 @@
 #include "generators/ui/polygon_dialog.h"
 #include "generators/ui/rectangle_dialog.h"
 #include "generators/ui/vector_dialog.h"
+#include "params/parameter_blocks.h"
 #include "tests/generators/ui/dialog_test_support.h"
 #include "tests/generators/ui/modal_driver.h"
 

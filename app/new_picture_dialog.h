@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "app/new_picture_params.h"
+#include "params/parameter_blocks.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/picture_host.h"
+#include "ui/picture_host.h"
 #include "app/qt_interaction.h"
 #include "exchange/ui/file_dialogs.h"
 

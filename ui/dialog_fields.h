@@ -14,9 +14,11 @@ class QWidget;
 
 // Longest text a dialog reads back from a number field, as its fixed buffers allow.
 inline constexpr int kNumberFieldChars = 63;
-inline constexpr int kByteFieldChars = 31;
+inline constexpr int kByteFieldChars = 31;  // also the size fields of "New Picture"
 
 QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent);
+// A digits-only edit without a control name (the shell's own dialogs name theirs).
+QLineEdit* makeDigitsEdit(QWidget* parent);
 QCheckBox* makeCheckBox(int controlId, const QString& text, QWidget* parent);
 
 void showNumber(QLineEdit* edit, int32_t value);

@@ -1,4 +1,4 @@
-#include "generators/ui/cdbtncolor.h"
+#include "generators/ui/colour_button.h"
 
 #include <QApplication>
 #include <QColorDialog>

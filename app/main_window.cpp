@@ -1,4 +1,4 @@
-#include "app/cvospren_dlg.h"
+#include "app/main_window.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -9,9 +9,9 @@
 
 #include "app/app_icon.h"
 #include "app/build_stamp.h"
-#include "app/cdconfig.h"
-#include "app/cdinitimg.h"
-#include "app/cfaboutbox.h"
+#include "app/configuration_dialog.h"
+#include "app/new_picture_dialog.h"
+#include "app/about_box.h"
 #include "app/command_ids.h"
 #include "app/data_directory.h"
 #include "app/display_image.h"
@@ -20,6 +20,7 @@
 #include "app/picture_view.h"
 #include "app/window_placement.h"
 #include "core/paint_settings.h"
+#include "core/picture_checks.h"
 #include "exchange/image_library.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
@@ -27,8 +28,6 @@
 #include "generators/ui/generator_commands.h"
 
 namespace {
-constexpr const char* kNotInitialized = "The picture is not initialized,please goto File->New";
-constexpr const char* kMinimumSize = "The picture should be have a minimum size 4,4";
 constexpr const char* kConfirmExit = "Confirm exit ?";
 constexpr const char* kNotAvailable = "This command is not available yet.";
 } // namespace
@@ -148,17 +147,15 @@ void CvosprenDlg::refreshView() {
 }
 
 bool CvosprenDlg::checkPictureSize(int width, int height) {
-    if (width >= 4 && height >= 4) return true;
-    interaction_->showMessage(kMinimumSize, kMainCaption, Interaction::Icon::Error);
-    return false;
+    const char* problem = pictureSizeProblem(width, height);
+    if (problem) interaction_->showMessage(problem, kMainCaption, Interaction::Icon::Error);
+    return !problem;
 }
 
 bool CvosprenDlg::requirePicture() {
-    if (!current_) {
-        interaction_->showMessage(kNotInitialized, kMainCaption, Interaction::Icon::Error);
-        return false;
-    }
-    return checkPictureSize(current_->width, current_->height);
+    const char* problem = pictureProblem(current_.get());
+    if (problem) interaction_->showMessage(problem, kMainCaption, Interaction::Icon::Error);
+    return !problem;
 }
 
 void CvosprenDlg::showEscapeInformation() {

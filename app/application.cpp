@@ -1,10 +1,10 @@
-#include "app/cvospren_app.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/cvospren_dlg.h"
-#include "app/library_search.h"
+#include "app/main_window.h"
+#include "exchange/library_search.h"
 #include "exchange/image_library.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/cdinitimg.h"
+#include "app/new_picture_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -9,13 +9,13 @@
 #include <QVBoxLayout>
 
 #include "core/c_integer.h"
-#include "app/digit_field.h"
+#include "ui/dialog_fields.h"
 #include "core/paint_settings.h"
 
 cdinitimg::cdinitimg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("New Picture");
-    xField_ = makeDigitField(this);
-    yField_ = makeDigitField(this);
+    xField_ = makeDigitsEdit(this);
+    yField_ = makeDigitsEdit(this);
     bend_ = new QCheckBox("Bend", this);
     bend_->setVisible(false);
     xField_->setObjectName("edit1000");
@@ -52,8 +52,8 @@ void cdinitimg::loadControls() {
 
 void cdinitimg::accept() {
     NewPictureParams& p = newPictureParams();
-    p.pictureWidth = parseCInteger(fieldText(xField_));
-    p.pictureHeight = parseCInteger(fieldText(yField_));
+    p.pictureWidth = readNumber(xField_, kByteFieldChars);
+    p.pictureHeight = readNumber(yField_, kByteFieldChars);
     paintSettings().connectable = bend_->isChecked() ? 1 : 0;
     endedWithOk_ = true;
     QDialog::accept();

@@ -14,6 +14,7 @@
 #include "generators/circle_generator.h"
 #include "generators/ui/circle_dialog.h"
 #include "generators/ui/colour_chooser.h"
+#include "params/parameter_blocks.h"
 #include "window_fixture.h"
 
 namespace {

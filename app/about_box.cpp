@@ -1,4 +1,4 @@
-#include "app/cfaboutbox.h"
+#include "app/about_box.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "generators/random_sequence.h"
+#include "core/random_sequence.h"
 
 #include "core/interaction.h"
 

@@ -1,4 +1,4 @@
-#include "app/cdechap.h"
+#include "app/escape_information_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "app/library_search.h"
+#include "exchange/library_search.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "generators/ui/dialog_fields.h"
+#include "ui/dialog_fields.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -9,14 +9,17 @@
 
 #include "core/c_integer.h"
 
-QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent) {
+QLineEdit* makeDigitsEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
+    // Typing accepts digits only; values set by the program (a negative count
+    // from elsewhere) are still shown as they are.
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    return edit;
+}
+
+QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent) {
+    QLineEdit* edit = digitsOnly ? makeDigitsEdit(parent) : new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("edit%1").arg(controlId));
-    if (digitsOnly) {
-        // Typing accepts digits only; values set by the program (a negative count
-        // from elsewhere) are still shown as they are.
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    }
     return edit;
 }
 

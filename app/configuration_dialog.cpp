@@ -1,4 +1,4 @@
-#include "app/cdconfig.h"
+#include "app/configuration_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "core/c_integer.h"
-#include "app/config_params.h"
-#include "app/digit_field.h"
+#include "params/parameter_blocks.h"
+#include "ui/dialog_fields.h"
 #include "core/paint_settings.h"
-#include "generators/ui/cdbtncolor.h"
+#include "generators/ui/colour_button.h"
 
 CDConfig::CDConfig(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Configuration");
@@ -26,9 +26,9 @@ CDConfig::CDConfig(QWidget* parent) : QDialog(parent) {
     swatch_ = new cdbtncolor(this);
     swatch_->setObjectName("color1012");
     swatch_->setColor(0x00FFFFFF);
-    from_ = makeDigitField(this);
+    from_ = makeDigitsEdit(this);
     from_->setObjectName("edit1039");
-    to_ = makeDigitField(this);
+    to_ = makeDigitsEdit(this);
     to_->setObjectName("edit1040");
     antiAlias_ = new QCheckBox("Rotation Anti Alias (Fast Speed if unchecked)", this);
     antiAlias_->setObjectName("check1053");
@@ -87,8 +87,8 @@ void CDConfig::showBlendColor() {
 
 void CDConfig::accept() {
     ConfigParams& p = configParams();
-    p.configMixFrom = lowByte(parseCInteger(fieldText(from_)));
-    p.configMixTo = lowByte(parseCInteger(fieldText(to_)));
+    p.configMixFrom = lowByte(readNumber(from_, kByteFieldChars));
+    p.configMixTo = lowByte(readNumber(to_, kByteFieldChars));
     p.connectable = connectable_->isChecked() ? 1 : 0;
     p.configBlendColor = noBlendColor_->isChecked() ? PaintSettings::kNoBlendColor : swatch_->color();
     p.rotationAntiAlias = antiAlias_->isChecked() ? 1 : 0;
