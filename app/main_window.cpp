@@ -102,9 +102,8 @@ bool CvosprenDlg::runCommand(int id) {
     const auto handler = handlers_.find(id);
     if (handler == handlers_.end() || interaction_->operationRunning()) return false;
     statusBar()->clearMessage();
-    interaction_->beginOperation();
+    OperationScope scope(*interaction_);
     handler->second();
-    interaction_->endOperation();
     return true;
 }
 
@@ -120,15 +119,15 @@ CDConfig& CvosprenDlg::configurationDialog() {
     return *configDialog_;
 }
 
-void CvosprenDlg::replacePicture(Picture* picture) {
-    current_.reset(picture);
+void CvosprenDlg::replacePicture(PicturePtr picture) {
+    current_ = std::move(picture);
     // The bars follow the new size so that the whole picture can be reached.
     layoutControls();
 }
 
 void CvosprenDlg::saveUndoSnapshot() {
     undo_.reset();
-    if (current_) undo_.reset(copyPicture(current_.get()));
+    if (current_) undo_ = copyPicture(current_.get());
 }
 
 void CvosprenDlg::refreshView() {
@@ -178,7 +177,7 @@ void CvosprenDlg::newPicture() {
     if (!dialog.endedWithOk()) return;
     const NewPictureParams& p = newPictureParams();
     if (!checkPictureSize(p.pictureWidth, p.pictureHeight)) return;
-    Picture* picture = createPicture(p.pictureWidth, p.pictureHeight, 0);
+    PicturePtr picture = createPicture(p.pictureWidth, p.pictureHeight, 0);
     if (!picture) {
         // Keep the current picture rather than lose it to a size that cannot be made.
         interaction_->showMessage("Not enough memory for a picture of " + std::to_string(p.pictureWidth) + " x " +
@@ -186,7 +185,7 @@ void CvosprenDlg::newPicture() {
                                   kMainCaption, Interaction::Icon::Error);
         return;
     }
-    current_.reset(picture);
+    current_ = std::move(picture);
     // Zoom first, so that the new picture is shown at the zoom it is said to have.
     zoom_ = 1;
     refreshView();
@@ -197,7 +196,7 @@ void CvosprenDlg::newPicture() {
 void CvosprenDlg::undo() {
     if (!current_) return;
     current_.reset();
-    if (undo_) current_.reset(copyPicture(undo_.get()));
+    if (undo_) current_ = copyPicture(undo_.get());
     layoutControls();
     refreshView();
 }
@@ -256,8 +255,9 @@ void CvosprenDlg::dragEnterEvent(QDragEnterEvent* event) {
 void CvosprenDlg::dropEvent(QDropEvent* event) {
     if (!carriesFiles(event->mimeData()) || interaction_->operationRunning()) return;
     const QList<QUrl> urls = event->mimeData()->urls();
-    interaction_->beginOperation();
-    importDroppedFiles(*this, imageLib_, urls);
-    interaction_->endOperation();
+    {
+        OperationScope scope(*interaction_);
+        importDroppedFiles(*this, imageLib_, urls);
+    }
     event->acceptProposedAction();
 }

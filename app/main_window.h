@@ -37,7 +37,7 @@ public:
 
     // PictureHost
     Picture* currentPicture() override { return current_.get(); }
-    void replacePicture(Picture* picture) override;
+    void replacePicture(PicturePtr picture) override;
     void saveUndoSnapshot() override;
     void refreshView() override;
     bool checkPictureSize(int width, int height) override;

@@ -55,3 +55,15 @@ private:
     int64_t lastDone_ = 0;
     bool progressPending_ = false;
 };
+
+// Holds the window's input off for one command, however the command ends.
+class OperationScope {
+public:
+    explicit OperationScope(QtInteraction& ui) : ui_(ui) { ui_.beginOperation(); }
+    ~OperationScope() { ui_.endOperation(); }
+    OperationScope(const OperationScope&) = delete;
+    OperationScope& operator=(const OperationScope&) = delete;
+
+private:
+    QtInteraction& ui_;
+};

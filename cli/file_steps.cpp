@@ -18,7 +18,7 @@ void registerFileSteps(StepTable& table) {
                [](CliContext& c, const std::vector<std::string>& a) {
                    const ImageLibrary* lib = c.imageLibrary();
                    if (!lib) return false;
-                   PicturePtr loaded(loadPictureFile(*lib, a[0]));
+                   PicturePtr loaded = loadPictureFile(*lib, a[0]);
                    if (!loaded) return c.refuse("Failure import image " + a[0]);
                    c.picture = std::move(loaded);
                    return true;

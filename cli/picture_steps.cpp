@@ -10,7 +10,7 @@ void registerPictureSteps(StepTable& table) {
                [](CliContext& c, const std::vector<std::string>& a) {
                    const int32_t w = *parseInt32(a[0]), h = *parseInt32(a[1]);
                    if (const char* problem = pictureSizeProblem(w, h)) return c.refuse(problem);
-                   PicturePtr picture(createPicture(w, h, 0));
+                   PicturePtr picture = createPicture(w, h, 0);
                    if (!picture)
                        return c.refuse("Not enough memory for a picture of " + a[0] + " x " + a[1]);
                    c.picture = std::move(picture);

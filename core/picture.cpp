@@ -4,12 +4,12 @@
 #include <cstring>
 #include <new>
 
-Picture* createPicture(int32_t width, int32_t height, int32_t reserved) {
+PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
     if (width < 0 || height < 0) return nullptr;
     const int64_t count = int64_t(width) * int64_t(height);
     if (count > kMaxPicturePixels) return nullptr;
 
-    auto* picture = new (std::nothrow) Picture{};
+    PicturePtr picture(new (std::nothrow) Picture{});
     if (!picture) return nullptr;
     picture->reserved = reserved;
     picture->width = width;
@@ -21,10 +21,7 @@ Picture* createPicture(int32_t width, int32_t height, int32_t reserved) {
     const size_t maskBytes = size_t(count) * 4; // (2w) * (2h)
     picture->pixels = static_cast<uint8_t*>(std::malloc(planeBytes ? planeBytes : 1));
     picture->mask = static_cast<uint8_t*>(std::calloc(maskBytes ? maskBytes : 1, 1));
-    if (!picture->pixels || !picture->mask) {
-        freePicture(picture);
-        return nullptr;
-    }
+    if (!picture->pixels || !picture->mask) return nullptr;
     // pixelIndex is row-major and reaches every cell, so the white fill is one memset.
     std::memset(picture->pixels, 255, planeBytes);
     return picture;
@@ -37,9 +34,9 @@ void freePicture(Picture* picture) {
     delete picture;
 }
 
-Picture* copyPicture(const Picture* source) {
+PicturePtr copyPicture(const Picture* source) {
     if (!source) return nullptr;
-    Picture* copy = createPicture(source->width, source->height, source->reserved);
+    PicturePtr copy = createPicture(source->width, source->height, source->reserved);
     if (!copy) return nullptr;
     std::memcpy(copy->pixels, source->pixels, size_t(source->width) * size_t(source->height) * 4);
     return copy;

@@ -22,19 +22,21 @@ struct Picture {
 // plane (4 bytes a pixel) and its mask (4 bytes a pixel) stay within 32-bit sizes.
 inline constexpr int64_t kMaxPicturePixels = int64_t(1) << 28;
 
-// A new opaque white picture, or null when the size is negative, too large
-// (over kMaxPicturePixels) or memory runs out. Nothing partial is ever returned.
-Picture* createPicture(int32_t width, int32_t height, int32_t reserved);
 void freePicture(Picture* picture);
 
-// A new picture of the same size and reserved value whose pixel plane is a byte
-// copy of `source` (the mask plane is not copied), or null.
-Picture* copyPicture(const Picture* source);
-
+// Whoever holds a picture holds it through this owner.
 struct PictureDeleter {
     void operator()(Picture* p) const { freePicture(p); }
 };
 using PicturePtr = std::unique_ptr<Picture, PictureDeleter>;
+
+// A new opaque white picture, or null when the size is negative, too large
+// (over kMaxPicturePixels) or memory runs out. Nothing partial is ever returned.
+PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved);
+
+// A new picture of the same size and reserved value whose pixel plane is a byte
+// copy of `source` (the mask plane is not copied), or null.
+PicturePtr copyPicture(const Picture* source);
 
 // Reads never wrap; outputs are written only when the point is inside.
 inline bool getPixel(const Picture* picture, int32_t x, int32_t y, uint8_t* r, uint8_t* g, uint8_t* b) {

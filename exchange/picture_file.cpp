@@ -20,7 +20,7 @@ bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std:
     return lib.saveToDisk(path.c_str(), rgb.get(), picture.width, picture.height, 0) != 0;
 }
 
-Picture* loadPictureFile(const ImageLibrary& lib, const std::string& path) {
+PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path) {
     if (!lib.loadToDisk) return nullptr;
     uint8_t* buffer = nullptr;
     int32_t width = 0, height = 0;
@@ -36,7 +36,7 @@ Picture* loadPictureFile(const ImageLibrary& lib, const std::string& path) {
     // A library that claims success with no pixels or a size that is not a picture
     // is not trusted: createPicture also refuses sizes beyond the core's limit.
     if (!buffer || width <= 0 || height <= 0) return nullptr;
-    PicturePtr picture(createPicture(width, height, 0));
+    PicturePtr picture = createPicture(width, height, 0);
     if (!picture) return nullptr;
     const size_t count = size_t(width) * size_t(height);
     const uint8_t* src = buffer;
@@ -48,5 +48,5 @@ Picture* loadPictureFile(const ImageLibrary& lib, const std::string& path) {
         dst[2] = src[2];
         dst[3] = 255;
     }
-    return picture.release();
+    return picture;
 }

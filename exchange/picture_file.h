@@ -15,4 +15,4 @@ bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std:
 // Reads a file through the library in mode 0 and returns a new picture filled with
 // storePixel, or null when the entry point is missing, the load failed or the
 // picture could not be created. The library's buffer is released with PG_Free.
-Picture* loadPictureFile(const ImageLibrary& lib, const std::string& path);
+PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path);

@@ -14,8 +14,8 @@ public:
 
     // Null until the first New or import.
     virtual Picture* currentPicture() = 0;
-    // Takes ownership; frees the picture it replaces.
-    virtual void replacePicture(Picture* picture) = 0;
+    // Frees the picture it replaces.
+    virtual void replacePicture(PicturePtr picture) = 0;
     virtual void saveUndoSnapshot() = 0;
     virtual void refreshView() = 0;
     // Shows "The picture should be have a minimum size 4,4" and returns false below 4 x 4.

@@ -25,10 +25,10 @@ bool exportPictureFile(const std::string& path, const Picture& picture, const Im
 }
 
 bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
-    Picture* loaded = loadPictureFile(lib, path);
+    PicturePtr loaded = loadPictureFile(lib, path);
     if (!loaded) return false;
     host.saveUndoSnapshot();
-    host.replacePicture(loaded);
+    host.replacePicture(std::move(loaded));
     return true;
 }
 

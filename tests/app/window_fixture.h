@@ -46,10 +46,10 @@ protected:
     void newPicture(int width, int height);
 
     // A picture whose pixels all differ, so that any mix-up of pixels shows.
-    static Picture* patternedPicture(int width, int height) {
-        Picture* p = createPicture(width, height, 0);
+    static PicturePtr patternedPicture(int width, int height) {
+        PicturePtr p = createPicture(width, height, 0);
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) storePixel(p, x, y, uint8_t(x * 7 + y), uint8_t(y * 13), uint8_t(x ^ y));
+            for (int x = 0; x < width; ++x) storePixel(p.get(), x, y, uint8_t(x * 7 + y), uint8_t(y * 13), uint8_t(x ^ y));
         return p;
     }
 

@@ -33,10 +33,10 @@ public:
 class FakePictureHost : public PictureHost {
 public:
     Picture* currentPicture() override { return picture.get(); }
-    void replacePicture(Picture* p) override { picture.reset(p); }
+    void replacePicture(PicturePtr p) override { picture = std::move(p); }
     void saveUndoSnapshot() override {
         log.push_back("snapshot");
-        undo.reset(picture ? copyPicture(picture.get()) : nullptr);
+        undo = copyPicture(picture.get());
     }
     void refreshView() override { log.push_back("refresh"); }
     bool checkPictureSize(int width, int height) override {

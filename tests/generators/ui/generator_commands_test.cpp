@@ -55,7 +55,7 @@ protected:
     }
     void TearDown() override { resetPaintSettings(); }
 
-    void givePicture(int w, int h) { host.picture.reset(createPicture(w, h, 0)); }
+    void givePicture(int w, int h) { host.picture = createPicture(w, h, 0); }
 
     FakePictureHost host;
 };
