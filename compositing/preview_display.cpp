@@ -1,0 +1,96 @@
+#include "compositing/preview_display.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+// One reduced row of the copy: picture row i * zoom, every zoom-th pixel, stored as
+// blue, green, red. Every point read lies inside the picture, where the wrap is the
+// identity, so the plane is read directly.
+void reduceRow(const Picture& picture, int32_t zoom, int32_t row, int32_t copyWidth, uint8_t* out) {
+    const uint8_t* src = picture.pixels + (size_t(row) * size_t(zoom) * size_t(picture.width)) * 4;
+    const size_t step = size_t(zoom) * 4;
+    for (int32_t j = 0; j < copyWidth; ++j, src += step, out += 3) {
+        out[0] = src[2];
+        out[1] = src[1];
+        out[2] = src[0];
+    }
+}
+
+void invert(uint8_t* bgr) {
+    bgr[0] = uint8_t(~bgr[0]);
+    bgr[1] = uint8_t(~bgr[1]);
+    bgr[2] = uint8_t(~bgr[2]);
+}
+
+}  // namespace
+
+PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool frame, PreviewDisplay& out) {
+    out = PreviewDisplay();
+    zoom = std::clamp(zoom, kPreviewMinZoom, kPreviewMaxZoom);
+    out.zoom = zoom;
+    out.pictureWidth = std::max(picture.width, 0);
+    out.pictureHeight = std::max(picture.height, 0);
+    out.copyWidth = out.pictureWidth / zoom;
+    out.copyHeight = out.pictureHeight / zoom;
+    const int64_t width = roundUpToFour(int64_t(out.copyWidth) * 3);
+    const int64_t height = int64_t(out.copyHeight) * 3;
+    if (width * height > kMaxPreviewPixels) {
+        out = PreviewDisplay();
+        return PreviewBuild::TooLarge;
+    }
+    out.width = int32_t(width);
+    out.height = int32_t(height);
+    out.stride = size_t(width) * 3;
+    if (out.empty() || !picture.pixels) return PreviewBuild::Built;
+
+    try {
+        out.tileRows.assign(out.stride * size_t(out.copyHeight), 0);
+        out.pixels.resize(out.stride * size_t(out.height));
+    } catch (const std::bad_alloc&) {
+        out = PreviewDisplay();
+        return PreviewBuild::TooLarge;
+    }
+
+    const size_t copyBytes = size_t(out.copyWidth) * 3;
+    for (int32_t i = 0; i < out.copyHeight; ++i) {
+        uint8_t* row = out.tileRows.data() + size_t(i) * out.stride;
+        reduceRow(picture, zoom, i, out.copyWidth, row);
+        if (frame) {
+            invert(row);
+            if (i == 0) {
+                for (int32_t j = 0; j < out.copyWidth; ++j) invert(row + size_t(j) * 3);
+            }
+        }
+        std::memcpy(row + copyBytes, row, copyBytes);
+        std::memcpy(row + 2 * copyBytes, row, copyBytes);
+    }
+    rebuildDisplay(out);
+    return PreviewBuild::Built;
+}
+
+void rebuildDisplay(PreviewDisplay& display) {
+    if (display.tileRows.empty()) return;
+    const size_t band = display.tileRows.size();
+    for (size_t g = 0; g < 3; ++g) std::memcpy(display.pixels.data() + g * band, display.tileRows.data(), band);
+}
+
+std::vector<uint8_t> shownRgb(const PreviewDisplay& display) {
+    const int32_t w = display.shownWidth();
+    const int32_t h = display.shownHeight();
+    std::vector<uint8_t> rgb;
+    if (display.empty() || display.pixels.empty()) return rgb;
+    rgb.resize(size_t(w) * size_t(h) * 3);
+    uint8_t* dst = rgb.data();
+    for (int32_t y = 0; y < h; ++y) {
+        const uint8_t* src = display.pixel(0, y);
+        for (int32_t x = 0; x < w; ++x, src += 3, dst += 3) {
+            dst[0] = src[2];
+            dst[1] = src[1];
+            dst[2] = src[0];
+        }
+    }
+    return rgb;
+}
