@@ -80,4 +80,5 @@ void registerPictureSteps(StepTable& table);
 void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
 void registerFilterSteps(StepTable& table);  // noise, sharpen, render-connectable, seam-report
+void registerPreviewSteps(StepTable& table); // preview, insert-tag
 void registerStepGroups(StepTable& table);
