@@ -19,6 +19,7 @@
 #include "app/main_menu.h"
 #include "app/picture_view.h"
 #include "app/window_placement.h"
+#include "compositing/ui/preview_window.h"
 #include "core/paint_settings.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
@@ -75,9 +76,7 @@ void CvosprenDlg::createCommands() {
     h[cmd::ZoomOut] = [this] { setZoom(zoom_ + 1 > 15 ? 16 : zoom_ + 1); };
     h[cmd::ZoomIn] = [this] { setZoom(zoom_ - 1 <= 0 ? 1 : zoom_ - 1); };
     h[cmd::ZoomPixel] = [this] { setZoom(1); };
-    h[cmd::Configuration] = [this] {
-        runConfigurationCommand(configurationDialog(), [this](QDialog& d) { return runDialog(d); });
-    };
+    h[cmd::Configuration] = [this] { runConfigurationDialog(); };
 
     h[cmd::Circle] = [this] { runCircleCommand(*this); };
     h[cmd::Rectangle] = [this] { runRectangleCommand(*this); };
@@ -91,9 +90,10 @@ void CvosprenDlg::createCommands() {
     h[cmd::Noise] = [this] { runNoiseCommand(*this); };
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
     h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
+    h[cmd::Preview] = [this] { runPreviewCommand(*this, [this](QDialog& d) { return runDialog(d); }); };
 
     for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::ConfigLoad, cmd::ConfigSave}) {
         h[id] = [this] { notAvailableYet(); };
     }
 }
@@ -112,6 +112,10 @@ int CvosprenDlg::runDialog(QDialog& dialog) { return dialogRunner_(dialog); }
 cdinitimg& CvosprenDlg::newPictureDialog() {
     if (!newDialog_) newDialog_ = new cdinitimg(this);
     return *newDialog_;
+}
+
+void CvosprenDlg::runConfigurationDialog() {
+    runConfigurationCommand(configurationDialog(), [this](QDialog& d) { return runDialog(d); });
 }
 
 CDConfig& CvosprenDlg::configurationDialog() {

@@ -45,6 +45,7 @@ public:
     void showEscapeInformation() override;
     Interaction& interaction() override { return *interaction_; }
     QWidget* dialogParent() override { return this; }
+    void runConfigurationDialog() override;
 
     // Stores the placement and closes without asking.
     void exitProgram();

@@ -28,4 +28,6 @@ public:
     virtual Interaction& interaction() = 0;
     // Owner for dialogs and message boxes.
     virtual QWidget* dialogParent() = 0;
+    // The main window's "Configuration ..." command, for dialogs that offer it too.
+    virtual void runConfigurationDialog() = 0;
 };

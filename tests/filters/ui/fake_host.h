@@ -31,6 +31,7 @@ public:
     void showEscapeInformation() override { log.push_back("escape information"); }
     Interaction& interaction() override { return *this; }
     QWidget* dialogParent() override { return &owner; }
+    void runConfigurationDialog() override { log.push_back("configuration"); }
 
     bool escapePressed() override { return false; }
     bool askYesNo(const std::string& text, const std::string&, Icon) override {

@@ -55,6 +55,7 @@ public:
     void showEscapeInformation() override { log.push_back("info"); }
     Interaction& interaction() override { return ui; }
     QWidget* dialogParent() override { return &owner; }
+    void runConfigurationDialog() override { log.push_back("configuration"); }
 
     PicturePtr picture;
     PicturePtr undo;

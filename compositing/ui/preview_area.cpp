@@ -1,0 +1,43 @@
+#include "compositing/ui/preview_area.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "compositing/preview_display.h"
+#include "compositing/preview_geometry.h"
+
+PreviewArea::PreviewArea(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setMinimumSize(2 * kPreviewBarThickness, kPreviewImageTop + 2 * kPreviewBarThickness);
+}
+
+void PreviewArea::setScroll(int x, int y) {
+    scrollX_ = x;
+    scrollY_ = y;
+}
+
+void PreviewArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (!display_ || display_->empty() || display_->pixels.empty()) return;
+    // The display image's own rows, read in place: blue, green, red bytes.
+    const QImage image(display_->pixels.data(), display_->width, display_->height, qsizetype(display_->stride),
+                       QImage::Format_BGR888);
+    // Three copies wide and high from the scroll offsets; whatever lies past the
+    // image (the bars reach three picture sizes at every zoom) stays empty.
+    const QRect source = QRect(scrollX_, scrollY_, display_->shownWidth(), display_->shownHeight()) & image.rect();
+    if (source.isEmpty()) return;
+    painter.drawImage(QPoint(0, kPreviewImageTop), image, source);
+}
+
+void PreviewArea::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(event->position().toPoint()); }
+
+void PreviewArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit leftPressed(event->position().toPoint());
+}
+
+void PreviewArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
