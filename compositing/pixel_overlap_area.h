@@ -12,9 +12,26 @@
 // fan. The order of every step fixes the rounding of the result, which the turned
 // blocks depend on to the last bit; inline because the anti-aliased turn calls it
 // several times per source cell.
-inline double pixelOverlapArea(const double xs[4], const double ys[4], double cx, double cy, double c, double s) {
+[[gnu::always_inline]] inline double pixelOverlapArea(const double xs[4], const double ys[4], double cx, double cy,
+                                                      double c, double s) {
     static constexpr double kCellX[4] = {0.0, 1.0, 1.0, 0.0};
     static constexpr double kCellY[4] = {0.0, 0.0, 1.0, 1.0};
+    // Corners of the cell in the square's own axes (u along its rows, v along its
+    // columns, 0 at its centre): inside the square where both lie within 0.5.
+    double u[4], v[4];
+    for (int k = 0; k < 4; ++k) {
+        const double dx = kCellX[k] - cx, dy = kCellY[k] - cy;
+        u[k] = dx * c + dy * s;
+        v[k] = dy * c - dx * s;
+    }
+    // A cell wholly beyond one side of the square, by far more than any rounding,
+    // can collect no point below: its area is 0 without the search.
+    constexpr double kApart = 0.5 + 1e-9;
+    if ((u[0] > kApart && u[1] > kApart && u[2] > kApart && u[3] > kApart) ||
+        (u[0] < -kApart && u[1] < -kApart && u[2] < -kApart && u[3] < -kApart) ||
+        (v[0] > kApart && v[1] > kApart && v[2] > kApart && v[3] > kApart) ||
+        (v[0] < -kApart && v[1] < -kApart && v[2] < -kApart && v[3] < -kApart))
+        return 0.0;
     double px[16], py[16];
     int n = 0;
     for (int k = 0; k < 4; ++k) {
@@ -24,8 +41,7 @@ inline double pixelOverlapArea(const double xs[4], const double ys[4], double cx
             py[n] = ay;
             ++n;
         }
-        const double dx = kCellX[k] - cx, dy = kCellY[k] - cy;
-        if (std::fabs(dx * c + dy * s) < 0.5 && std::fabs(dy * c - dx * s) < 0.5) {
+        if (std::fabs(u[k]) < 0.5 && std::fabs(v[k]) < 0.5) {
             px[n] = kCellX[k];
             py[n] = kCellY[k];
             ++n;

@@ -171,8 +171,10 @@ void rotateAntiAliasedInto(const uint8_t* cells, int32_t w, int32_t h, double an
             for (int32_t x = 0; x < window.width; ++x, ++acc, dst += 4) {
                 if (acc->area == 0.0) continue;
                 for (int k = 0; k < 4; ++k) {
-                    const double v = std::trunc(acc->channel[k] / acc->area + 0.5);
-                    dst[k] = v <= 0.0 ? 0 : v >= 255.0 ? 255 : uint8_t(v);
+                    // The mean lies within the bytes' range but for rounding; the
+                    // clamp comes first so that the truncation is always defined.
+                    const double v = acc->channel[k] / acc->area + 0.5;
+                    dst[k] = v < 1.0 ? 0 : v >= 255.0 ? 255 : uint8_t(v);
                 }
             }
         }

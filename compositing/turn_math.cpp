@@ -27,9 +27,3 @@ double cosDegrees(double a) {
     }
     return std::cos(a * 3.14159265358979 / 180.0);
 }
-
-int64_t ceilTolerant(double v) {
-    const int64_t n = truncToInt64(v + 5e-10);
-    if (std::fabs(v - double(n)) < 1e-9) return n;
-    return truncToInt64(v + 1.0);
-}
