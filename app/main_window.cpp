@@ -90,7 +90,7 @@ void CvosprenDlg::createCommands() {
     h[cmd::Noise] = [this] { runNoiseCommand(*this); };
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
     h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
-    h[cmd::Preview] = [this] { runPreviewCommand(*this, [this](QDialog& d) { return runDialog(d); }); };
+    h[cmd::Preview] = [this] { runPreviewCommand(*this, imageLib_, [this](QDialog& d) { return runDialog(d); }); };
 
     for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
                    cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::ConfigLoad, cmd::ConfigSave}) {

@@ -1,5 +1,9 @@
 #include "compositing/tag_insertion.h"
 
+#include "compositing/rotate_block.h"
+#include "compositing/tag_insert_values.h"
+#include "core/interaction.h"
+
 TagFootprint tagFootprint(const Picture& picture, int32_t tw, int32_t th, int32_t pointerX, int32_t pointerY) {
     TagFootprint f;
     if (picture.width <= 0 || picture.height <= 0 || tw <= 0 || th <= 0) return f;
@@ -35,4 +39,16 @@ TagFootprint insertTagAt(Picture& picture, const uint8_t* cells, int32_t tw, int
         }
     }
     return f;
+}
+
+std::optional<TagImage> loadInsertTag(const ImageLibrary& library, const TagInsertBlock& params, uint32_t keyColor,
+                                      Interaction& ui) {
+    const std::string path = insertFileOf(params);
+    if (path.empty()) return std::nullopt;
+    std::optional<TagImage> tag = loadTagImage(library, path, keyColor, ui);
+    if (!tag || params.insertAngle == 0) return tag;
+    std::optional<CellBlock> turned =
+        rotateBlock(tag->cells(), tag->width, tag->height, params.insertAngle, params.insertAntiAlias != 0);
+    if (!turned) ui.showMessage(kTurnTooLargeMessage, kMainCaption, Interaction::Icon::Error);
+    return turned;
 }

@@ -1,7 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
+#include "compositing/tag_image.h"
+#include "compositing/tag_insert_params.h"
 #include "core/picture.h"
+
+class Interaction;
+struct ImageLibrary;
 
 // The cells a stamp covered, before folding: columns x .. x + width - 1 and rows
 // y .. y + height - 1 of the picture's plane extended without bounds.
@@ -23,3 +29,11 @@ TagFootprint tagFootprint(const Picture& picture, int32_t tw, int32_t th, int32_
 // applies PaintSettings.blendLevel on top. Returns the footprint.
 TagFootprint insertTagAt(Picture& picture, const uint8_t* cells, int32_t tw, int32_t th, int32_t pointerX,
                          int32_t pointerY, uint8_t level);
+
+// The tag for TagInsertParams: `insertFile` read through the library (cells of
+// `keyColor` made transparent in files without opacity) and, when `insertAngle` is not
+// 0, turned by it (anti-aliased when `insertAntiAlias` is set). Nothing for an empty
+// path, a file the loader refused (it has said why) or a turn too large for a picture
+// (said here).
+std::optional<TagImage> loadInsertTag(const ImageLibrary& library, const TagInsertBlock& params, uint32_t keyColor,
+                                      Interaction& ui);

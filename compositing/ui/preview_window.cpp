@@ -47,7 +47,8 @@ QString seamText(const SeamMeasure& m) {
 
 }  // namespace
 
-cdpreview::cdpreview(PictureHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+cdpreview::cdpreview(PictureHost& host, const ImageLibrary& imageLib, QWidget* parent)
+    : QDialog(parent), host_(host), imageLib_(imageLib) {
     setWindowTitle("Preview");
 
     auto* layout = new QVBoxLayout(this);
@@ -239,7 +240,7 @@ void cdpreview::tick() {
     pointerMoved_ = false;
     if (!insertMode_ || !previewTag() || !host_.currentPicture() || display_.pixels.empty()) return;
     rebuildDisplay(display_);
-    drawTagOverlays(display_, tag_.cells.data(), tag_.width, tag_.height, pointerX_, pointerY_,
+    drawTagOverlays(display_, tag_->cells(), tag_->width, tag_->height, pointerX_, pointerY_,
                     tagInsertParams().insertLevel);
     repaintImage();
 }
@@ -253,10 +254,10 @@ void cdpreview::insertTag() {
         host_.saveUndoSnapshot();
         firstInsertion_ = false;
     }
-    const TagFootprint f = tagFootprint(*picture, tag_.width, tag_.height, pointerX_, pointerY_);
+    const TagFootprint f = tagFootprint(*picture, tag_->width, tag_->height, pointerX_, pointerY_);
     const SeamRegion region = seamRegion(*picture, f.x, f.y, f.width, f.height, paintSettings().connectable != 0);
     const SeamInsideSums before = seamInsideSums(*picture, region);
-    insertTagAt(*picture, tag_.cells.data(), tag_.width, tag_.height, pointerX_, pointerY_,
+    insertTagAt(*picture, tag_->cells(), tag_->width, tag_->height, pointerX_, pointerY_,
                 tagInsertParams().insertLevel);
     if (tallyValid_) updateSeamTally(tally_, *picture, region, before);
     refreshPreview();
@@ -326,12 +327,17 @@ bool cdpreview::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void cdpreview::loadPreviewTag() {
-    // Filled in with the tag loader and the rotation.
+    std::optional<TagImage> tag =
+        loadInsertTag(imageLib_, tagInsertParams(), paintSettings().blendColor, host_.interaction());
+    if (!tag) return;
+    tag_ = std::move(tag);
+    insertMode_ = true;
+    pointerMoved_ = true;  // the next tick draws the overlay
 }
 
-void runPreviewCommand(PictureHost& host, const std::function<int(QDialog&)>& exec) {
+void runPreviewCommand(PictureHost& host, const ImageLibrary& imageLib, const std::function<int(QDialog&)>& exec) {
     {
-        cdpreview preview(host, host.dialogParent());
+        cdpreview preview(host, imageLib, host.dialogParent());
         exec(preview);
     }
     host.refreshView();

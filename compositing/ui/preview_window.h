@@ -2,9 +2,10 @@
 #include <QDialog>
 
 #include <functional>
-#include <vector>
+#include <optional>
 
 #include "compositing/preview_display.h"
+#include "compositing/tag_image.h"
 #include "filters/seam_tally.h"
 
 class PictureHost;
@@ -14,14 +15,7 @@ class QCheckBox;
 class QLabel;
 class QScrollBar;
 class QTimer;
-
-// The tag that follows the pointer, already turned: tw x th cells of red, green,
-// blue, opacity.
-struct PreviewTag {
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint8_t> cells;
-};
+struct ImageLibrary;
 
 // "Preview": the host's picture three times across and three times down, reduced
 // by a zoom factor, so that seams between the copies show. Hosts tag insertion by
@@ -30,7 +24,8 @@ struct PreviewTag {
 class cdpreview : public QDialog {
     Q_OBJECT
 public:
-    explicit cdpreview(PictureHost& host, QWidget* parent = nullptr);
+    // Tags are read through `imageLib`.
+    cdpreview(PictureHost& host, const ImageLibrary& imageLib, QWidget* parent = nullptr);
     ~cdpreview() override;
 
     // The menu's commands.
@@ -60,7 +55,8 @@ public:
     int pointerX() const { return pointerX_; }
     int pointerY() const { return pointerY_; }
     bool insertMode() const { return insertMode_; }
-    const PreviewTag* previewTag() const { return tag_.width > 0 ? &tag_ : nullptr; }
+    // The tag that follows the pointer, already turned; null before the first load.
+    const TagImage* previewTag() const { return tag_ ? &*tag_ : nullptr; }
     const PreviewDisplay& display() const { return display_; }
     const SeamMeasure& seam() const { return seam_; }
 
@@ -91,6 +87,7 @@ private:
     void endInsertion();
 
     PictureHost& host_;
+    const ImageLibrary& imageLib_;
     PreviewArea* area_;
     QCheckBox* frame_;
     QScrollBar* hbar_;
@@ -108,7 +105,7 @@ private:
     bool insertMode_ = false;
     bool firstInsertion_ = true;
     bool tooLarge_ = false;
-    PreviewTag tag_;
+    std::optional<TagImage> tag_;
     PreviewDisplay display_;
     SeamTally tally_;
     bool tallyValid_ = false;
@@ -118,4 +115,4 @@ private:
 // "Preview ...": opens a new preview on the host's picture, runs it through `exec`
 // (modal: the main window takes no input meanwhile), and refreshes the host's view
 // when it closes, since insertions may have changed the picture.
-void runPreviewCommand(PictureHost& host, const std::function<int(QDialog&)>& exec);
+void runPreviewCommand(PictureHost& host, const ImageLibrary& imageLib, const std::function<int(QDialog&)>& exec);
