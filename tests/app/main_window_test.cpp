@@ -98,13 +98,14 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
         EXPECT_TRUE(window->runCommand(id)) << id;
     };
     for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::ConfigLoad, cmd::ConfigSave}) {
         run(id);
         EXPECT_EQ(messages, std::vector<std::string>{kNotAvailable}) << id;
     }
     const std::pair<int, const char*> windowDialogs[] = {
         {cmd::New, "cdinitimg"}, {cmd::AboutBox, "cfaboutbox"}, {cmd::AboutVospren, "AboutVospren"},
-        {cmd::Configuration, "CDConfig"}, {cmd::FillColor, "colour"}, {cmd::BlendColor, "colour"}};
+        {cmd::Configuration, "CDConfig"}, {cmd::FillColor, "colour"}, {cmd::BlendColor, "colour"},
+        {cmd::Preview, "cdpreview"}};
     for (auto [id, expected] : windowDialogs) {
         run(id);
         EXPECT_EQ(dialogs, std::vector<std::string>{expected}) << id;
