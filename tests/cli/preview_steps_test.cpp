@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -140,6 +141,8 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
         ASSERT_TRUE(actual);
         EXPECT_EQ(0, std::memcmp(expected->pixels, actual->pixels, size_t(80) * 50 * 4))
             << "at " << c.x << "," << c.y << " angle " << c.angle;
+        // A level of 0 leaves the picture as it was; every other case stamps something.
+        EXPECT_EQ(c.level == 0, std::memcmp(base->pixels, actual->pixels, size_t(80) * 50 * 4) == 0) << c.mix;
         resetPaintSettings();
     }
 
