@@ -28,6 +28,10 @@ void invert(uint8_t* bgr) {
 }  // namespace
 
 PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool frame, PreviewDisplay& out) {
+    // The buffers of an earlier build are reused: a refresh after each click then
+    // costs no fresh pages.
+    std::vector<uint8_t> tileRows = std::move(out.tileRows);
+    std::vector<uint8_t> pixels = std::move(out.pixels);
     out = PreviewDisplay();
     zoom = std::clamp(zoom, kPreviewMinZoom, kPreviewMaxZoom);
     out.zoom = zoom;
@@ -47,8 +51,11 @@ PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool fram
     if (out.empty() || !picture.pixels) return PreviewBuild::Built;
 
     try {
-        out.tileRows.assign(out.stride * size_t(out.copyHeight), 0);
-        out.pixels.resize(out.stride * size_t(out.height));
+        // Zeroed, for the padding columns; every other byte is written below.
+        tileRows.assign(out.stride * size_t(out.copyHeight), 0);
+        pixels.resize(out.stride * size_t(out.height));
+        out.tileRows = std::move(tileRows);
+        out.pixels = std::move(pixels);
     } catch (const std::bad_alloc&) {
         out = PreviewDisplay();
         return PreviewBuild::TooLarge;

@@ -52,6 +52,7 @@ inline int64_t roundUpToFour(int64_t value) { return (value + 3) / 4 * 4; }
 // Builds the tile rows of `picture` at `zoom` (1..16), with "Cadre Resolution" when
 // `frame` is set (the first column and the first row of each copy inverted, the
 // copy's first pixel inverted twice), then the display image from them.
+// `out` may hold an earlier build, whose memory is reused.
 PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool frame, PreviewDisplay& out);
 
 // Copies the clean tile rows over the whole display image, wiping any overlay.

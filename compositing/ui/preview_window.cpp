@@ -159,10 +159,10 @@ void cdpreview::zoomPixel() {
 
 void cdpreview::refreshPreview() {
     Picture* picture = host_.currentPicture();
-    display_ = PreviewDisplay();
     area_->setDisplay(nullptr);
     tooLarge_ = false;
     if (!picture) {
+        display_ = PreviewDisplay();
         tallyValid_ = false;
         status_->clear();
         repaintImage();

@@ -108,21 +108,23 @@ std::vector<uint8_t> makeTag(int32_t tw, int32_t th) {
 TEST(PreviewDisplay, MatchesTheBitmapModelAtEveryZoomWithAndWithoutFrame) {
     SettingsGuard guard;
     const struct { int32_t w, h; } sizes[] = {{100, 60}, {13, 7}, {4, 4}, {1, 9}, {37, 41}};
+    PreviewDisplay d;  // one for all builds: each reuses what the last one left, overlays too
     for (const auto& s : sizes) {
         PicturePtr p = makeBusyPicture(s.w, s.h, uint32_t(s.w * 31 + s.h));
         for (int32_t zoom : {1, 2, 3, 5, 16}) {
             for (bool frame : {false, true}) {
                 for (uint8_t connectable : {0, 1}) {
                     paintSettings().connectable = connectable;
-                    PreviewDisplay d;
                     ASSERT_EQ(buildPreviewDisplay(*p, zoom, frame, d), PreviewBuild::Built);
                     const Model m = modelDisplay(*p, zoom, frame);
                     ASSERT_EQ(firstMismatch(m, d), "") << s.w << "x" << s.h << " zoom " << zoom << " frame " << frame;
                     // An overlay is wiped by rebuilding from the clean rows.
                     if (!d.empty()) {
                         d.pixel(0, d.height - 1)[1] ^= 0x55;
+                        d.pixel(d.width - 1, 0)[2] ^= 0x55;  // a padding column
                         rebuildDisplay(d);
                         ASSERT_EQ(firstMismatch(m, d), "");
+                        d.pixel(d.width - 1, d.height - 1)[0] ^= 0x55;  // left for the next build
                     }
                 }
             }
