@@ -104,4 +104,12 @@ TEST_F(PaletteFile, FailuresChangeNothing) {
     EXPECT_FALSE(savePaletteFile(path("held.vpal"), p));
     ::close(fd);
     EXPECT_EQ(read(path("held.vpal")), (std::vector<uint8_t>{1, 1, 1, 1}));
+
+    // A folder is no palette: loading it used to empty the palette.
+    std::filesystem::create_directory(path("folder.vpal"));
+    EXPECT_FALSE(loadPaletteFile(path("folder.vpal"), p));
+    EXPECT_TRUE(sameEntries(p, before));
+    std::string error;
+    EXPECT_FALSE(savePaletteFile(path("folder.vpal"), p, &error));
+    EXPECT_EQ(error, "Is a directory");
 }
