@@ -475,3 +475,9 @@ bool saveConfiguration(const std::string& path, std::string* error, const Config
     const std::vector<uint8_t> bytes = configurationBytes(records);
     return writeFileAtomically(path, bytes.data(), bytes.size(), error);
 }
+
+std::string configurationSaveError(const std::string& path, const std::string& reason) {
+    return "Cannot save the configuration to " + path + ": " + reason;
+}
+
+std::string configurationOpenError(const std::string& path) { return "Cannot open the configuration file " + path; }

@@ -100,6 +100,11 @@ ConfigurationLoad loadConfiguration(const std::string& path, Interaction& ui,
 ConfigurationLoad loadConfigurationGuarded(const std::string& path, const std::string& shownPath, Interaction& ui,
                                            const ConfigurationRecords& records = processConfiguration());
 
+// What a failed save says: "Cannot save the configuration to PATH: REASON".
+std::string configurationSaveError(const std::string& path, const std::string& reason);
+// What a file that cannot be opened for loading says where it is reported.
+std::string configurationOpenError(const std::string& path);
+
 // Writes the configuration file in one step (storage/atomic_file.h): on failure the
 // old file is left whole, the result is false and `error` says why.
 bool saveConfiguration(const std::string& path, std::string* error = nullptr,
