@@ -10,6 +10,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   binutils xvfb xauth fonts-dejavu-core
+  clang-format git
 )
 
 missing=()
