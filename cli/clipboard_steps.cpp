@@ -1,5 +1,6 @@
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/step_table.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
@@ -11,12 +12,6 @@
 // part-import reads the edited file back and keeps its centre.
 namespace {
 
-bool hasExtension(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    return dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < path.size();
-}
-
 bool noMemory(CliContext& c, int64_t width, int64_t height) {
     return c.refuse("Not enough memory for a picture of " + std::to_string(width) + " x " + std::to_string(height));
 }
@@ -26,7 +21,7 @@ bool noMemory(CliContext& c, int64_t width, int64_t height) {
 void registerClipboardSteps(StepTable& table) {
     table.add({"part-export", 1, "part-export FILE",
                "export the picture with a margin of 1/8 of each side on every side (wrapped in connectable mode)",
-               [](const std::vector<std::string>& a) { return hasExtension(a[0]) ? -1 : 0; },
+               [](const std::vector<std::string>& a) { return hasFileExtension(a[0]) ? -1 : 0; },
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
                    const Picture& picture = *c.picture;
