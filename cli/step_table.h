@@ -84,6 +84,7 @@ void registerSettingSteps(StepTable& table);
 void registerPictureSteps(StepTable& table);
 void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
-void registerFilterSteps(StepTable& table);  // noise, sharpen, render-connectable, seam-report
-void registerConfigSteps(StepTable& table);  // config, save-config
+void registerClipboardSteps(StepTable& table);  // part-export, part-import
+void registerFilterSteps(StepTable& table);     // noise, sharpen, render-connectable, seam-report
+void registerConfigSteps(StepTable& table);     // config, save-config
 void registerStepGroups(StepTable& table);
