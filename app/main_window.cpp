@@ -7,31 +7,36 @@
 #include <QMimeData>
 #include <QStatusBar>
 
+#include "app/about_box.h"
 #include "app/app_icon.h"
 #include "app/build_stamp.h"
-#include "app/configuration_dialog.h"
-#include "app/new_picture_dialog.h"
-#include "app/about_box.h"
 #include "app/command_ids.h"
+#include "app/configuration_dialog.h"
 #include "app/data_directory.h"
 #include "app/display_image.h"
 #include "app/escape_information.h"
 #include "app/main_menu.h"
+#include "app/new_picture_dialog.h"
 #include "app/picture_view.h"
 #include "app/window_placement.h"
 #include "compositing/ui/preview_window.h"
 #include "core/paint_settings.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
+#include "exchange/ui/dialog_filter.h"
+#include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
 #include "filters/ui/filter_commands.h"
 #include "generators/ui/generator_commands.h"
+#include "generators/ui/palette_editor.h"
+#include "params/configuration_file.h"
 
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
 constexpr const char* kNotAvailable = "This command is not available yet.";
-} // namespace
+constexpr const char* kConfigurationFilter = "*.vscfg|*.vscfg|";
+}  // namespace
 
 CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     : QMainWindow(parent), imageLib_(imageLib), interaction_(std::make_unique<QtInteraction>(this)) {
@@ -52,6 +57,9 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     interaction_->setProgressSink([this](int64_t done) { showProgress(done); });
 
     if (!dataDirectory().empty()) configurationPath_ = dataDirectory() + "main.vscfg";
+    // A missing file is a first run; a bad one is reported (without a path, as
+    // the window names no file of its own).
+    if (!configurationPath_.empty()) loadConfigurationGuarded(configurationPath_, "", *interaction_);
     applyPlacement(readWindowPlacement());
     layoutControls();
 }
@@ -92,8 +100,17 @@ void CvosprenDlg::createCommands() {
     h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
     h[cmd::Preview] = [this] { runPreviewCommand(*this, imageLib_, [this](QDialog& d) { return runDialog(d); }); };
 
-    for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::ConfigLoad, cmd::ConfigSave}) {
+    h[cmd::ExportClipboard] = [this] { runExportClipboardCommand(*this); };
+    h[cmd::ImportClipboard] = [this] { runImportClipboardCommand(*this); };
+    h[cmd::PartExport] = [this] { runPartExportCommand(*this); };
+    h[cmd::PartImport] = [this] { runPartImportCommand(*this); };
+    h[cmd::PartFilter] = [this] { runPartFilterCommand(*this); };
+
+    h[cmd::Palette] = [this] { runPaletteCommand(*this); };
+    h[cmd::ConfigLoad] = [this] { loadConfigurationCommand(); };
+    h[cmd::ConfigSave] = [this] { saveConfigurationCommand(); };
+
+    for (int id : {cmd::Tag, cmd::CircleMix}) {
         h[id] = [this] { notAvailableYet(); };
     }
 }
@@ -147,6 +164,12 @@ void CvosprenDlg::refreshView() {
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
     view_->setDisplayImage(std::move(image));
     view_->repaint();
+}
+
+void CvosprenDlg::resetView() {
+    zoom_ = 1;
+    view_->setScroll(0, 0);
+    layoutControls();
 }
 
 bool CvosprenDlg::checkPictureSize(int width, int height) {
@@ -226,12 +249,39 @@ void CvosprenDlg::showProgress(int64_t done) {
 QRect CvosprenDlg::currentPlacement() const { return QRect(frameGeometry().topLeft(), size()); }
 
 void CvosprenDlg::applyPlacement(const QRect& placement) {
-    move(placement.topLeft()); // a top-level window's position includes its frame
+    move(placement.topLeft());  // a top-level window's position includes its frame
     resize(placement.size());
+}
+
+// "Load ..." and "Save ..." of the Configuration menu. The loaded values take
+// effect the next time each is used; nothing is redrawn.
+void CvosprenDlg::loadConfigurationCommand() {
+    const std::optional<std::string> path =
+        fileChooser_(this, FileDialogKind::Open, qtFileFilter(kConfigurationFilter));
+    if (path) loadConfigurationGuarded(*path, *path, *interaction_);
+}
+
+void CvosprenDlg::saveConfigurationCommand() {
+    const std::optional<std::string> path =
+        fileChooser_(this, FileDialogKind::Save, qtFileFilter(kConfigurationFilter));
+    if (path) saveConfigurationTo(*path);
+}
+
+bool CvosprenDlg::saveConfigurationTo(const std::string& path) {
+    std::string error;
+    if (saveConfiguration(path, &error)) return true;
+    interaction_->showMessage(configurationSaveError(path, error), kMainCaption, Interaction::Icon::Error);
+    return false;
+}
+
+// On the way out: a failed save is said, and the window still closes.
+void CvosprenDlg::saveMainConfiguration() {
+    if (!configurationPath_.empty()) saveConfigurationTo(configurationPath_);
 }
 
 void CvosprenDlg::exitProgram() {
     storeWindowPlacement(currentPlacement());
+    saveMainConfiguration();
     exiting_ = true;
     close();
 }
@@ -248,6 +298,7 @@ void CvosprenDlg::closeEvent(QCloseEvent* event) {
         return;
     }
     storeWindowPlacement(currentPlacement());
+    saveMainConfiguration();
     exiting_ = true;
     event->accept();
 }

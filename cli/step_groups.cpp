@@ -6,6 +6,8 @@ void registerStepGroups(StepTable& table) {
     registerPictureSteps(table);
     registerShapeSteps(table);
     registerFileSteps(table);
+    registerClipboardSteps(table);
     registerFilterSteps(table);
+    registerConfigSteps(table);
     registerPreviewSteps(table);
 }

@@ -11,20 +11,19 @@
 
 #include "compositing/tag_insert_values.h"
 #include "compositing/ui/preview_window.h"
-#include "exchange/ui/dialog_filter.h"
 #include "params/parameter_blocks.h"
 #include "ui/dialog_fields.h"
 #include "ui/picture_host.h"
 
 namespace {
 
-// The picture files a tag may come from, as the tag dialogs offer them.
+// The picture files a tag may come from, as the tag dialogs offer them (in Qt's form).
 constexpr const char* kTagFileFilter =
-    "Picture Files (*.png;*.bmp;*.jpg)|*.png;*.bmp;*.jpg|Jpeg (*.jpg)|*.jpg|Portable NetWork Graphics "
-    "(*.png)|*.png|Bitmap (True Color Only)(*.bmp)|*.bmp|All Files|*.*|";
+    "Picture Files (*.png *.bmp *.jpg);;Jpeg (*.jpg);;Portable NetWork Graphics (*.png);;Bitmap (True Color "
+    "Only)(*.bmp);;All Files (*)";
 
 QStringList askForFiles(QWidget* parent, bool several) {
-    const QString filter = qtFileFilter(kTagFileFilter);
+    const QString filter = kTagFileFilter;
     if (several) return QFileDialog::getOpenFileNames(parent, QString(), QString(), filter);
     const QString one = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
     return one.isEmpty() ? QStringList() : QStringList{one};
