@@ -9,13 +9,10 @@
 #include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"
 #include "exchange/ui/file_commands.h"
+#include "tests/support/picture_compare.h"
 #include "window_fixture.h"
 
 namespace {
-bool samePixels(const Picture* a, const Picture* b) {
-    return a && b && a->width == b->width && a->height == b->height &&
-           std::memcmp(a->pixels, b->pixels, size_t(a->width) * a->height * 4) == 0;
-}
 
 // A window bound to the real image library, with file names answered from a list.
 class FileTest : public WindowTest {
@@ -40,11 +37,10 @@ protected:
     std::vector<QString> filters;
     std::vector<FileDialogKind> kinds;
 };
-} // namespace
+}  // namespace
 
 TEST(QtFileFilter, ConvertsTheLibraryForm) {
-    EXPECT_EQ(qtFileFilter(kDefaultPictureFilter),
-              "JpegImage (*.jpg);;Bitmap Windows(*.bmp);;PNG (*.PNG)");
+    EXPECT_EQ(qtFileFilter(kDefaultPictureFilter), "JpegImage (*.jpg);;Bitmap Windows(*.bmp);;PNG (*.PNG)");
     EXPECT_EQ(qtFileFilter("Pictures|*.png;*.jpg|All|*.*|"), "Pictures (*.png *.jpg);;All (*.*)");
     EXPECT_EQ(qtFileFilter("Odd|*.x|Dangling|"), "Odd (*.x)");
     EXPECT_EQ(qtFileFilter("|*.bmp|NoPattern||"), "(*.bmp)");
@@ -85,7 +81,8 @@ TEST_F(FileTest, ExportAsksAgainUntilTheNameHasAnExtension) {
     window->replacePicture(patternedPicture(8, 8));
     names = {path("noext"), path("still.no/ext"), path("fine.bmp")};
     window->runCommand(cmd::ExportFile);
-    EXPECT_EQ(messages, (std::vector<std::string>{"Please enter extension eg(.jpg)", "Please enter extension eg(.jpg)"}));
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{"Please enter extension eg(.jpg)", "Please enter extension eg(.jpg)"}));
     EXPECT_EQ(kinds.size(), 3u);
     PicturePtr back(loadPictureFile(library, path("fine.bmp")));
     EXPECT_TRUE(samePixels(back.get(), window->currentPicture()));

@@ -15,17 +15,14 @@
 #include "generators/ui/circle_dialog.h"
 #include "generators/ui/colour_chooser.h"
 #include "params/parameter_blocks.h"
+#include "tests/support/fake_interaction.h"
+#include "tests/support/picture_compare.h"
 #include "window_fixture.h"
 
 namespace {
 const std::string kNotInitialized = "The picture is not initialized,please goto File->New";
 const std::string kMinimumSize = "The picture should be have a minimum size 4,4";
 const std::string kNotAvailable = "This command is not available yet.";
-
-bool samePixels(const Picture* a, const Picture* b) {
-    return a && b && a->width == b->width && a->height == b->height &&
-           std::memcmp(a->pixels, b->pixels, size_t(a->width) * a->height * 4) == 0;
-}
 
 // The menu's items in order as "text" or "-" for a separator, submenus as "text>".
 void listMenu(const QMenu* menu, std::vector<std::string>& out) {
@@ -41,7 +38,7 @@ void listMenu(const QMenu* menu, std::vector<std::string>& out) {
         }
     }
 }
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, MenuHoldsEveryItemSeparatorAndIdInOrder) {
     std::vector<std::string> menus;
@@ -49,18 +46,73 @@ TEST_F(WindowTest, MenuHoldsEveryItemSeparatorAndIdInOrder) {
         menus.push_back("[" + top->text().toStdString() + "]");
         listMenu(top->menu(), menus);
     }
-    const std::vector<std::string> expected = {
-        "[File]", "New=32771", "Import>", "Clipboard=32773", "File ...=32827", "<", "Export>", "Clipboard=32775",
-        "File ...=32794", "<", "-", "Exit=32776", "About Box ...=32798",
-        "[Paint]", "Annuler ...=32805", "-", "Zoom>", "Out=32811", "In=32812", "Pixel=32813", "<", "-",
-        "Fill Color ...=32797", "-", "Configuration ...=32809", "-", "No Blend Color=32807", "Blend Color ...=32806",
-        "-", "Palette ...=32787", "Mixage ...=32803", "-", "Circle ...>", "V1 ...=32779", "<", "Rectangle ...>",
-        "V1 ...=32780", "<", "Polygone>", "V1=32790", "<", "Vector>", "V1=32796", "<", "-", "Tag>", "V1 ...=32782",
-        "<", "Circle Mix>", "V1=32802", "<", "-", "Preview ...=32819",
-        "[Filter ....]", "Noise ...=32804", "Sharpen ...=32828", "-", "Render Connectable ...=32826",
-        "[Part.ClipBoard]", "Import=32791", "Export=32792", "Export/import filter ...=32793",
-        "[Configuration]", "Load ...=32799", "Save ...=32800",
-        "[Help]", "&About vospren...=16"};
+    const std::vector<std::string> expected = {"[File]",
+                                               "New=32771",
+                                               "Import>",
+                                               "Clipboard=32773",
+                                               "File ...=32827",
+                                               "<",
+                                               "Export>",
+                                               "Clipboard=32775",
+                                               "File ...=32794",
+                                               "<",
+                                               "-",
+                                               "Exit=32776",
+                                               "About Box ...=32798",
+                                               "[Paint]",
+                                               "Annuler ...=32805",
+                                               "-",
+                                               "Zoom>",
+                                               "Out=32811",
+                                               "In=32812",
+                                               "Pixel=32813",
+                                               "<",
+                                               "-",
+                                               "Fill Color ...=32797",
+                                               "-",
+                                               "Configuration ...=32809",
+                                               "-",
+                                               "No Blend Color=32807",
+                                               "Blend Color ...=32806",
+                                               "-",
+                                               "Palette ...=32787",
+                                               "Mixage ...=32803",
+                                               "-",
+                                               "Circle ...>",
+                                               "V1 ...=32779",
+                                               "<",
+                                               "Rectangle ...>",
+                                               "V1 ...=32780",
+                                               "<",
+                                               "Polygone>",
+                                               "V1=32790",
+                                               "<",
+                                               "Vector>",
+                                               "V1=32796",
+                                               "<",
+                                               "-",
+                                               "Tag>",
+                                               "V1 ...=32782",
+                                               "<",
+                                               "Circle Mix>",
+                                               "V1=32802",
+                                               "<",
+                                               "-",
+                                               "Preview ...=32819",
+                                               "[Filter ....]",
+                                               "Noise ...=32804",
+                                               "Sharpen ...=32828",
+                                               "-",
+                                               "Render Connectable ...=32826",
+                                               "[Part.ClipBoard]",
+                                               "Import=32791",
+                                               "Export=32792",
+                                               "Export/import filter ...=32793",
+                                               "[Configuration]",
+                                               "Load ...=32799",
+                                               "Save ...=32800",
+                                               "[Help]",
+                                               "&About vospren...=16"};
     EXPECT_EQ(menus, expected);
     EXPECT_EQ(window->action(cmd::New)->shortcut(), QKeySequence(QKeySequence::New));
     EXPECT_EQ(window->action(cmd::Undo)->shortcut(), QKeySequence(QKeySequence::Undo));
@@ -85,7 +137,7 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
         files.emplace_back(kind == FileDialogKind::Save, "asked");
         return std::optional<std::string>();
     });
-    ModalAnswerer modal([](QDialog& d) { d.reject(); });
+    ModalDriver modal([](QDialog& d) { d.reject(); }, ModalDriver::Answer::every);
     window->show();
     newPicture(16, 16);
     ASSERT_NE(window->currentPicture(), nullptr);
@@ -103,16 +155,16 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
         EXPECT_EQ(messages, std::vector<std::string>{kNotAvailable}) << id;
     }
     const std::pair<int, const char*> windowDialogs[] = {
-        {cmd::New, "cdinitimg"}, {cmd::AboutBox, "cfaboutbox"}, {cmd::AboutVospren, "AboutVospren"},
-        {cmd::Configuration, "CDConfig"}, {cmd::FillColor, "colour"}, {cmd::BlendColor, "colour"}};
+        {cmd::New, "cdinitimg"},          {cmd::AboutBox, "cfaboutbox"}, {cmd::AboutVospren, "AboutVospren"},
+        {cmd::Configuration, "CDConfig"}, {cmd::FillColor, "colour"},    {cmd::BlendColor, "colour"}};
     for (auto [id, expected] : windowDialogs) {
         run(id);
         EXPECT_EQ(dialogs, std::vector<std::string>{expected}) << id;
     }
-    const std::pair<int, const char*> ownDialogs[] = {
-        {cmd::Circle, "ccdcirclev1"}, {cmd::Rectangle, "ccdrectv1"}, {cmd::Polygon, "CTPoly"},
-        {cmd::Vector, "cdvector"},    {cmd::Mixage, "cdpercentmix"}, {cmd::Noise, "cdfilternoise"},
-        {cmd::Sharpen, "cdsharpen"}};
+    const std::pair<int, const char*> ownDialogs[] = {{cmd::Circle, "ccdcirclev1"},  {cmd::Rectangle, "ccdrectv1"},
+                                                      {cmd::Polygon, "CTPoly"},      {cmd::Vector, "cdvector"},
+                                                      {cmd::Mixage, "cdpercentmix"}, {cmd::Noise, "cdfilternoise"},
+                                                      {cmd::Sharpen, "cdsharpen"}};
     for (auto [id, expected] : ownDialogs) {
         run(id);
         EXPECT_EQ(modal.seen, std::vector<std::string>{expected}) << id;
@@ -141,8 +193,8 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
 }
 
 TEST_F(WindowTest, PictureCommandsNeedAPictureOfAtLeastFourByFour) {
-    for (int id : {cmd::Circle, cmd::Rectangle, cmd::Polygon, cmd::Vector, cmd::FillColor, cmd::Noise,
-                   cmd::ExportFile}) {
+    for (int id :
+         {cmd::Circle, cmd::Rectangle, cmd::Polygon, cmd::Vector, cmd::FillColor, cmd::Noise, cmd::ExportFile}) {
         messages.clear();
         window->runCommand(id);
         EXPECT_EQ(messages, std::vector<std::string>{kNotInitialized}) << id;
@@ -168,7 +220,7 @@ TEST_F(WindowTest, NewRefusesSmallSizesAndKeepsThePicture) {
     EXPECT_EQ(window->currentPicture(), first);
 
     messages.clear();
-    newPicture(70000, 70000); // more than a picture may hold
+    newPicture(70000, 70000);  // more than a picture may hold
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(window->currentPicture(), first) << "a picture that cannot be made does not cost the current one";
 }
@@ -213,7 +265,7 @@ TEST_F(WindowTest, UndoWithoutSnapshotLeavesNoPicture) {
     EXPECT_TRUE(window->view()->displayImage().isNull());
     window->runCommand(cmd::Circle);
     EXPECT_EQ(messages, std::vector<std::string>{kNotInitialized});
-    window->runCommand(cmd::Undo); // nothing to undo: nothing happens
+    window->runCommand(cmd::Undo);  // nothing to undo: nothing happens
     EXPECT_EQ(window->currentPicture(), nullptr);
 }
 
@@ -237,7 +289,7 @@ TEST_F(WindowTest, DisplayFollowsPictureZoomAndMode) {
         paintSettings().connectable = connectable;
         for (int zoom = 1; zoom <= 3; ++zoom) {
             while (window->zoom() < zoom) window->runCommand(cmd::ZoomOut);
-            window->refreshView(); // the mode changed behind the window's back
+            window->refreshView();  // the mode changed behind the window's back
             const QImage& shown = window->view()->displayImage();
             ASSERT_EQ(shown.width(), 16);
             ASSERT_EQ(shown.height(), 5);
@@ -296,7 +348,7 @@ TEST_F(WindowTest, ProgressShowsTheCountWithoutTouchingThePicture) {
     PicturePtr before(copyPicture(window->currentPicture()));
     window->qtInteraction().beginOperation();
     window->qtInteraction().progress(42);
-    window->qtInteraction().progress(43); // within the same tenth of a second: held back
+    window->qtInteraction().progress(43);  // within the same tenth of a second: held back
     EXPECT_EQ(window->statusBar()->currentMessage(), "42 shapes");
     window->qtInteraction().endOperation();
     EXPECT_EQ(window->statusBar()->currentMessage(), "43 shapes") << "the run ends showing its final count";
@@ -311,21 +363,6 @@ TEST_F(WindowTest, ClockSeamFixesTheSeed) {
     EXPECT_GT(window->interaction().clockSeconds(), 1600000000);
 }
 
-namespace {
-// The command line's view of a run: a fixed clock and nobody pressing Escape.
-class FixedClock : public Interaction {
-public:
-    explicit FixedClock(int64_t now) : now_(now) {}
-    bool escapePressed() override { return false; }
-    bool askYesNo(const std::string&, const std::string&, Icon) override { return false; }
-    void showMessage(const std::string&, const std::string&, Icon) override {}
-    int64_t clockSeconds() override { return now_; }
-
-private:
-    int64_t now_;
-};
-} // namespace
-
 TEST_F(WindowTest, GeneratorRunThroughTheWindowDrawsWhatTheSameSeedGives) {
     QSettings(kSettingsOrganization, kSettingsApplication).setValue("dontshowinformation1", 1);
     window->show();
@@ -335,13 +372,13 @@ TEST_F(WindowTest, GeneratorRunThroughTheWindowDrawsWhatTheSameSeedGives) {
     const CircleParams saved = params;
     params = CircleParams{3, 12, 400};
     {
-        ModalAnswerer modal([](QDialog& d) { d.accept(); });
+        ModalDriver modal([](QDialog& d) { d.accept(); }, ModalDriver::Answer::every);
         window->runCommand(cmd::Circle);
         EXPECT_EQ(modal.seen, std::vector<std::string>{"ccdcirclev1"});
     }
     PicturePtr expected(createPicture(96, 64, 0));
     resetPaintSettings();
-    FixedClock ui(1700000000);
+    FakeInteraction ui(1700000000);  // the command line's view: a fixed clock, nobody pressing Escape
     drawCircles(expected.get(), params, ui);
     params = saved;
     EXPECT_TRUE(samePixels(window->currentPicture(), expected.get()));
@@ -363,7 +400,7 @@ TEST_F(WindowTest, DISABLED_Screenshot) {
     params = CircleParams{6, 48, 260};
     paintSettings().mixFromPercent = 60;
     {
-        ModalAnswerer modal([](QDialog& d) { d.accept(); });
+        ModalDriver modal([](QDialog& d) { d.accept(); }, ModalDriver::Answer::every);
         window->runCommand(cmd::Circle);
     }
     params = saved;
@@ -381,13 +418,14 @@ TEST_F(WindowTest, EscapeDuringAnEndlessRunAsksAndYesKeepsWhatWasDrawn) {
     newPicture(64, 64);
     CircleParams& params = circleParams();
     const CircleParams saved = params;
-    params = CircleParams{2, 6, 0}; // 0: until interrupted
+    params = CircleParams{2, 6, 0};  // 0: until interrupted
     int asked = 0;
-    window->qtInteraction().setQuestionHook([&](const std::string& text, const std::string& caption, Interaction::Icon) {
-        EXPECT_EQ(text, "Interrompre ?");
-        EXPECT_EQ(caption, "KorvintePicture");
-        return ++asked == 2; // No the first time: the run goes on
-    });
+    window->qtInteraction().setQuestionHook(
+        [&](const std::string& text, const std::string& caption, Interaction::Icon) {
+            EXPECT_EQ(text, "Interrompre ?");
+            EXPECT_EQ(caption, "KorvintePicture");
+            return ++asked == 2;  // No the first time: the run goes on
+        });
     QTimer escape;
     escape.setInterval(30);
     QObject::connect(&escape, &QTimer::timeout, [&] {
@@ -395,7 +433,7 @@ TEST_F(WindowTest, EscapeDuringAnEndlessRunAsksAndYesKeepsWhatWasDrawn) {
     });
     escape.start();
     {
-        ModalAnswerer modal([](QDialog& d) { d.accept(); });
+        ModalDriver modal([](QDialog& d) { d.accept(); }, ModalDriver::Answer::every);
         window->runCommand(cmd::Circle);
     }
     params = saved;
