@@ -1,11 +1,11 @@
 #include "tests/support/dialog_controls.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <utility>
 #include <vector>
 

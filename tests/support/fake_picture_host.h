@@ -7,7 +7,7 @@
 #include "ui/picture_host.h"
 
 // The window's services as a command sees them, every call logged in order:
-// "require", "snapshot", "refresh", "escape information", and the questions and
+// "require", "snapshot", "refresh", "reset view", "escape information", and the questions and
 // messages of its Interaction ("ask: <text>", "message: <text>"). The picture
 // checks show the window's messages through that Interaction.
 class FakePictureHost : public PictureHost {
@@ -20,6 +20,7 @@ public:
     void replacePicture(PicturePtr p) override { picture = std::move(p); }
     void saveUndoSnapshot() override;
     void refreshView() override { log.push_back("refresh"); }
+    void resetView() override { log.push_back("reset view"); }
     bool checkPictureSize(int width, int height) override;
     bool requirePicture() override;
     void showEscapeInformation() override { log.push_back("escape information"); }

@@ -3,7 +3,10 @@
 #include <cstring>
 #include <sstream>
 
-std::string firstDifference(const Picture& expected, const Picture& actual) {
+std::string firstDifference(const Picture* expectedPicture, const Picture* actualPicture) {
+    if (!expectedPicture || !actualPicture) return "missing picture";
+    const Picture& expected = *expectedPicture;
+    const Picture& actual = *actualPicture;
     std::ostringstream out;
     if (expected.width != actual.width || expected.height != actual.height) {
         out << "size " << actual.width << "x" << actual.height << ", expected " << expected.width << "x"
