@@ -1,22 +1,24 @@
 #pragma once
 
-#include <QRect>
 #include <QMainWindow>
 #include <QMap>
+#include <QRect>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "ui/picture_host.h"
 #include "app/qt_interaction.h"
 #include "exchange/ui/file_dialogs.h"
+#include "ui/picture_host.h"
 
 class CDConfig;
 class PictureView;
 class QAction;
 class QDialog;
+class QLabel;
+struct ImportOutcome;
 class cdinitimg;
 class cfaboutbox;
 struct ImageLibrary;
@@ -48,6 +50,10 @@ public:
 
     // Stores the placement and closes without asking.
     void exitProgram();
+
+    // Opens a picture file as "File", "Import", "File ..." does (a file named on the
+    // command line); one it cannot read is named in the status bar.
+    bool openPictureFile(const std::string& path);
 
     QtInteraction& qtInteraction() { return *interaction_; }
     const Picture* undoSnapshot() const { return undo_.get(); }
@@ -81,6 +87,7 @@ private:
     void setZoom(int zoom);
     void notAvailableYet();
     void showProgress(int64_t done);
+    void reportImport(const ImportOutcome& outcome);
     int runDialog(QDialog& dialog);
     QRect currentPlacement() const;
     void applyPlacement(const QRect& placement);
@@ -88,6 +95,7 @@ private:
     const ImageLibrary& imageLib_;
     std::unique_ptr<QtInteraction> interaction_;
     PictureView* view_;
+    QLabel* pictureStatus_;
     PicturePtr current_;
     PicturePtr undo_;
     int zoom_ = 1;
