@@ -60,5 +60,10 @@ QMargins expectedFrame(const QWidget& window) {
         return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
                         frame.bottom() - inside.bottom());
     }
-    return QMargins(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    // Generous rather than short: a window a little smaller than asked for is better
+    // than a bottom edge under the panel.
+    constexpr int kBorder = 4;
+    constexpr int kTitleBar = 32;
+    const int title = std::max(kTitleBar, window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    return QMargins(kBorder, title + kBorder, kBorder, kBorder);
 }

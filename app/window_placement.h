@@ -17,5 +17,5 @@ void storeWindowPlacement(const QRect& rect);
 QRect fitPlacement(const QRect& placement, const QRect& available, const QMargins& frame);
 
 // The window's frame as the window manager draws it; before the window is first
-// shown it is not known, and a title bar of the style's height stands in.
+// shown it is not known, and a typical frame with its title bar stands in.
 QMargins expectedFrame(const QWidget& window);

@@ -10,6 +10,8 @@ packages=(
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   binutils xvfb xauth fonts-dejavu-core
+  # the Debian package and the checks of the desktop integration files
+  dpkg-dev file desktop-file-utils appstream groff-base man-db
 )
 
 missing=()
