@@ -26,6 +26,7 @@
 #include "core/paint_settings.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
+#include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
 #include "filters/ui/filter_commands.h"
@@ -98,8 +99,13 @@ void CvosprenDlg::createCommands() {
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
     h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
 
-    for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+    h[cmd::ExportClipboard] = [this] { runExportClipboardCommand(*this); };
+    h[cmd::ImportClipboard] = [this] { runImportClipboardCommand(*this); };
+    h[cmd::PartExport] = [this] { runPartExportCommand(*this); };
+    h[cmd::PartImport] = [this] { runPartImportCommand(*this); };
+    h[cmd::PartFilter] = [this] { runPartFilterCommand(*this); };
+
+    for (int id : {cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
         h[id] = [this] { notAvailableYet(); };
     }
 }
@@ -150,6 +156,12 @@ void CvosprenDlg::refreshView() {
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
     view_->setDisplayImage(std::move(image));
     view_->repaint();
+}
+
+void CvosprenDlg::resetView() {
+    zoom_ = 1;
+    view_->setScroll(0, 0);
+    layoutControls();
 }
 
 bool CvosprenDlg::checkPictureSize(int width, int height) {

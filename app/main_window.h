@@ -42,6 +42,7 @@ public:
     void replacePicture(PicturePtr picture) override;
     void saveUndoSnapshot() override;
     void refreshView() override;
+    void resetView() override;
     bool checkPictureSize(int width, int height) override;
     bool requirePicture() override;
     void showEscapeInformation() override;

@@ -6,5 +6,6 @@ void registerStepGroups(StepTable& table) {
     registerPictureSteps(table);
     registerShapeSteps(table);
     registerFileSteps(table);
+    registerClipboardSteps(table);
     registerFilterSteps(table);
 }

@@ -41,8 +41,13 @@ struct Step {
 
     Step(std::string word, int arity, std::string usage, std::string help, Validator validate, Runner run,
          std::string badArgumentNote = {})
-        : word(std::move(word)), arity(arity), usage(std::move(usage)), help(std::move(help)),
-          validate(std::move(validate)), run(std::move(run)), badArgumentNote(std::move(badArgumentNote)) {}
+        : word(std::move(word)),
+          arity(arity),
+          usage(std::move(usage)),
+          help(std::move(help)),
+          validate(std::move(validate)),
+          run(std::move(run)),
+          badArgumentNote(std::move(badArgumentNote)) {}
 
     std::string word;
     int arity = 0;
@@ -79,5 +84,6 @@ void registerSettingSteps(StepTable& table);
 void registerPictureSteps(StepTable& table);
 void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
-void registerFilterSteps(StepTable& table);  // noise, sharpen, render-connectable, seam-report
+void registerClipboardSteps(StepTable& table);  // part-export, part-import
+void registerFilterSteps(StepTable& table);     // noise, sharpen, render-connectable, seam-report
 void registerStepGroups(StepTable& table);

@@ -11,6 +11,7 @@
 #include "app/command_ids.h"
 #include "app/display_image.h"
 #include "app/picture_view.h"
+#include "exchange/ui/clipboard_commands.h"
 #include "generators/circle_generator.h"
 #include "generators/ui/circle_dialog.h"
 #include "generators/ui/colour_chooser.h"
@@ -106,11 +107,16 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
         modal.seen.clear();
         EXPECT_TRUE(window->runCommand(id)) << id;
     };
-    for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+    for (int id : {cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
         run(id);
         EXPECT_EQ(messages, std::vector<std::string>{kNotAvailable}) << id;
     }
+    for (int id : {cmd::ExportClipboard, cmd::PartExport, cmd::ImportClipboard, cmd::PartImport}) {
+        run(id);
+        EXPECT_TRUE(messages.empty()) << id;
+    }
+    run(cmd::PartFilter);
+    EXPECT_EQ(messages, std::vector<std::string>(std::begin(kPartFilterSteps), std::end(kPartFilterSteps)));
     const std::pair<int, const char*> windowDialogs[] = {
         {cmd::New, "cdinitimg"},          {cmd::AboutBox, "cfaboutbox"}, {cmd::AboutVospren, "AboutVospren"},
         {cmd::Configuration, "CDConfig"}, {cmd::FillColor, "colour"},    {cmd::BlendColor, "colour"}};
