@@ -87,6 +87,10 @@ private:
     void undo();
     void setZoom(int zoom);
     void notAvailableYet();
+    void loadConfigurationCommand();
+    void saveConfigurationCommand();
+    bool saveConfigurationTo(const std::string& path);
+    void saveMainConfiguration();
     void showProgress(int64_t done);
     void reportImport(const ImportOutcome& outcome);
     int runDialog(QDialog& dialog);

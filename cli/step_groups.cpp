@@ -8,4 +8,5 @@ void registerStepGroups(StepTable& table) {
     registerFileSteps(table);
     registerClipboardSteps(table);
     registerFilterSteps(table);
+    registerConfigSteps(table);
 }

@@ -86,4 +86,5 @@ void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
 void registerClipboardSteps(StepTable& table);  // part-export, part-import
 void registerFilterSteps(StepTable& table);     // noise, sharpen, render-connectable, seam-report
+void registerConfigSteps(StepTable& table);     // config, save-config
 void registerStepGroups(StepTable& table);
