@@ -1,4 +1,5 @@
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,6 +120,37 @@ TEST_F(FileTest, UnreadableImportChangesNothingAndSaysNothing) {
     window->runCommand(cmd::ImportFile);
     EXPECT_EQ(window->currentPicture(), before);
     EXPECT_EQ(window->undoSnapshot(), nullptr);
+    EXPECT_TRUE(messages.empty());
+    // No box, but the status bar says what happened.
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Cannot read " + path("junk.png"));
+
+    // A drop of the same file, and a missing file named on the command line, alike.
+    window->show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path("junk.png")))});
+    window->statusBar()->clearMessage();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Cannot read " + path("junk.png"));
+    EXPECT_FALSE(window->openPictureFile(path("missing.png")));
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Cannot read " + path("missing.png"));
+    EXPECT_EQ(window->currentPicture(), before);
+    EXPECT_EQ(window->undoSnapshot(), nullptr);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FileTest, AFileNamedAtStartOpensAsAnImportWould) {
+    PicturePtr a(patternedPicture(6, 5));
+    ASSERT_TRUE(savePictureFile(library, *a, path("a.bmp")));
+    window->show();
+    window->statusBar()->showMessage("Cannot read earlier.png");
+    EXPECT_TRUE(window->openPictureFile(path("a.bmp")));
+    EXPECT_TRUE(samePixels(window->currentPicture(), a.get()));
+    EXPECT_FALSE(window->view()->displayImage().isNull());
+    EXPECT_EQ(window->undoSnapshot(), nullptr) << "no picture before it: nothing to undo to";
+    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty()) << "an old failure is not left standing";
     EXPECT_TRUE(messages.empty());
 }
 
