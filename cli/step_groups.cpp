@@ -7,4 +7,5 @@ void registerStepGroups(StepTable& table) {
     registerShapeSteps(table);
     registerFileSteps(table);
     registerFilterSteps(table);
+    registerCompositingSteps(table);
 }

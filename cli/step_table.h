@@ -41,8 +41,13 @@ struct Step {
 
     Step(std::string word, int arity, std::string usage, std::string help, Validator validate, Runner run,
          std::string badArgumentNote = {})
-        : word(std::move(word)), arity(arity), usage(std::move(usage)), help(std::move(help)),
-          validate(std::move(validate)), run(std::move(run)), badArgumentNote(std::move(badArgumentNote)) {}
+        : word(std::move(word)),
+          arity(arity),
+          usage(std::move(usage)),
+          help(std::move(help)),
+          validate(std::move(validate)),
+          run(std::move(run)),
+          badArgumentNote(std::move(badArgumentNote)) {}
 
     std::string word;
     int arity = 0;
@@ -54,6 +59,8 @@ struct Step {
     Runner run;
     // Said after a usage error about this step's arguments, when set.
     std::string badArgumentNote;
+    // When set, says it instead, for steps whose note depends on what is wrong.
+    std::function<std::string(const std::vector<std::string>& args)> noteFor;
 };
 
 class StepTable {
@@ -79,5 +86,6 @@ void registerSettingSteps(StepTable& table);
 void registerPictureSteps(StepTable& table);
 void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
-void registerFilterSteps(StepTable& table);  // noise, sharpen, render-connectable, seam-report
+void registerFilterSteps(StepTable& table);       // noise, sharpen, render-connectable, seam-report
+void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
 void registerStepGroups(StepTable& table);
