@@ -20,6 +20,7 @@
 #include "app/picture_view.h"
 #include "app/window_placement.h"
 #include "core/paint_settings.h"
+#include "compositing/ui/compositing_commands.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
 #include "exchange/ui/dropped_files.h"
@@ -87,13 +88,15 @@ void CvosprenDlg::createCommands() {
     h[cmd::BlendColor] = [this] { runBlendColorCommand(*this); };
     h[cmd::NoBlendColor] = [this] { runNoBlendColorCommand(*this); };
     h[cmd::Mixage] = [this] { runMixageCommand(*this); };
+    h[cmd::Tag] = [this] { runTagCommand(*this, imageLib_); };
+    h[cmd::CircleMix] = [this] { runCircleMixCommand(*this, imageLib_); };
 
     h[cmd::Noise] = [this] { runNoiseCommand(*this); };
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
     h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
 
     for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+                   cmd::Palette, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
         h[id] = [this] { notAvailableYet(); };
     }
 }

@@ -98,7 +98,7 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
         EXPECT_TRUE(window->runCommand(id)) << id;
     };
     for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Tag, cmd::CircleMix, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+                   cmd::Palette, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
         run(id);
         EXPECT_EQ(messages, std::vector<std::string>{kNotAvailable}) << id;
     }
@@ -112,7 +112,7 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
     const std::pair<int, const char*> ownDialogs[] = {
         {cmd::Circle, "ccdcirclev1"}, {cmd::Rectangle, "ccdrectv1"}, {cmd::Polygon, "CTPoly"},
         {cmd::Vector, "cdvector"},    {cmd::Mixage, "cdpercentmix"}, {cmd::Noise, "cdfilternoise"},
-        {cmd::Sharpen, "cdsharpen"}};
+        {cmd::Sharpen, "cdsharpen"}, {cmd::Tag, "cdtagpng"}, {cmd::CircleMix, "cdmixcircle"}};
     for (auto [id, expected] : ownDialogs) {
         run(id);
         EXPECT_EQ(modal.seen, std::vector<std::string>{expected}) << id;
