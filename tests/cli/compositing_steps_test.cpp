@@ -140,14 +140,31 @@ TEST_F(CompositingSteps, BadArgumentsAndEmptyLists) {
         EXPECT_EQ(run(c.args), c.exit) << c.mentions;
         EXPECT_NE(err_.str().find(c.mentions), std::string::npos) << err_.str();
     }
-    // A directory and a file that is not a picture: both messages each, nothing drawn.
+    // Hostile tag files: a directory, a file that is not a picture, a truncated
+    // picture, and a bitmap that announces 60000 x 60000 pixels and holds a few
+    // bytes. Each gives both messages; the run goes on and draws nothing.
     std::filesystem::create_directory(path("folder"));
     { std::ofstream(path("junk.png")) << "not a picture"; }
-    ASSERT_EQ(run({"tag-file", path("folder"), "tag-file", path("junk.png"), "new", "20", "20", "tags", "30", "1",
-                   "save", path("n.bmp")}),
+    std::vector<char> png(std::filesystem::file_size(path("a.png")));
+    std::ifstream(path("a.png"), std::ios::binary).read(png.data(), std::streamsize(png.size()));
+    std::ofstream(path("cut.png"), std::ios::binary).write(png.data(), std::streamsize(png.size() / 2));
+    {
+        std::ofstream bomb(path("bomb.bmp"), std::ios::binary);
+        auto u32 = [&](uint32_t v) {
+            for (int i = 0; i < 4; ++i) bomb.put(char(v >> (8 * i)));
+        };
+        bomb << "BM";
+        for (uint32_t v : {70u, 0u, 54u, 40u, 60000u, 60000u}) u32(v);
+        for (char c : {1, 0, 24, 0}) bomb.put(c);
+        for (int i = 0; i < 24; ++i) bomb.put(0);
+        bomb << "tiny";
+    }
+    ASSERT_EQ(run({"tag-file", path("folder"), "tag-file", path("junk.png"), "tag-file", path("cut.png"), "tag-file",
+                   path("bomb.bmp"), "new", "20", "20", "tags", "30", "1", "save", path("n.bmp")}),
               kExitOk);
     EXPECT_NE(err_.str().find("Error openging file " + path("folder") + " error 21"), std::string::npos) << err_.str();
-    EXPECT_NE(err_.str().find("The file " + path("junk.png") + " has incorrect format"), std::string::npos);
+    for (const char* name : {"folder", "junk.png", "cut.png", "bomb.bmp"})
+        EXPECT_NE(err_.str().find("The file " + path(name) + " has incorrect format"), std::string::npos) << name;
     PicturePtr untouched = saved("n.bmp");
     ASSERT_TRUE(untouched);
     for (int32_t i = 0; i < 20 * 20 * 4; ++i) ASSERT_EQ(untouched->pixels[i], 255);
