@@ -15,6 +15,7 @@
 #include "core/interaction.h"
 #include "core/picture.h"
 #include "exchange/image_library.h"
+#include "tests/compositing/turn_oracle.h"
 
 namespace {
 
@@ -63,6 +64,31 @@ void BM_RotateAntiAliased(benchmark::State& state) {
     state.SetItemsProcessed(cells);
 }
 BENCHMARK(BM_RotateAntiAliased);
+
+// The straightforward versions the tests compare with, for scale.
+void BM_RotateFastDefinition(benchmark::State& state) {
+    const auto src = sampleBlock(256, 256);
+    int64_t cells = 0;
+    for (auto _ : state) {
+        const oracle::Block b = oracle::rotateFast(src.data(), 256, 256, 37);
+        cells += b.w * b.h;
+        benchmark::DoNotOptimize(b.cells.data());
+    }
+    state.SetItemsProcessed(cells);
+}
+BENCHMARK(BM_RotateFastDefinition);
+
+void BM_RotateAntiAliasedDefinition(benchmark::State& state) {
+    const auto src = sampleBlock(256, 256);
+    int64_t cells = 0;
+    for (auto _ : state) {
+        const oracle::Block b = oracle::rotateAntiAliased(src.data(), 256, 256, 37);
+        cells += b.w * b.h;
+        benchmark::DoNotOptimize(b.cells.data());
+    }
+    state.SetItemsProcessed(cells);
+}
+BENCHMARK(BM_RotateAntiAliasedDefinition);
 
 // Pictures "read" from memory: every path gives the same block of random opaque colours.
 int32_t g_side = 64;
