@@ -7,22 +7,23 @@
 #include <QMimeData>
 #include <QStatusBar>
 
+#include "app/about_box.h"
 #include "app/app_icon.h"
 #include "app/build_stamp.h"
-#include "app/configuration_dialog.h"
-#include "app/new_picture_dialog.h"
-#include "app/about_box.h"
 #include "app/command_ids.h"
+#include "app/configuration_dialog.h"
 #include "app/data_directory.h"
 #include "app/display_image.h"
 #include "app/escape_information.h"
 #include "app/main_menu.h"
+#include "app/new_picture_dialog.h"
 #include "app/picture_view.h"
 #include "app/window_placement.h"
 #include "core/paint_settings.h"
 #include "compositing/ui/compositing_commands.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
+#include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
 #include "filters/ui/filter_commands.h"
@@ -31,7 +32,7 @@
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
 constexpr const char* kNotAvailable = "This command is not available yet.";
-} // namespace
+}  // namespace
 
 CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     : QMainWindow(parent), imageLib_(imageLib), interaction_(std::make_unique<QtInteraction>(this)) {
@@ -95,8 +96,13 @@ void CvosprenDlg::createCommands() {
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
     h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
 
-    for (int id : {cmd::ImportClipboard, cmd::ExportClipboard, cmd::PartImport, cmd::PartExport, cmd::PartFilter,
-                   cmd::Palette, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+    h[cmd::ExportClipboard] = [this] { runExportClipboardCommand(*this); };
+    h[cmd::ImportClipboard] = [this] { runImportClipboardCommand(*this); };
+    h[cmd::PartExport] = [this] { runPartExportCommand(*this); };
+    h[cmd::PartImport] = [this] { runPartImportCommand(*this); };
+    h[cmd::PartFilter] = [this] { runPartFilterCommand(*this); };
+
+    for (int id : {cmd::Palette, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
         h[id] = [this] { notAvailableYet(); };
     }
 }
@@ -146,6 +152,12 @@ void CvosprenDlg::refreshView() {
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
     view_->setDisplayImage(std::move(image));
     view_->repaint();
+}
+
+void CvosprenDlg::resetView() {
+    zoom_ = 1;
+    view_->setScroll(0, 0);
+    layoutControls();
 }
 
 bool CvosprenDlg::checkPictureSize(int width, int height) {
@@ -225,7 +237,7 @@ void CvosprenDlg::showProgress(int64_t done) {
 QRect CvosprenDlg::currentPlacement() const { return QRect(frameGeometry().topLeft(), size()); }
 
 void CvosprenDlg::applyPlacement(const QRect& placement) {
-    move(placement.topLeft()); // a top-level window's position includes its frame
+    move(placement.topLeft());  // a top-level window's position includes its frame
     resize(placement.size());
 }
 

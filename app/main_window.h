@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QRect>
 #include <QMainWindow>
 #include <QMap>
+#include <QRect>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "ui/picture_host.h"
 #include "app/qt_interaction.h"
 #include "exchange/ui/file_dialogs.h"
+#include "ui/picture_host.h"
 
 class CDConfig;
 class PictureView;
@@ -40,6 +40,7 @@ public:
     void replacePicture(PicturePtr picture) override;
     void saveUndoSnapshot() override;
     void refreshView() override;
+    void resetView() override;
     bool checkPictureSize(int width, int height) override;
     bool requirePicture() override;
     void showEscapeInformation() override;

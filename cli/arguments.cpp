@@ -50,3 +50,9 @@ std::optional<bool> parseOnOff(const std::string& word) {
     if (word == "off") return false;
     return std::nullopt;
 }
+
+bool hasFileExtension(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    return dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < path.size();
+}

@@ -13,3 +13,5 @@ std::optional<int64_t> parseInt64(const std::string& word);
 std::optional<uint32_t> parseHexColour(const std::string& word);
 // "on" -> true, "off" -> false.
 std::optional<bool> parseOnOff(const std::string& word);
+// A file name whose last part has an extension after its dot ("a.png", not "a." or "dir.x/a").
+bool hasFileExtension(const std::string& path);

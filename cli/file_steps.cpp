@@ -1,16 +1,9 @@
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/step_table.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
-
-namespace {
-bool hasExtension(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    return dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < path.size();
-}
-} // namespace
 
 void registerFileSteps(StepTable& table) {
     table.add({"load", 1, "load FILE", "import a picture file (any size) through the image library",
@@ -24,8 +17,9 @@ void registerFileSteps(StepTable& table) {
                    return true;
                }});
 
-    table.add({"save", 1, "save FILE", "export through the image library; the extension (.bmp, .png, .jpg) picks the format",
-               [](const std::vector<std::string>& a) { return hasExtension(a[0]) ? -1 : 0; },
+    table.add({"save", 1, "save FILE",
+               "export through the image library; the extension (.bmp, .png, .jpg) picks the format",
+               [](const std::vector<std::string>& a) { return hasFileExtension(a[0]) ? -1 : 0; },
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
                    const ImageLibrary* lib = c.imageLibrary();

@@ -6,6 +6,7 @@ void registerStepGroups(StepTable& table) {
     registerPictureSteps(table);
     registerShapeSteps(table);
     registerFileSteps(table);
+    registerClipboardSteps(table);
     registerFilterSteps(table);
     registerCompositingSteps(table);
 }

@@ -86,6 +86,7 @@ void registerSettingSteps(StepTable& table);
 void registerPictureSteps(StepTable& table);
 void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
-void registerFilterSteps(StepTable& table);       // noise, sharpen, render-connectable, seam-report
+void registerClipboardSteps(StepTable& table);  // part-export, part-import
+void registerFilterSteps(StepTable& table);     // noise, sharpen, render-connectable, seam-report
 void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
 void registerStepGroups(StepTable& table);

@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  binutils xvfb xauth fonts-dejavu-core
+  binutils xvfb xauth xclip fonts-dejavu-core
+  clang-format git
 )
 
 missing=()

@@ -18,6 +18,9 @@ public:
     virtual void replacePicture(PicturePtr picture) = 0;
     virtual void saveUndoSnapshot() = 0;
     virtual void refreshView() = 0;
+    // Back to zoom 1 with the view at the picture's top-left corner, as after a
+    // clipboard import. Hosts without a view have nothing to do.
+    virtual void resetView() {}
     // Shows "The picture should be have a minimum size 4,4" and returns false below 4 x 4.
     virtual bool checkPictureSize(int width, int height) = 0;
     // Steps 1 and 2 of the standard flow: a picture exists and is at least 4 x 4,

@@ -1,0 +1,58 @@
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/step_table.h"
+#include "core/paint_settings.h"
+#include "exchange/image_library.h"
+#include "exchange/part_clipboard.h"
+#include "exchange/picture_file.h"
+
+// The part-clipboard round trip through files, so that a seam can be retouched in
+// any editor from a script: part-export writes the picture with its margins,
+// part-import reads the edited file back and keeps its centre.
+namespace {
+
+bool noMemory(CliContext& c, int64_t width, int64_t height) {
+    return c.refuse("Not enough memory for a picture of " + std::to_string(width) + " x " + std::to_string(height));
+}
+
+}  // namespace
+
+void registerClipboardSteps(StepTable& table) {
+    table.add({"part-export", 1, "part-export FILE",
+               "export the picture with a margin of 1/8 of each side on every side (wrapped in connectable mode)",
+               [](const std::vector<std::string>& a) { return hasFileExtension(a[0]) ? -1 : 0; },
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   if (!c.requirePicture()) return false;
+                   const Picture& picture = *c.picture;
+                   PicturePtr enlarged = partExportPicture(picture, paintSettings().connectable != 0);
+                   if (!enlarged) {
+                       const PartMargins m = partExportMargins(picture.width, picture.height);
+                       return noMemory(c, int64_t(picture.width) + 2 * m.x, int64_t(picture.height) + 2 * m.y);
+                   }
+                   const ImageLibrary* lib = c.imageLibrary();
+                   if (!lib || !savePictureFile(*lib, *enlarged, a[0])) {
+                       c.refuse("Failure export image " + a[0]);
+                       return c.refuse("Erreur exportation");
+                   }
+                   return true;
+               },
+               "Please enter extension eg(.jpg)"});
+
+    table.add({"part-import", 1, "part-import FILE",
+               "import a picture file without its margin of 1/10 of each side on every side",
+               [](const std::vector<std::string>& a) { return a[0].empty() ? 0 : -1; },
+               [](CliContext& c, const std::vector<std::string>& a) {
+                   const ImageLibrary* lib = c.imageLibrary();
+                   if (!lib) return false;
+                   PicturePtr loaded = loadPictureFile(*lib, a[0]);
+                   if (!loaded) return c.refuse("Failure import image " + a[0]);
+                   const char* problem =
+                       pictureSizeProblem(partImportCheckedSide(loaded->width), partImportCheckedSide(loaded->height));
+                   if (problem) return c.refuse(problem);
+                   PicturePtr centre = partImportCentre(*loaded);
+                   if (!centre) return noMemory(c, loaded->width, loaded->height);
+                   c.picture = std::move(centre);
+                   return true;
+               }});
+}
