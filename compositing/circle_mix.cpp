@@ -6,10 +6,10 @@
 #include "compositing/blend_disc.h"
 #include "compositing/copy_block.h"
 #include "compositing/rotate_block.h"
+#include "core/blend_level.h"
 #include "core/interaction.h"
 #include "core/picture.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
 
 namespace {
 

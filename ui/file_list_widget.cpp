@@ -13,8 +13,6 @@
 
 #include <algorithm>
 
-#include "params/file_list_rule.h"
-
 namespace {
 QStringList openSeveralFiles(QWidget* parent, const QString& filter) {
     // The folder of the last choice, for the next one.
@@ -43,8 +41,12 @@ QStringList droppedFilePaths(const QMimeData* mime) {
     return paths;
 }
 
-FileListWidget::FileListWidget(const QString& filter, QWidget* parent, const FileListLabels& labels)
-    : QWidget(parent), filter_(filter), list_(new QListWidget(this)), chooser_(openSeveralFiles) {
+FileListWidget::FileListWidget(FileListRule rule, const QString& filter, QWidget* parent, const FileListLabels& labels)
+    : QWidget(parent),
+      rule_(std::move(rule)),
+      filter_(filter),
+      list_(new QListWidget(this)),
+      chooser_(openSeveralFiles) {
     list_->setObjectName(QStringLiteral("list"));
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -69,12 +71,12 @@ FileListWidget::FileListWidget(const QString& filter, QWidget* parent, const Fil
 
 void FileListWidget::setEntries(const std::vector<std::string>& paths) {
     entries_ = paths;
-    std::stable_sort(entries_.begin(), entries_.end(), fileListOrder);
+    std::stable_sort(entries_.begin(), entries_.end(), rule_.before);
     showEntries(-1);
 }
 
 bool FileListWidget::addPath(const std::string& path) {
-    if (!addToFileList(entries_, path)) return false;
+    if (!rule_.add(entries_, path)) return false;
     const auto at = std::find(entries_.begin(), entries_.end(), path);
     showEntries(int(at - entries_.begin()));
     return true;

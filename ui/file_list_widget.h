@@ -16,18 +16,25 @@ struct FileListLabels {
     QString clear = QStringLiteral("RAZ");
 };
 
+// Which paths a list takes and in which order it keeps them; the owner of the list
+// passes the rule its data follows, so that the list shows what is stored.
+struct FileListRule {
+    // Puts the path in its place in the list, or leaves it out (false).
+    std::function<bool(std::vector<std::string>& list, const std::string& path)> add;
+    // Whether a comes before b.
+    std::function<bool(const std::string& a, const std::string& b)> before;
+};
+
 // A sorted list of files with three small buttons beside it: add ("+", a file
 // dialog for several existing files), remove the selected entry ("-") and empty the
 // list ("RAZ"). Files dropped on the widget, or on the window it is told to take
-// drops for, are added too, whatever their extension. A path is added only when no
-// listed path begins with it (letter case ignored); the order is that of the file
-// lists of the parameter blocks, so the list shows what the command line would keep.
+// drops for, are added too, whatever their extension, under the list's rule.
 class FileListWidget : public QWidget {
     Q_OBJECT
 public:
     // `filter` is the file dialog's filter in Qt's form ("Pictures (*.png *.bmp);;...").
-    explicit FileListWidget(const QString& filter, QWidget* parent = nullptr,
-                            const FileListLabels& labels = FileListLabels());
+    FileListWidget(FileListRule rule, const QString& filter, QWidget* parent = nullptr,
+                   const FileListLabels& labels = FileListLabels());
 
     std::vector<std::string> entries() const { return entries_; }
     // Shows these paths, sorted, as they are (a stored list is not filtered again).
@@ -57,6 +64,7 @@ private:
     void removeSelected();
     void showEntries(int selected);
 
+    FileListRule rule_;
     QString filter_;
     std::vector<std::string> entries_;
     QListWidget* list_;

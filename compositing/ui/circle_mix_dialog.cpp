@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "compositing/ui/picture_file_filter.h"
+#include "compositing/ui/picture_file_list.h"
 #include "core/interaction.h"
 #include "params/parameter_blocks.h"
 #include "ui/dialog_fields.h"
@@ -37,7 +37,7 @@ cdmixcircle::cdmixcircle(CircleMixParams& params, QWidget* parent)
       rotation_(makeCheckBox(1008, QStringLiteral("Rotation"), this)),
       plug_(makeCheckBox(1009, QStringLiteral("Plug"), this)),
       hint_(new QLabel(this)),
-      files_(new FileListWidget(compositingFileFilter(), this)),
+      files_(new FileListWidget(compositingFileListRule(), compositingFileFilter(), this)),
       opaqueMin_(makeNumberEdit(1010, false, this)),
       opaqueMax_(makeNumberEdit(1011, false, this)) {
     setWindowTitle(QStringLiteral("Circle Mixe"));

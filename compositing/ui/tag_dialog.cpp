@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "compositing/ui/picture_file_filter.h"
+#include "compositing/ui/picture_file_list.h"
 #include "params/parameter_blocks.h"
 #include "ui/dialog_fields.h"
 #include "ui/file_list_widget.h"
@@ -17,7 +17,7 @@ cdtagpng::cdtagpng(TagParams& params, QWidget* parent)
     : QDialog(parent),
       params_(params),
       hint_(new QLabel(this)),
-      files_(new FileListWidget(compositingFileFilter(), this)),
+      files_(new FileListWidget(compositingFileListRule(), compositingFileFilter(), this)),
       count_(makeNumberEdit(1001, true, this)),
       rotation_(makeCheckBox(1002, QStringLiteral("Rotation"), this)) {
     setWindowTitle(QStringLiteral("Tag"));

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "compositing/circle_mix_params.h"
+#include "core/blend_level.h"
 #include "core/coverage_mask.h"
 #include "core/picture.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
 #include "tests/compositing/stamp_oracle.h"
 #include "tests/compositing/turn_oracle.h"
 
