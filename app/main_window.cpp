@@ -23,15 +23,19 @@
 #include "compositing/ui/compositing_commands.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
+#include "exchange/ui/dialog_filter.h"
 #include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
 #include "filters/ui/filter_commands.h"
 #include "generators/ui/generator_commands.h"
+#include "generators/ui/palette_editor.h"
+#include "params/configuration_file.h"
 
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
 constexpr const char* kNotAvailable = "This command is not available yet.";
+constexpr const char* kConfigurationFilter = "*.vscfg|*.vscfg|";
 }  // namespace
 
 CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
@@ -53,6 +57,9 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     interaction_->setProgressSink([this](int64_t done) { showProgress(done); });
 
     if (!dataDirectory().empty()) configurationPath_ = dataDirectory() + "main.vscfg";
+    // A missing file is a first run; a bad one is reported (without a path, as
+    // the window names no file of its own).
+    if (!configurationPath_.empty()) loadConfigurationGuarded(configurationPath_, "", *interaction_);
     applyPlacement(readWindowPlacement());
     layoutControls();
 }
@@ -102,7 +109,11 @@ void CvosprenDlg::createCommands() {
     h[cmd::PartImport] = [this] { runPartImportCommand(*this); };
     h[cmd::PartFilter] = [this] { runPartFilterCommand(*this); };
 
-    for (int id : {cmd::Palette, cmd::Preview, cmd::ConfigLoad, cmd::ConfigSave}) {
+    h[cmd::Palette] = [this] { runPaletteCommand(*this); };
+    h[cmd::ConfigLoad] = [this] { loadConfigurationCommand(); };
+    h[cmd::ConfigSave] = [this] { saveConfigurationCommand(); };
+
+    for (int id : {cmd::Preview}) {
         h[id] = [this] { notAvailableYet(); };
     }
 }
@@ -241,8 +252,35 @@ void CvosprenDlg::applyPlacement(const QRect& placement) {
     resize(placement.size());
 }
 
+// "Load ..." and "Save ..." of the Configuration menu. The loaded values take
+// effect the next time each is used; nothing is redrawn.
+void CvosprenDlg::loadConfigurationCommand() {
+    const std::optional<std::string> path =
+        fileChooser_(this, FileDialogKind::Open, qtFileFilter(kConfigurationFilter));
+    if (path) loadConfigurationGuarded(*path, *path, *interaction_);
+}
+
+void CvosprenDlg::saveConfigurationCommand() {
+    const std::optional<std::string> path =
+        fileChooser_(this, FileDialogKind::Save, qtFileFilter(kConfigurationFilter));
+    if (path) saveConfigurationTo(*path);
+}
+
+bool CvosprenDlg::saveConfigurationTo(const std::string& path) {
+    std::string error;
+    if (saveConfiguration(path, &error)) return true;
+    interaction_->showMessage(configurationSaveError(path, error), kMainCaption, Interaction::Icon::Error);
+    return false;
+}
+
+// On the way out: a failed save is said, and the window still closes.
+void CvosprenDlg::saveMainConfiguration() {
+    if (!configurationPath_.empty()) saveConfigurationTo(configurationPath_);
+}
+
 void CvosprenDlg::exitProgram() {
     storeWindowPlacement(currentPlacement());
+    saveMainConfiguration();
     exiting_ = true;
     close();
 }
@@ -259,6 +297,7 @@ void CvosprenDlg::closeEvent(QCloseEvent* event) {
         return;
     }
     storeWindowPlacement(currentPlacement());
+    saveMainConfiguration();
     exiting_ = true;
     event->accept();
 }

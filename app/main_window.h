@@ -81,6 +81,10 @@ private:
     void undo();
     void setZoom(int zoom);
     void notAvailableYet();
+    void loadConfigurationCommand();
+    void saveConfigurationCommand();
+    bool saveConfigurationTo(const std::string& path);
+    void saveMainConfiguration();
     void showProgress(int64_t done);
     int runDialog(QDialog& dialog);
     QRect currentPlacement() const;

@@ -10,6 +10,7 @@
 #include "filters/render_connectable.h"
 #include "filters/seam_measure.h"
 #include "filters/sharpen_filter.h"
+#include "params/parameter_blocks.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ std::string seamLine(const char* axis, const SeamAxis& a) {
     return line;
 }
 
-} // namespace
+}  // namespace
 
 void registerFilterSteps(StepTable& table) {
     table.add({"noise", 3, "noise PERCENT MONO SEED",
@@ -38,8 +39,11 @@ void registerFilterSteps(StepTable& table) {
                },
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
-                   const uint8_t percent = uint8_t(uint32_t(*parseInt32(a[0])) & 0xFFu);
-                   noiseFilter(c.picture.get(), a[1] == "1", percent, *parseInt32(a[2]), c.ui);
+                   NoiseParams& p = noiseParams();  // as the dialog's OK stores them
+                   p.seed = *parseInt32(a[2]);
+                   p.noisePercent = uint8_t(uint32_t(*parseInt32(a[0])) & 0xFFu);
+                   p.monochrome = a[1] == "1" ? 1 : 0;
+                   noiseFilter(c.picture.get(), p.monochrome != 0, p.noisePercent, p.seed, c.ui);
                    return true;
                },
                "PERCENT and SEED are whole numbers, MONO is 0 or 1"});
@@ -51,9 +55,11 @@ void registerFilterSteps(StepTable& table) {
                    return (p && *p >= 0 && *p <= 100) ? -1 : 0;
                },
                [](CliContext& c, const std::vector<std::string>& a) {
+                   // The dialog keeps the strength even when there is no picture to sharpen.
+                   sharpenParams().sharpenPercent = *parseInt32(a[0]);
                    if (!havePicture(c)) return false;
                    try {
-                       sharpenFilter(c.picture.get(), *parseInt32(a[0]), paintSettings().connectable != 0);
+                       sharpenFilter(c.picture.get(), sharpenParams().sharpenPercent, paintSettings().connectable != 0);
                    } catch (const std::bad_alloc&) {
                        return c.refuse(kNoMemory);
                    }
@@ -74,8 +80,8 @@ void registerFilterSteps(StepTable& table) {
                }});
 
     table.add({"seam-report", 0, "seam-report",
-               "print the seam measure of columns and rows (wrap / inside difference; ~1: no seam)",
-               nullptr, [](CliContext& c, const std::vector<std::string>&) {
+               "print the seam measure of columns and rows (wrap / inside difference; ~1: no seam)", nullptr,
+               [](CliContext& c, const std::vector<std::string>&) {
                    if (!havePicture(c)) return false;
                    const SeamMeasure m = seamMeasure(*c.picture);
                    std::cout << seamLine("columns", m.columns) << '\n' << seamLine("rows", m.rows) << std::endl;

@@ -4,15 +4,18 @@
 #include "cli/step_table.h"
 #include "core/shape_color.h"
 #include "generators/fill_color.h"
+#include "params/parameter_blocks.h"
 
 void registerPictureSteps(StepTable& table) {
     table.add({"new", 2, "new W H", "a new opaque white picture of W x H pixels (at least 4 x 4)", allInt32(),
                [](CliContext& c, const std::vector<std::string>& a) {
                    const int32_t w = *parseInt32(a[0]), h = *parseInt32(a[1]);
+                   // The dialog's OK keeps the size before the command checks it.
+                   newPictureParams().pictureWidth = w;
+                   newPictureParams().pictureHeight = h;
                    if (const char* problem = pictureSizeProblem(w, h)) return c.refuse(problem);
                    PicturePtr picture = createPicture(w, h, 0);
-                   if (!picture)
-                       return c.refuse("Not enough memory for a picture of " + a[0] + " x " + a[1]);
+                   if (!picture) return c.refuse("Not enough memory for a picture of " + a[0] + " x " + a[1]);
                    c.picture = std::move(picture);
                    return true;
                }});

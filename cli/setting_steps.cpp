@@ -5,6 +5,7 @@
 #include "core/paint_settings.h"
 #include "generators/palette.h"
 #include "generators/palette_file.h"
+#include "params/parameter_blocks.h"
 
 void registerSettingSteps(StepTable& table) {
     table.add({"seed", 1, "seed N", "every later operation seeds with N where it would read the clock",
@@ -17,7 +18,15 @@ void registerSettingSteps(StepTable& table) {
     table.add({"connectable", 1, "connectable on|off", "wrap drawing around the edges (on) or clip it (off)",
                [](const std::vector<std::string>& a) { return parseOnOff(a[0]) ? -1 : 0; },
                [](CliContext&, const std::vector<std::string>& a) {
-                   paintSettings().connectable = *parseOnOff(a[0]) ? 1 : 0;
+                   // As the Configuration dialog confirmed with only "Connectable" changed: it
+                   // takes the live blend colour and mix range into its block on opening.
+                   PaintSettings& s = paintSettings();
+                   ConfigParams& p = configParams();
+                   p.configBlendColor = s.blendColor;
+                   p.configMixFrom = s.mixFromPercent;
+                   p.configMixTo = s.mixToPercent;
+                   p.rotationAntiAlias = s.rotationAntiAlias;
+                   p.connectable = s.connectable = *parseOnOff(a[0]) ? 1 : 0;
                    return true;
                }});
 
@@ -28,8 +37,7 @@ void registerSettingSteps(StepTable& table) {
                    return true;
                }});
 
-    table.add({"blend-color", 1, "blend-color RRGGBB|none",
-               "the colour made transparent in stamped pictures, or none",
+    table.add({"blend-color", 1, "blend-color RRGGBB|none", "the colour made transparent in stamped pictures, or none",
                [](const std::vector<std::string>& a) { return (a[0] == "none" || parseHexColour(a[0])) ? -1 : 0; },
                [](CliContext&, const std::vector<std::string>& a) {
                    paintSettings().blendColor = a[0] == "none" ? PaintSettings::kNoBlendColor : *parseHexColour(a[0]);

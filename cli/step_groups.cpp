@@ -8,5 +8,6 @@ void registerStepGroups(StepTable& table) {
     registerFileSteps(table);
     registerClipboardSteps(table);
     registerFilterSteps(table);
+    registerConfigSteps(table);
     registerCompositingSteps(table);
 }

@@ -11,3 +11,16 @@ bool addPaletteColor(Palette& palette, ShapeColor colour) {
     palette.colors[palette.count++] = colour;
     return true;
 }
+
+bool removePaletteEntry(Palette& palette, int32_t k) {
+    if (k < 0 || k >= Palette::kCapacity || k >= palette.count) return false;
+    for (int32_t i = k; i + 1 < Palette::kCapacity; ++i) palette.colors[i] = palette.colors[i + 1];
+    --palette.count;
+    return true;
+}
+
+bool paletteHolds(const Palette& palette, ShapeColor colour) {
+    for (int32_t i = 0; i < palette.count && i < Palette::kCapacity; ++i)
+        if (palette.colors[i] == colour) return true;
+    return false;
+}

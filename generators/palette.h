@@ -17,3 +17,10 @@ Palette& currentPalette();
 
 // Appends a colour unless the palette is full; false when it was full.
 bool addPaletteColor(Palette& palette, ShapeColor colour);
+
+// Removes entry k, moving the entries after it down one place; false (and nothing
+// changes) unless 0 <= k < count.
+bool removePaletteEntry(Palette& palette, int32_t k);
+
+// Whether one of the palette's entries (0 to count - 1) is this colour.
+bool paletteHolds(const Palette& palette, ShapeColor colour);

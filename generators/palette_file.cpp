@@ -2,20 +2,25 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 
+#include "storage/atomic_file.h"
+
 namespace {
 
-// An open descriptor held under an exclusive advisory lock ("no sharing").
+// A regular file open for reading under an exclusive advisory lock ("no sharing").
 class LockedFile {
 public:
-    LockedFile(const std::string& path, int flags, mode_t mode = 0) {
-        fd_ = ::open(path.c_str(), flags | O_CLOEXEC, mode);
-        if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    explicit LockedFile(const std::string& path) {
+        // Without waiting: a pipe would block the open, and only a regular file is a palette.
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        struct stat st {};
+        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd_, LOCK_EX | LOCK_NB) != 0)) {
             ::close(fd_);
             fd_ = -1;
         }
@@ -45,28 +50,17 @@ size_t readFully(int fd, uint8_t* data, size_t size) {
     return done;
 }
 
-bool writeFully(int fd, const uint8_t* data, size_t size) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += size_t(n);
-    }
-    return true;
-}
-
 constexpr size_t kFullPaletteBytes = 3 * Palette::kCapacity;
 
-} // namespace
+}  // namespace
 
 bool loadPaletteFile(const std::string& path, Palette& palette) {
-    LockedFile file(path, O_RDONLY);
+    LockedFile file(path);
     if (!file.ok()) return false;
 
     uint8_t countByte = 0;
     palette.count = 0;
-    if (readFully(file.fd(), &countByte, 1) != 1) return true; // an empty file is an empty palette
+    if (readFully(file.fd(), &countByte, 1) != 1) return true;  // an empty file is an empty palette
 
     uint8_t bytes[kFullPaletteBytes];
     if (countByte == 0) {
@@ -88,21 +82,18 @@ bool loadPaletteFile(const std::string& path, Palette& palette) {
     return true;
 }
 
-bool savePaletteFile(const std::string& path, const Palette& palette) {
-    LockedFile file(path, O_WRONLY | O_CREAT, 0644);
-    if (!file.ok()) return false;
-    if (::ftruncate(file.fd(), 0) != 0) return false;
-
+bool savePaletteFile(const std::string& path, const Palette& palette, std::string* error) {
     int32_t count = palette.count;
     if (count < 0) count = 0;
     if (count > Palette::kCapacity) count = Palette::kCapacity;
 
     uint8_t bytes[1 + kFullPaletteBytes];
-    bytes[0] = static_cast<uint8_t>(count & 0xFF); // 256 becomes 0, followed by all 768 colour bytes
+    bytes[0] = static_cast<uint8_t>(count & 0xFF);  // 256 becomes 0, followed by all 768 colour bytes
     for (int32_t i = 0; i < count; ++i) {
         bytes[1 + 3 * i] = palette.colors[i].red;
         bytes[2 + 3 * i] = palette.colors[i].green;
         bytes[3 + 3 * i] = palette.colors[i].blue;
     }
-    return writeFully(file.fd(), bytes, 1 + size_t(count) * 3);
+    // Written beside the old file and renamed over it: a failed save keeps the old palette.
+    return writeFileAtomically(path, bytes, 1 + size_t(count) * 3, error);
 }

@@ -12,6 +12,7 @@ struct PolygonParams {
     int32_t angMax = 32;       // exclusive upper bound of the angle step
     int32_t polygonCount = 0;  // 0 or less: draw until interrupted
     uint8_t polygonFill = 0;   // 1 fills, 0 outlines
+    uint8_t unused[3] = {};    // rest of the stored 24-byte block, kept as held
 };
 
 // Room of one polygon's vertex list, in points.

@@ -12,6 +12,7 @@ struct VectorParams {
     int32_t weightMax = 48;   // exclusive upper bound of the weight
     int32_t vectorCount = 0;  // 0 or less: draw until interrupted
     uint8_t vectorFill = 1;   // 1 fills, 0 outlines
+    uint8_t unused[3] = {};   // rest of the stored 24-byte block, kept as held
 };
 
 // Draws random thick strokes as four-cornered polygons; seeding, Escape and

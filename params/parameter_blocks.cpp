@@ -21,3 +21,17 @@ NoiseParams& noiseParams() { return blockOf<NoiseParams>(); }
 SharpenParams& sharpenParams() { return blockOf<SharpenParams>(); }
 NewPictureParams& newPictureParams() { return blockOf<NewPictureParams>(); }
 ConfigParams& configParams() { return blockOf<ConfigParams>(); }
+
+void resetParameterBlocks() {
+    circleParams() = {};
+    rectangleParams() = {};
+    polygonParams() = {};
+    vectorParams() = {};
+    tagParams() = {};
+    circleMixParams() = {};
+    tagInsertParams() = {};
+    noiseParams() = {};
+    sharpenParams() = {};
+    newPictureParams() = {};
+    configParams() = {};
+}

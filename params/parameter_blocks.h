@@ -18,9 +18,9 @@
 
 // Parameter block of the "New Picture" dialog.
 struct NewPictureParams {
-    int32_t pictureWidth = 512;  // "X"
-    int32_t pictureHeight = 512; // "Y"
-    int32_t reserved = 0;        // not used; stored and loaded with the block
+    int32_t pictureWidth = 512;   // "X"
+    int32_t pictureHeight = 512;  // "Y"
+    int32_t reserved = 0;         // not used; stored and loaded with the block
 };
 
 // Parameter block of the Configuration dialog, stored whole with the configuration.
@@ -46,3 +46,7 @@ NoiseParams& noiseParams();
 SharpenParams& sharpenParams();
 NewPictureParams& newPictureParams();
 ConfigParams& configParams();
+
+// Puts every block above back to its start-of-run values, lists emptied (tests and
+// "start from scratch" paths; PaintSettings has resetPaintSettings()).
+void resetParameterBlocks();

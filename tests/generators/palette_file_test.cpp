@@ -16,16 +16,17 @@ namespace {
 class PaletteFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vospren_palette_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ =
+            std::filesystem::temp_directory_path() / ("vospren_palette_" + std::to_string(::getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::string path(const char* name) const { return (dir_ / name).string(); }
     void write(const std::string& p, const std::vector<uint8_t>& bytes) const {
-        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        std::ofstream(p, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
     std::vector<uint8_t> read(const std::string& p) const {
         std::ifstream in(p, std::ios::binary);
@@ -37,7 +38,8 @@ protected:
 
 Palette filled(int32_t count, uint8_t salt) {
     Palette p;
-    for (int32_t i = 0; i < count; ++i) addPaletteColor(p, ShapeColor{uint8_t(i), uint8_t(i * 7 + salt), uint8_t(255 - i)});
+    for (int32_t i = 0; i < count; ++i)
+        addPaletteColor(p, ShapeColor{uint8_t(i), uint8_t(i * 7 + salt), uint8_t(255 - i)});
     return p;
 }
 
@@ -47,7 +49,7 @@ bool sameEntries(const Palette& a, const Palette& b) {
         if (!(a.colors[i] == b.colors[i])) return false;
     return true;
 }
-} // namespace
+}  // namespace
 
 TEST_F(PaletteFile, ReadsTheFlatFormat) {
     write(path("two.vpal"), {2, 0xFF, 0, 0, 0, 0, 0xFF, 9, 9});  // bytes after the entries are ignored
@@ -104,4 +106,12 @@ TEST_F(PaletteFile, FailuresChangeNothing) {
     EXPECT_FALSE(savePaletteFile(path("held.vpal"), p));
     ::close(fd);
     EXPECT_EQ(read(path("held.vpal")), (std::vector<uint8_t>{1, 1, 1, 1}));
+
+    // A folder is no palette: loading it used to empty the palette.
+    std::filesystem::create_directory(path("folder.vpal"));
+    EXPECT_FALSE(loadPaletteFile(path("folder.vpal"), p));
+    EXPECT_TRUE(sameEntries(p, before));
+    std::string error;
+    EXPECT_FALSE(savePaletteFile(path("folder.vpal"), p, &error));
+    EXPECT_EQ(error, "Is a directory");
 }
