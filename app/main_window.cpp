@@ -24,6 +24,7 @@
 #include "app/status_texts.h"
 #include "app/window_placement.h"
 #include "core/paint_settings.h"
+#include "compositing/ui/compositing_commands.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
 #include "exchange/ui/dialog_filter.h"
@@ -101,6 +102,8 @@ void CvosprenDlg::createCommands() {
     h[cmd::BlendColor] = [this] { runBlendColorCommand(*this); };
     h[cmd::NoBlendColor] = [this] { runNoBlendColorCommand(*this); };
     h[cmd::Mixage] = [this] { runMixageCommand(*this); };
+    h[cmd::Tag] = [this] { runTagCommand(*this, imageLib_); };
+    h[cmd::CircleMix] = [this] { runCircleMixCommand(*this, imageLib_); };
 
     h[cmd::Noise] = [this] { runNoiseCommand(*this); };
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
@@ -116,7 +119,7 @@ void CvosprenDlg::createCommands() {
     h[cmd::ConfigLoad] = [this] { loadConfigurationCommand(); };
     h[cmd::ConfigSave] = [this] { saveConfigurationCommand(); };
 
-    for (int id : {cmd::Tag, cmd::CircleMix, cmd::Preview}) {
+    for (int id : {cmd::Preview}) {
         h[id] = [this] { notAvailableYet(); };
     }
 }

@@ -79,10 +79,11 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         PlannedStep planned{
             step, std::vector<std::string>(args.begin() + long(i) + 1, args.begin() + long(i) + 1 + step->arity)};
         const int bad = step->validate ? step->validate(planned.args) : -1;
-        if (bad >= 0)
+        if (bad >= 0) {
+            const std::string note = step->noteFor ? step->noteFor(planned.args) : step->badArgumentNote;
             return usageError(err, "bad " + argumentName(*step, size_t(bad)) + " '" + planned.args[size_t(bad)] +
-                                       "' in '" + step->usage + "'" +
-                                       (step->badArgumentNote.empty() ? "" : ": " + step->badArgumentNote));
+                                       "' in '" + step->usage + "'" + (note.empty() ? "" : ": " + note));
+        }
         plan.push_back(std::move(planned));
         i += 1 + size_t(step->arity);
     }

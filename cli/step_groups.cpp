@@ -9,4 +9,5 @@ void registerStepGroups(StepTable& table) {
     registerClipboardSteps(table);
     registerFilterSteps(table);
     registerConfigSteps(table);
+    registerCompositingSteps(table);
 }

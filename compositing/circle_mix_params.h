@@ -10,7 +10,7 @@ struct CircleMixBlock {
     int32_t mixMaxPercent = 80;
     int32_t radiusMin = 32;
     int32_t radiusMax = 64;
-    int32_t discCount = 1;          // 0 or less: until interrupted
+    int32_t discCount = 1;  // 0 or less: until interrupted
     int32_t opaqueMinPercent = 0;
     int32_t opaqueMaxPercent = 0;
     uint8_t discRotation = 0;

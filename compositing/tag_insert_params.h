@@ -7,10 +7,10 @@
 // text in 260 bytes, the angle, the anti-alias flag and the mix level; 264 bytes.
 #pragma pack(push, 1)
 struct TagInsertBlock {
-    char insertFile[260] = {};      // at most 259 characters and the terminator
-    uint16_t insertAngle = 0;       // whole degrees; 0: no rotation
-    uint8_t insertAntiAlias = 0;    // anti-aliased turn instead of the fast one
-    uint8_t insertLevel = 0;        // mix level 0..255 (the dialog shows a percentage)
+    char insertFile[260] = {};    // at most 259 characters and the terminator
+    uint16_t insertAngle = 0;     // whole degrees; 0: no rotation
+    uint8_t insertAntiAlias = 0;  // anti-aliased turn instead of the fast one
+    uint8_t insertLevel = 0;      // mix level 0..255 (the dialog shows a percentage)
 };
 #pragma pack(pop)
 static_assert(sizeof(TagInsertBlock) == 264, "stored as a 264-byte block");
