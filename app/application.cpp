@@ -2,10 +2,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QUrl>
 
 #include "app/main_window.h"
-#include "exchange/library_search.h"
 #include "exchange/image_library.h"
+#include "exchange/library_search.h"
 
 namespace {
 constexpr const char* kImageLibraryCaption = "Export/Import";
@@ -43,16 +44,23 @@ bool prepareStartup(StartupContext& context, RuntimeBinding& runtime, ImageLibra
     std::string error;
     if (!context.loadImages || !context.loadImages(images, &error)) {
         // There is no numeric error code here: the loader's own reason stands in its place.
-        context.showError("Failure loading library import/export picture with error:" + error,
-                          kImageLibraryCaption);
+        context.showError("Failure loading library import/export picture with error:" + error, kImageLibraryCaption);
     }
     return true;
 }
 
-int runVospren() {
+std::string commandLineFilePath(const std::string& argument) {
+    if (argument.rfind("file:", 0) != 0) return argument;
+    const QUrl url(QString::fromLocal8Bit(argument.c_str()));
+    return url.isLocalFile() ? url.toLocalFile().toLocal8Bit().toStdString() : argument;
+}
+
+int runVospren(const std::vector<std::string>& files) {
     StartupContext context = defaultStartupContext();
     if (!prepareStartup(context, runtimeBinding(), imageLibrary())) return 1;
     CvosprenDlg window(imageLibrary());
     window.show();
+    // As a drop does: the first file, the others ignored.
+    if (!files.empty()) window.openPictureFile(commandLineFilePath(files.front()));
     return QApplication::exec();
 }

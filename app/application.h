@@ -32,5 +32,10 @@ StartupContext defaultStartupContext();
 bool prepareStartup(StartupContext& context, RuntimeBinding& runtime, ImageLibrary& images);
 
 // The whole program once the QApplication exists: start-up, then the main window
-// until it closes. Returns the process's exit status.
-int runVospren();
+// until it closes; the first of `files` is opened once the window is up. Returns
+// the process's exit status.
+int runVospren(const std::vector<std::string>& files = {});
+
+// A file named on the command line as a path: "file:" URLs (as some launchers
+// hand them) become local paths, anything else stays as typed.
+std::string commandLineFilePath(const std::string& argument);

@@ -3,8 +3,11 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/about_box.h"
@@ -18,9 +21,11 @@
 #include "app/main_menu.h"
 #include "app/new_picture_dialog.h"
 #include "app/picture_view.h"
+#include "app/status_texts.h"
 #include "app/window_placement.h"
 #include "compositing/ui/preview_window.h"
 #include "core/paint_settings.h"
+#include "compositing/ui/compositing_commands.h"
 #include "core/picture_checks.h"
 #include "exchange/image_library.h"
 #include "exchange/ui/dialog_filter.h"
@@ -47,7 +52,9 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     view_ = new PictureView(this);
     setCentralWidget(view_);
     connect(view_, &PictureView::resized, this, [this] { layoutControls(); });
-    statusBar();
+    pictureStatus_ = new QLabel(this);
+    pictureStatus_->setObjectName("pictureStatus");
+    statusBar()->addPermanentWidget(pictureStatus_);
     setAcceptDrops(true);
     setWindowIcon(appIcon());
     setWindowTitle(buildTitle());
@@ -69,7 +76,7 @@ CvosprenDlg::~CvosprenDlg() = default;
 void CvosprenDlg::createCommands() {
     auto& h = handlers_;
     h[cmd::New] = [this] { newPicture(); };
-    h[cmd::ImportFile] = [this] { runImportFileCommand(*this, imageLib_, fileChooser_); };
+    h[cmd::ImportFile] = [this] { reportImport(runImportFileCommand(*this, imageLib_, fileChooser_)); };
     h[cmd::ExportFile] = [this] { runExportFileCommand(*this, imageLib_, fileChooser_); };
     h[cmd::Exit] = [this] { exitProgram(); };
     h[cmd::AboutBox] = [this] {
@@ -94,6 +101,8 @@ void CvosprenDlg::createCommands() {
     h[cmd::BlendColor] = [this] { runBlendColorCommand(*this); };
     h[cmd::NoBlendColor] = [this] { runNoBlendColorCommand(*this); };
     h[cmd::Mixage] = [this] { runMixageCommand(*this); };
+    h[cmd::Tag] = [this] { runTagCommand(*this, imageLib_); };
+    h[cmd::CircleMix] = [this] { runCircleMixCommand(*this, imageLib_); };
 
     h[cmd::Noise] = [this] { runNoiseCommand(*this); };
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
@@ -109,10 +118,6 @@ void CvosprenDlg::createCommands() {
     h[cmd::Palette] = [this] { runPaletteCommand(*this); };
     h[cmd::ConfigLoad] = [this] { loadConfigurationCommand(); };
     h[cmd::ConfigSave] = [this] { saveConfigurationCommand(); };
-
-    for (int id : {cmd::Tag, cmd::CircleMix}) {
-        h[id] = [this] { notAvailableYet(); };
-    }
 }
 
 bool CvosprenDlg::runCommand(int id) {
@@ -152,6 +157,7 @@ void CvosprenDlg::saveUndoSnapshot() {
 }
 
 void CvosprenDlg::refreshView() {
+    pictureStatus_->setText(current_ ? pictureStatusText(current_->width, current_->height, zoom_) : QString());
     if (!current_ || current_->width <= 0 || current_->height <= 0) {
         view_->setDisplayImage(QImage());
         return;
@@ -239,7 +245,7 @@ void CvosprenDlg::notAvailableYet() {
 
 void CvosprenDlg::showProgress(int64_t done) {
     refreshView();
-    statusBar()->showMessage(done == 1 ? QString("1 shape") : QString("%1 shapes").arg(done));
+    statusBar()->showMessage(shapeCountText(done));
     statusBar()->repaint();
 }
 
@@ -249,8 +255,27 @@ void CvosprenDlg::showProgress(int64_t done) {
 QRect CvosprenDlg::currentPlacement() const { return QRect(frameGeometry().topLeft(), size()); }
 
 void CvosprenDlg::applyPlacement(const QRect& placement) {
-    move(placement.topLeft());  // a top-level window's position includes its frame
-    resize(placement.size());
+    // On a small or highly scaled screen a stored (or the default) size can exceed
+    // what is available: the window is fitted into the screen it would open on.
+    const QScreen* screen = QGuiApplication::screenAt(placement.topLeft());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect fitted =
+        screen ? fitPlacement(placement, screen->availableGeometry(), expectedFrame(*this)) : placement;
+    move(fitted.topLeft());  // a top-level window's position includes its frame
+    resize(fitted.size());
+}
+
+bool CvosprenDlg::openPictureFile(const std::string& path) {
+    if (interaction_->operationRunning()) return false;
+    OperationScope scope(*interaction_);
+    const ImportOutcome outcome = importAndShow(*this, imageLib_, path);
+    reportImport(outcome);
+    return outcome.result == ImportOutcome::Result::Loaded;
+}
+
+void CvosprenDlg::reportImport(const ImportOutcome& outcome) {
+    if (outcome.result == ImportOutcome::Result::Unreadable) statusBar()->showMessage(cannotReadText(outcome.path));
+    if (outcome.result == ImportOutcome::Result::Loaded) statusBar()->clearMessage();
 }
 
 // "Load ..." and "Save ..." of the Configuration menu. The loaded values take
@@ -312,7 +337,7 @@ void CvosprenDlg::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     {
         OperationScope scope(*interaction_);
-        importDroppedFiles(*this, imageLib_, urls);
+        reportImport(importDroppedFiles(*this, imageLib_, urls));
     }
     event->acceptProposedAction();
 }

@@ -17,6 +17,8 @@ class CDConfig;
 class PictureView;
 class QAction;
 class QDialog;
+class QLabel;
+struct ImportOutcome;
 class cdinitimg;
 class cfaboutbox;
 struct ImageLibrary;
@@ -50,6 +52,10 @@ public:
 
     // Stores the placement and closes without asking.
     void exitProgram();
+
+    // Opens a picture file as "File", "Import", "File ..." does (a file named on the
+    // command line); one it cannot read is named in the status bar.
+    bool openPictureFile(const std::string& path);
 
     QtInteraction& qtInteraction() { return *interaction_; }
     const Picture* undoSnapshot() const { return undo_.get(); }
@@ -87,6 +93,7 @@ private:
     bool saveConfigurationTo(const std::string& path);
     void saveMainConfiguration();
     void showProgress(int64_t done);
+    void reportImport(const ImportOutcome& outcome);
     int runDialog(QDialog& dialog);
     QRect currentPlacement() const;
     void applyPlacement(const QRect& placement);
@@ -94,6 +101,7 @@ private:
     const ImageLibrary& imageLib_;
     std::unique_ptr<QtInteraction> interaction_;
     PictureView* view_;
+    QLabel* pictureStatus_;
     PicturePtr current_;
     PicturePtr undo_;
     int zoom_ = 1;

@@ -60,7 +60,13 @@ void PictureView::paintEvent(QPaintEvent*) {
     // The bars' ranges reach the picture's full size, so an offset can pass the image.
     const QRect source = QRect(scrollX_, scrollY_, image_.width(), image_.height()) & image_.rect();
     if (image_.isNull() || source.isEmpty()) return;
-    painter.drawImage(QPoint(0, 0), image_, source);
+    // The picture stays left of and above the bars: the square between them is
+    // not part of the view.
+    painter.setClipRect(QRect(0, 0, width() - kBarThickness, height() - kBarThickness));
+    // One display pixel to one device pixel, so that zoom 1 shows every picture
+    // pixel on its own screen pixel also where the screen is scaled.
+    const qreal ratio = devicePixelRatioF();
+    painter.drawImage(QRectF(0, 0, source.width() / ratio, source.height() / ratio), image_, source);
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {

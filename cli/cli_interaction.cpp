@@ -13,7 +13,7 @@ void onInterrupt(int) {
     if (g_interrupted) _exit(130);
     g_interrupted = 1;
 }
-} // namespace
+}  // namespace
 
 void installInterruptHandler() {
     struct sigaction action {};
@@ -52,13 +52,24 @@ void CliInteraction::progress(int64_t done) {
     const int64_t now = static_cast<int64_t>(std::clock() / (CLOCKS_PER_SEC / 10));
     if (now == lastShownAt_ && done != 1) return;
     lastShownAt_ = now;
-    err_ << "\rshapes drawn: " << done << std::flush;
+    err_ << "\rshapes drawn: " << done;
+    if (pass_ > 0) err_ << ", pass " << pass_;
+    err_ << std::flush;
     progressShown_ = true;
 }
 
+void CliInteraction::passStarted(int64_t pass) {
+    pass_ = pass;
+    if (showProgress_) progress(lastDone_);
+}
+
 void CliInteraction::finishProgress() {
-    if (!progressShown_) return;
-    err_ << "\rshapes drawn: " << lastDone_ << '\n';
+    if (progressShown_) {
+        err_ << "\rshapes drawn: " << lastDone_;
+        if (pass_ > 0) err_ << ", pass " << pass_;
+        err_ << '\n';
+    }
     progressShown_ = false;
+    pass_ = 0;
     lastShownAt_ = -1;
 }

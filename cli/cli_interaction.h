@@ -18,6 +18,7 @@ public:
     void showMessage(const std::string& text, const std::string& caption, Icon icon) override;
     int64_t clockSeconds() override;
     void progress(int64_t done) override;
+    void passStarted(int64_t pass) override;
 
     void setSeed(int64_t seed) { seed_ = seed; }
     // Ends a line of progress before other output.
@@ -29,6 +30,7 @@ private:
     bool progressShown_ = false;
     int64_t lastShownAt_ = -1;
     int64_t lastDone_ = 0;
+    int64_t pass_ = 0;  // the pass of a phase that sweeps in passes, 0 outside one
     std::optional<int64_t> seed_;
 };
 

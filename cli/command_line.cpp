@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 
@@ -27,7 +28,15 @@ int usageError(std::ostream& err, const std::string& message) {
     return kExitUsage;
 }
 
-} // namespace
+}  // namespace
+
+const std::vector<CommandLineOption>& commandLineOptions() {
+    static const std::vector<CommandLineOption> options = {
+        {"--imagelib PATH", "bind the image library from PATH instead of searching for it"},
+        {"--help", "list the steps and options, then exit"},
+    };
+    return options;
+}
 
 void printHelp(std::ostream& out) {
     out << "Usage: vospren-cli [--imagelib PATH] STEP [ARGS...] [STEP [ARGS...]]...\n"
@@ -39,9 +48,11 @@ void printHelp(std::ostream& out) {
     for (const Step& s : stepTable().steps()) width = std::max(width, s.usage.size());
     for (const Step& s : stepTable().steps())
         out << "  " << s.usage << std::string(width + 2 - s.usage.size(), ' ') << s.help << '\n';
-    out << "\nOptions:\n"
-           "  --imagelib PATH  bind the image library from PATH instead of searching for it\n"
-           "  --help           this text\n";
+    out << "\nOptions:\n";
+    size_t optionWidth = 0;
+    for (const CommandLineOption& o : commandLineOptions()) optionWidth = std::max(optionWidth, o.usage.size());
+    for (const CommandLineOption& o : commandLineOptions())
+        out << "  " << o.usage << std::string(optionWidth + 2 - o.usage.size(), ' ') << o.help << '\n';
 }
 
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress) {
@@ -65,13 +76,14 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         if (i + 1 + size_t(step->arity) > args.size())
             return usageError(err, "'" + word + "' needs " + std::to_string(step->arity) + " argument" +
                                        (step->arity == 1 ? "" : "s") + ": " + step->usage);
-        PlannedStep planned{step, std::vector<std::string>(args.begin() + long(i) + 1,
-                                                           args.begin() + long(i) + 1 + step->arity)};
+        PlannedStep planned{
+            step, std::vector<std::string>(args.begin() + long(i) + 1, args.begin() + long(i) + 1 + step->arity)};
         const int bad = step->validate ? step->validate(planned.args) : -1;
-        if (bad >= 0)
+        if (bad >= 0) {
+            const std::string note = step->noteFor ? step->noteFor(planned.args) : step->badArgumentNote;
             return usageError(err, "bad " + argumentName(*step, size_t(bad)) + " '" + planned.args[size_t(bad)] +
-                                       "' in '" + step->usage + "'" +
-                                       (step->badArgumentNote.empty() ? "" : ": " + step->badArgumentNote));
+                                       "' in '" + step->usage + "'" + (note.empty() ? "" : ": " + note));
+        }
         plan.push_back(std::move(planned));
         i += 1 + size_t(step->arity);
     }

@@ -12,5 +12,12 @@ inline constexpr int kExitUsage = 2;    // the command line itself is wrong; not
 // picture. `args` excludes the program name. Progress goes to `err` when asked.
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool showProgress);
 
-// The --help text: every step with its arguments.
+// An option besides the steps, as --help and the manual page list it.
+struct CommandLineOption {
+    std::string usage;  // e.g. "--imagelib PATH"
+    std::string help;
+};
+const std::vector<CommandLineOption>& commandLineOptions();
+
+// The --help text: every step with its arguments, then the options.
 void printHelp(std::ostream& out);

@@ -9,5 +9,6 @@ void registerStepGroups(StepTable& table) {
     registerClipboardSteps(table);
     registerFilterSteps(table);
     registerConfigSteps(table);
+    registerCompositingSteps(table);
     registerPreviewSteps(table);
 }

@@ -59,6 +59,8 @@ struct Step {
     Runner run;
     // Said after a usage error about this step's arguments, when set.
     std::string badArgumentNote;
+    // When set, says it instead, for steps whose note depends on what is wrong.
+    std::function<std::string(const std::vector<std::string>& args)> noteFor;
 };
 
 class StepTable {
@@ -87,5 +89,6 @@ void registerFileSteps(StepTable& table);
 void registerClipboardSteps(StepTable& table);  // part-export, part-import
 void registerFilterSteps(StepTable& table);     // noise, sharpen, render-connectable, seam-report
 void registerConfigSteps(StepTable& table);     // config, save-config
-void registerPreviewSteps(StepTable& table);    // preview, insert-tag
+void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
+void registerPreviewSteps(StepTable& table);      // preview, insert-tag
 void registerStepGroups(StepTable& table);

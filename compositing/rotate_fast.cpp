@@ -25,7 +25,8 @@ PolarSample polarSample(int64_t i, int64_t j, int64_t cx, int64_t cy, double hw,
 // Whether v is a whole number within tol, where the truncation of two close
 // evaluations of the same position could differ.
 inline bool nearWhole(double v, double tol) {
-    const double f = v - std::floor(v);
+    if (!(std::fabs(v) < 1e15)) return true;
+    const double f = std::fabs(v - double(static_cast<int64_t>(v)));
     return f < tol || f > 1.0 - tol;
 }
 

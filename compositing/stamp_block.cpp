@@ -41,7 +41,14 @@ void stampBlock(Picture* picture, int32_t x, int32_t y, const uint8_t* cells, in
             const uint32_t opacity = cell[3];
             // A transparent cell mixes nothing in, and a level over an unchanged
             // colour gives it back: the pixel stays as it was.
-            if (opacity != 0 && !matchesKeyColor(cell, keyColor)) {
+            if (opacity == 255 && level == 255 && !matchesKeyColor(cell, keyColor)) {
+                // Both levels full: the mixes give the cell's colour itself.
+                uint8_t* dst = row + size_t(px) * 4;
+                dst[0] = cell[0];
+                dst[1] = cell[1];
+                dst[2] = cell[2];
+                dst[3] = 255;
+            } else if (opacity != 0 && !matchesKeyColor(cell, keyColor)) {
                 uint8_t* dst = row + size_t(px) * 4;
                 uint8_t n0 = blendChannel(dst[0], cell[0], opacity);
                 uint8_t n1 = blendChannel(dst[1], cell[1], opacity);

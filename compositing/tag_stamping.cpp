@@ -4,10 +4,10 @@
 
 #include "compositing/rotate_block.h"
 #include "compositing/stamp_block.h"
+#include "core/blend_level.h"
 #include "core/interaction.h"
 #include "core/picture.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
 
 bool stampTag(const TagSet& set, int32_t index, Picture* picture, int32_t x, int32_t y, uint32_t keyColor,
               bool antiAlias, bool rotation) {

@@ -20,6 +20,10 @@ public:
     // Called after each shape of a long operation with the number drawn so far;
     // the window uses it to show progress. Must not change the picture.
     virtual void progress(int64_t /*done*/) {}
+    // Called by operations that sweep the picture in passes until nothing is left to
+    // do (the plugging phase of circle mix) as each pass starts, so that a phase that
+    // may never end by itself shows how far it is. Must not change the picture.
+    virtual void passStarted(int64_t /*pass*/) {}
 };
 
 // The question every long operation asks when Escape was pressed.

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
+#include <filesystem>
 
 std::string programFolder() {
     char buffer[PATH_MAX];
@@ -14,14 +16,30 @@ std::string programFolder() {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-std::vector<std::string> librarySearchFolders() {
+std::vector<std::string> librarySearchFolders(const std::string& ownFolder, const std::string& fromBinDir,
+                                              const std::string& configured) {
     std::vector<std::string> folders;
-    const std::string own = programFolder();
-    if (!own.empty()) folders.push_back(own);
-#ifdef VOSPREN_INSTALL_LIBDIR
-    folders.push_back(VOSPREN_INSTALL_LIBDIR);
-#endif
+    auto add = [&](const std::string& folder) {
+        if (!folder.empty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    };
+    add(ownFolder);
+    if (!ownFolder.empty() && !fromBinDir.empty()) {
+        // Lexically normal, so that messages name the folder plainly.
+        std::string installed = (std::filesystem::path(ownFolder) / fromBinDir).lexically_normal().string();
+        if (installed.size() > 1 && installed.back() == '/') installed.pop_back();
+        add(installed);
+    }
+    add(configured);
     return folders;
+}
+
+std::vector<std::string> librarySearchFolders() {
+#if defined(VOSPREN_INSTALL_LIBDIR) && defined(VOSPREN_LIBDIR_FROM_BINDIR)
+    return librarySearchFolders(programFolder(), VOSPREN_LIBDIR_FROM_BINDIR, VOSPREN_INSTALL_LIBDIR);
+#else
+    return librarySearchFolders(programFolder(), {}, {});
+#endif
 }
 
 std::string findLibrary(const std::vector<std::string>& folders, const std::string& fileName) {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/random_sequence.h"
 #include "filters/random_block.h"
 #include "filters/wide_paths.h"
-#include "core/random_sequence.h"
 
 namespace {
 
@@ -23,19 +23,11 @@ FILTER_PASS_BODY void offsetsBody(const uint16_t* __restrict draws, int16_t* __r
     }
 }
 
-FILTER_WIDE_TARGET void offsetsWide(const uint16_t* draws, int16_t* offsets, int32_t count, int32_t amplitude) {
-    offsetsBody(draws, offsets, count, amplitude);
-}
-void offsetsBaseline(const uint16_t* draws, int16_t* offsets, int32_t count, int32_t amplitude) {
-    offsetsBody(draws, offsets, count, amplitude);
-}
-
 inline uint8_t clampByte(int32_t v) { return uint8_t(std::min(std::max(v, 0), 255)); }
 
 // Adds one row's offsets to its pixels: one offset per pixel in monochrome mode, three
 // (red, green, blue) otherwise.
-FILTER_PASS_BODY void applyBody(uint8_t* __restrict cell, const int16_t* __restrict d, int32_t width,
-                                bool monochrome) {
+FILTER_PASS_BODY void applyBody(uint8_t* __restrict cell, const int16_t* __restrict d, int32_t width, bool monochrome) {
     if (monochrome) {
         for (int32_t x = 0; x < width; ++x) {
             cell[4 * x + 0] = clampByte(cell[4 * x + 0] + d[x]);
@@ -53,21 +45,10 @@ FILTER_PASS_BODY void applyBody(uint8_t* __restrict cell, const int16_t* __restr
     }
 }
 
-FILTER_WIDE_TARGET void applyWide(uint8_t* cell, const int16_t* d, int32_t width, bool monochrome) {
-    applyBody(cell, d, width, monochrome);
-}
-void applyBaseline(uint8_t* cell, const int16_t* d, int32_t width, bool monochrome) {
-    applyBody(cell, d, width, monochrome);
-}
-
-} // namespace
+}  // namespace
 
 void noiseOffsets(const uint16_t* draws, int16_t* offsets, int32_t count, int32_t amplitude) {
-    if (useWideVectors()) {
-        offsetsWide(draws, offsets, count, amplitude);
-    } else {
-        offsetsBaseline(draws, offsets, count, amplitude);
-    }
+    widePass<offsetsBody>(draws, offsets, count, amplitude);
 }
 
 bool noiseFilter(Picture* picture, bool monochrome, uint8_t noisePercent, int32_t seed, Interaction& ui) {
@@ -92,11 +73,7 @@ bool noiseFilter(Picture* picture, bool monochrome, uint8_t noisePercent, int32_
         state = fillRandomDraws(state, draws.data(), pairs * 2);
         noiseOffsets(draws.data(), offsets.data(), int32_t(pairs), a);
         uint8_t* cell = picture->pixels + done * 4;
-        if (useWideVectors()) {
-            applyWide(cell, offsets.data(), int32_t(count), monochrome);
-        } else {
-            applyBaseline(cell, offsets.data(), int32_t(count), monochrome);
-        }
+        widePass<applyBody>(cell, offsets.data(), int32_t(count), monochrome);
     }
     seedRandom(state);
     return true;

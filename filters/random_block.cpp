@@ -35,7 +35,7 @@ FILTER_PASS_BODY uint32_t fillDraws(uint32_t state, uint16_t* out, size_t count)
         }
         const size_t blocks = count / kLanes;
         for (size_t b = 0; b < blocks; ++b) {
-            state = lane[kLanes - 1]; // the state of the last draw of this block
+            state = lane[kLanes - 1];  // the state of the last draw of this block
             for (int j = 0; j < kLanes; ++j) {
                 out[i + j] = drawOf(lane[j]);
                 lane[j] = lane[j] * kJump.mul + kJump.add;
@@ -50,13 +50,6 @@ FILTER_PASS_BODY uint32_t fillDraws(uint32_t state, uint16_t* out, size_t count)
     return state;
 }
 
-FILTER_WIDE_TARGET uint32_t fillDrawsWide(uint32_t state, uint16_t* out, size_t count) {
-    return fillDraws(state, out, count);
-}
-uint32_t fillDrawsBaseline(uint32_t state, uint16_t* out, size_t count) { return fillDraws(state, out, count); }
+}  // namespace
 
-} // namespace
-
-uint32_t fillRandomDraws(uint32_t state, uint16_t* out, size_t count) {
-    return useWideVectors() ? fillDrawsWide(state, out, count) : fillDrawsBaseline(state, out, count);
-}
+uint32_t fillRandomDraws(uint32_t state, uint16_t* out, size_t count) { return widePass<fillDraws>(state, out, count); }

@@ -10,9 +10,7 @@ namespace {
 
 // Normalised distance of index i from the centre line of a half of size half:
 // 1 at i = 0, 0 at i = half - 1.
-inline double edgeDistance(int32_t i, int32_t half) {
-    return double(std::abs(i - half) - 1) / double(half - 1);
-}
+inline double edgeDistance(int32_t i, int32_t half) { return double(std::abs(i - half) - 1) / double(half - 1); }
 
 // Mixes each pixel of run p with the pixel of run q at the same place, weight g[k] for
 // p, and writes the mix into both. Level 255 only: the mix replaces both cells. The two
@@ -54,19 +52,9 @@ void mixBlended(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t
     }
 }
 
-FILTER_WIDE_TARGET void mixWide(uint8_t* p, uint8_t* q, const double* g, int32_t count) {
-    mixBody(p, q, g, count);
-}
-void mixBaseline(uint8_t* p, uint8_t* q, const double* g, int32_t count) { mixBody(p, q, g, count); }
-void mixRuns(uint8_t* p, uint8_t* q, const double* g, int32_t count) {
-    if (useWideVectors()) {
-        mixWide(p, q, g, count);
-    } else {
-        mixBaseline(p, q, g, count);
-    }
-}
+constexpr auto mixRuns = widePass<mixBody>;
 
-} // namespace
+}  // namespace
 
 double seamWeight(int32_t a, int32_t y, int32_t hw, int32_t hh) {
     return seamWeightFrom(edgeDistance(a, hw), edgeDistance(y, hh));

@@ -18,8 +18,6 @@ SeamAxis axisFrom(uint64_t wrapSum, uint64_t wrapCount, uint64_t insideSum, uint
     return axis;
 }
 
-} // namespace
-
 FILTER_PASS_BODY SeamMeasure measureBody(const Picture& picture) {
     const int32_t width = picture.width;
     const int32_t height = picture.height;
@@ -30,7 +28,8 @@ FILTER_PASS_BODY SeamMeasure measureBody(const Picture& picture) {
     uint64_t colWrap = 0, colInside = 0, rowWrap = 0, rowInside = 0;
     for (int32_t y = 0; y < height; ++y) {
         const uint8_t* row = picture.pixels + size_t(y) * stride;
-        for (int32_t x = 0; x + 1 < width; ++x) colInside += channelDistance(row + size_t(x) * 4, row + size_t(x + 1) * 4);
+        for (int32_t x = 0; x + 1 < width; ++x)
+            colInside += channelDistance(row + size_t(x) * 4, row + size_t(x + 1) * 4);
         colWrap += channelDistance(row + size_t(width - 1) * 4, row);
         if (y + 1 < height) {
             const uint8_t* next = row + stride;
@@ -47,11 +46,6 @@ FILTER_PASS_BODY SeamMeasure measureBody(const Picture& picture) {
     return m;
 }
 
-namespace {
-FILTER_WIDE_TARGET SeamMeasure measureWide(const Picture& picture) { return measureBody(picture); }
-SeamMeasure measureBaseline(const Picture& picture) { return measureBody(picture); }
-} // namespace
+}  // namespace
 
-SeamMeasure seamMeasure(const Picture& picture) {
-    return useWideVectors() ? measureWide(picture) : measureBaseline(picture);
-}
+SeamMeasure seamMeasure(const Picture& picture) { return widePass<measureBody>(picture); }

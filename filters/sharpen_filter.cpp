@@ -52,7 +52,7 @@ inline uint8_t kernelValue(int32_t pos, int32_t neighbours) {
 // The kernel over a run of channel entries whose left and right neighbours (4 entries
 // away) are in `columns`. Restrict-qualified so the loop can run several entries at once.
 FILTER_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const int16_t* __restrict mid,
-                const int32_t* __restrict columns, int32_t count, uint32_t level) {
+                                 const int32_t* __restrict columns, int32_t count, uint32_t level) {
     if (level == 255) {
         for (int32_t i = 0; i < count; ++i) {
             const int32_t v = (pos[i] - (columns[i - 4] + columns[i] + columns[i + 4] - mid[i]) + 4) >> 3;
@@ -71,8 +71,8 @@ FILTER_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restr
 // and below it as they were before the pass; `columns` is scratch for vertical sums.
 // Columns outside [0, width) wrap, which only the connectable pass asks for (x0 = 0,
 // x1 = width).
-FILTER_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
-                const WeighedRow& down, int32_t* columns, uint32_t level) {
+FILTER_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up,
+                                  const WeighedRow& mid, const WeighedRow& down, int32_t* columns, uint32_t level) {
     const int32_t n = width * 4;
     const int16_t* u = up.neg.data();
     const int16_t* m = mid.neg.data();
@@ -99,38 +99,10 @@ FILTER_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32
     if (x1 == width && width > 1 && width - 1 >= x0) wrapped(width - 1);
 }
 
-FILTER_WIDE_TARGET void weighWide(const uint8_t* row, int32_t width, const SharpenTables& t, WeighedRow& out) {
-    weighBody(row, width, t, out);
-}
-void weighBaseline(const uint8_t* row, int32_t width, const SharpenTables& t, WeighedRow& out) {
-    weighBody(row, width, t, out);
-}
-void weighRow(const uint8_t* row, int32_t width, const SharpenTables& t, WeighedRow& out) {
-    if (useWideVectors()) {
-        weighWide(row, width, t, out);
-    } else {
-        weighBaseline(row, width, t, out);
-    }
-}
+constexpr auto weighRow = widePass<weighBody>;
+constexpr auto sharpenRow = widePass<sharpenBody>;
 
-FILTER_WIDE_TARGET void sharpenWide(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up,
-                                    const WeighedRow& mid, const WeighedRow& down, int32_t* columns, uint32_t level) {
-    sharpenBody(row, width, x0, x1, up, mid, down, columns, level);
-}
-void sharpenBaseline(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
-                     const WeighedRow& down, int32_t* columns, uint32_t level) {
-    sharpenBody(row, width, x0, x1, up, mid, down, columns, level);
-}
-void sharpenRow(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up, const WeighedRow& mid,
-                const WeighedRow& down, int32_t* columns, uint32_t level) {
-    if (useWideVectors()) {
-        sharpenWide(row, width, x0, x1, up, mid, down, columns, level);
-    } else {
-        sharpenBaseline(row, width, x0, x1, up, mid, down, columns, level);
-    }
-}
-
-} // namespace
+}  // namespace
 
 void sharpenRows(Picture* picture, int32_t sharpenPercent) {
     if (!picture) return;

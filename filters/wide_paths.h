@@ -5,8 +5,9 @@
 // Their arithmetic is integer or plain double without fused operations, so both give
 // identical results; the wider one only handles more entries per instruction.
 //
-// A pass is written once as a FILTER_PASS_BODY function (always inlined), wrapped in a
-// FILTER_WIDE_TARGET function and a plain one, and called through useWideVectors().
+// A pass is written once as a FILTER_PASS_BODY function (always inlined) and called as
+// widePass<body>(arguments...), which compiles the body into a FILTER_WIDE_TARGET
+// function and a plain one and picks between them through useWideVectors().
 
 #if defined(__x86_64__) || defined(__i386__)
 #define FILTER_PASS_BODY [[gnu::always_inline]] inline
@@ -28,3 +29,16 @@ inline bool& wideVectorsAllowed() {
 }
 
 inline bool useWideVectors() { return wideVectorsAllowed() && processorHasWideVectors(); }
+
+template <auto Body>
+struct WidePass;
+
+template <class Result, class... Args, Result (*Body)(Args...)>
+struct WidePass<Body> {
+    FILTER_WIDE_TARGET static Result wide(Args... args) { return Body(args...); }
+    static Result baseline(Args... args) { return Body(args...); }
+    static Result run(Args... args) { return useWideVectors() ? wide(args...) : baseline(args...); }
+};
+
+template <auto Body>
+inline constexpr auto widePass = &WidePass<Body>::run;

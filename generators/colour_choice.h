@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/blend_level.h"
 #include "core/shape_color.h"
 
 // Colour and translucency of each generated shape. Both read the process-wide
@@ -10,10 +11,5 @@
 // empty; otherwise a random colour (three draws: red, green, blue).
 ShapeColor pickShapeColor();
 
-// Sets PaintSettings.blendLevel from the mix range: one draw when
-// mixToPercent > mixFromPercent, none otherwise.
-void pickBlendLevel();
-
-// The level of a percentage: low 8 bits of trunc(p / 100 * 255) in double
-// precision (100 -> 255, 50 -> 127, 20 -> 51, 150 -> 126).
-uint8_t blendLevelForPercent(int32_t percent);
+// The blend level of a shape (pickBlendLevel) lives in the core, where compositing
+// draws it too.

@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   binutils xvfb xauth xclip fonts-dejavu-core
   clang-format git
+  # the Debian package and the checks of the desktop integration files
+  dpkg-dev file desktop-file-utils appstream groff-base man-db
 )
 
 missing=()

@@ -3,7 +3,6 @@
 #include <QMimeData>
 
 #include "ui/picture_host.h"
-#include "exchange/ui/file_commands.h"
 
 bool carriesFiles(const QMimeData* data) {
     if (!data || !data->hasUrls()) return false;
@@ -13,12 +12,9 @@ bool carriesFiles(const QMimeData* data) {
     return false;
 }
 
-bool importDroppedFiles(PictureHost& host, const ImageLibrary& lib, const QList<QUrl>& urls) {
+ImportOutcome importDroppedFiles(PictureHost& host, const ImageLibrary& lib, const QList<QUrl>& urls) {
     for (const QUrl& url : urls) {
-        if (!url.isLocalFile()) continue;
-        const bool loaded = importPictureFile(host, lib, url.toLocalFile().toLocal8Bit().toStdString());
-        if (loaded) host.refreshView();
-        return loaded;
+        if (url.isLocalFile()) return importAndShow(host, lib, url.toLocalFile().toLocal8Bit().toStdString());
     }
-    return false;
+    return {};
 }

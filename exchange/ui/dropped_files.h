@@ -2,6 +2,8 @@
 #include <QList>
 #include <QUrl>
 
+#include "exchange/ui/file_commands.h"
+
 class PictureHost;
 class QMimeData;
 struct ImageLibrary;
@@ -10,5 +12,6 @@ struct ImageLibrary;
 bool carriesFiles(const QMimeData* data);
 
 // Imports the first dropped local file (the others are ignored) and refreshes the
-// view when it loaded. What the library cannot read is ignored silently.
-bool importDroppedFiles(PictureHost& host, const ImageLibrary& lib, const QList<QUrl>& urls);
+// view when it loaded. What the library cannot read changes nothing and shows no
+// message box; the outcome tells the caller.
+ImportOutcome importDroppedFiles(PictureHost& host, const ImageLibrary& lib, const QList<QUrl>& urls);

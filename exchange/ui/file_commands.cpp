@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "ui/picture_host.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"
+#include "ui/picture_host.h"
 
 namespace {
 const char* filterFrom(ImageLibrary::ExtensionFn entry) {
@@ -16,7 +16,7 @@ const char* filterFrom(ImageLibrary::ExtensionFn entry) {
 bool hasExtension(const std::string& path) {
     return !QFileInfo(QString::fromLocal8Bit(path.c_str())).suffix().isEmpty();
 }
-} // namespace
+}  // namespace
 
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui) {
     if (savePictureFile(lib, picture, path)) return true;
@@ -48,8 +48,14 @@ void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const File
     }
 }
 
-void runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
+ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
+    if (!importPictureFile(host, lib, path)) return {ImportOutcome::Result::Unreadable, path};
+    host.refreshView();
+    return {ImportOutcome::Result::Loaded, path};
+}
+
+ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
     const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionOpen));
     const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Open, filter);
-    if (name && importPictureFile(host, lib, *name)) host.refreshView();
+    return name ? importAndShow(host, lib, *name) : ImportOutcome{};
 }

@@ -12,8 +12,18 @@ struct Picture;
 // writes the picture through the library, reports a failure.
 void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser);
 
+// What an import came to, so that the window can say why nothing changed.
+struct ImportOutcome {
+    enum class Result { NothingChosen, Loaded, Unreadable };
+    Result result = Result::NothingChosen;
+    std::string path;  // the file tried
+};
+
 // "File", "Import", "File ...": asks for a file and makes it the current picture.
-void runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser);
+ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser);
+
+// Imports `path` and refreshes the view when it loaded.
+ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path);
 
 // Saves through the library; on failure shows "Failure export image <path>".
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui);

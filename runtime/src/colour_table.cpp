@@ -1,5 +1,6 @@
 // ColourTable: RGB to and from HSL and HSV, one colour at a time.
 #include "colour_space.h"
+#include "entry_guard.h"
 #include "table_fill.h"
 
 using namespace tolvanea;
@@ -8,17 +9,13 @@ namespace {
 
 // Only the outputs whose pointers are given are written.
 template <class T>
-void store(T* out, T value)
-{
-    if (out)
-        *out = value;
+void store(T* out, T value) {
+    if (out) *out = value;
 }
 
 void hslToRgb(uint8_t hue, uint8_t saturation, uint8_t lightness, uint8_t* red, uint8_t* green, uint8_t* blue,
-              RtBool enabled)
-{
-    if (!enabled)
-        return;
+              RtBool enabled) {
+    if (!enabled) return;
     Rgb8 c = hslToRgbColour(hue, saturation, lightness);
     store(red, c.red);
     store(green, c.green);
@@ -26,10 +23,8 @@ void hslToRgb(uint8_t hue, uint8_t saturation, uint8_t lightness, uint8_t* red, 
 }
 
 void rgbToHsl(uint8_t red, uint8_t green, uint8_t blue, uint8_t* hue, uint8_t* saturation, uint8_t* lightness,
-              RtBool enabled)
-{
-    if (!enabled)
-        return;
+              RtBool enabled) {
+    if (!enabled) return;
     Hsl8 c = rgbToHslColour(red, green, blue);
     store(hue, c.hue);
     store(saturation, c.saturation);
@@ -37,8 +32,7 @@ void rgbToHsl(uint8_t red, uint8_t green, uint8_t blue, uint8_t* hue, uint8_t* s
 }
 
 RtBool rgbToHsv(uint8_t red, uint8_t green, uint8_t blue, uint16_t* hue, uint16_t* saturation, uint16_t* value,
-                RtBool enabled)
-{
+                RtBool enabled) {
     if (enabled) {
         Hsv16 c = rgbToHsvColour(red, green, blue);
         store(hue, c.hue);
@@ -49,8 +43,7 @@ RtBool rgbToHsv(uint8_t red, uint8_t green, uint8_t blue, uint16_t* hue, uint16_
 }
 
 RtBool hsvToRgb(uint16_t hue, uint16_t saturation, uint16_t value, uint8_t* red, uint8_t* green, uint8_t* blue,
-                RtBool enabled)
-{
+                RtBool enabled) {
     if (enabled) {
         Rgb8 c = hsvToRgbColour(hue, saturation, value);
         store(red, c.red);
@@ -60,13 +53,12 @@ RtBool hsvToRgb(uint16_t hue, uint16_t saturation, uint16_t value, uint8_t* red,
     return 1;
 }
 
-} // namespace
+}  // namespace
 
-void fillColourTable(ColourTable* table)
-{
+void fillColourTable(ColourTable* table) {
     table->size = sizeof(ColourTable);
-    table->hslToRgb = hslToRgb;
-    table->rgbToHsl = rgbToHsl;
-    table->rgbToHsv = rgbToHsv;
-    table->hsvToRgb = hsvToRgb;
+    table->hslToRgb = guarded<hslToRgb>;
+    table->rgbToHsl = guarded<rgbToHsl>;
+    table->rgbToHsv = guarded<rgbToHsv>;
+    table->hsvToRgb = guarded<hsvToRgb>;
 }

@@ -16,45 +16,44 @@ ListNode* optionList = nullptr;
 
 void releaseOption(RtWord value) { std::free(reinterpret_cast<CommandLineOption*>(value)); }
 
-const CommandLineOption* findOption(const char* name)
-{
-    if (name == nullptr)
-        return nullptr;
+const CommandLineOption* findOption(const char* name) {
+    if (name == nullptr) return nullptr;
     for (const ListNode* node = optionList; node != nullptr; node = node->next) {
         const auto* option = reinterpret_cast<const CommandLineOption*>(node->value);
-        if (std::strcmp(option->name, name) == 0)
-            return option;
+        if (std::strcmp(option->name, name) == 0) return option;
     }
     return nullptr;
 }
 
-void copyCut(char* out, std::size_t capacity, const std::string& text)
-{
+void copyCut(char* out, std::size_t capacity, const std::string& text) {
     std::size_t length = text.size() < capacity - 1 ? text.size() : capacity - 1;
     std::memcpy(out, text.data(), length);
     out[length] = '\0';
 }
 
-std::vector<std::string> processArguments()
-{
+std::vector<std::string> processArguments() {
     std::vector<std::string> args;
-    int fd = open("/proc/self/cmdline", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return args;
     std::string bytes;
-    char chunk[4096];
-    for (;;) {
-        ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got <= 0)
-            break;
-        bytes.append(chunk, static_cast<std::size_t>(got));
+    {
+        // Closed on every way out, a failed append included.
+        struct Descriptor {
+            int fd;
+            ~Descriptor() {
+                if (fd >= 0) close(fd);
+            }
+        } file{open("/proc/self/cmdline", O_RDONLY | O_CLOEXEC)};
+        if (file.fd < 0) return args;
+        char chunk[4096];
+        for (;;) {
+            ssize_t got = read(file.fd, chunk, sizeof chunk);
+            if (got <= 0) break;
+            bytes.append(chunk, static_cast<std::size_t>(got));
+        }
     }
-    close(fd);
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\0', start);
-        if (end == std::string::npos)
-            end = bytes.size();
+        if (end == std::string::npos) end = bytes.size();
         args.push_back(bytes.substr(start, end - start));
         start = end + 1;
     }
@@ -63,8 +62,7 @@ std::vector<std::string> processArguments()
 
 }  // namespace
 
-std::string argumentBytes(const std::string& argument)
-{
+std::string argumentBytes(const std::string& argument) {
     std::string out;
     const auto* p = reinterpret_cast<const unsigned char*>(argument.data());
     const std::size_t n = argument.size();
@@ -109,46 +107,44 @@ std::string argumentBytes(const std::string& argument)
     return out;
 }
 
-void appendOptions(const std::vector<std::string>& args)
-{
+void appendOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i].empty() || args[i][0] != '/')
-            continue;
+        if (args[i].empty() || args[i][0] != '/') continue;
+        // Both texts first: the record is not left behind when memory runs out.
+        const std::string name = argumentBytes(args[i]);
+        const std::string value = i + 1 < args.size() ? argumentBytes(args[i + 1]) : std::string();
         auto* option = static_cast<CommandLineOption*>(std::calloc(1, sizeof(CommandLineOption)));
-        if (option == nullptr)
+        if (option == nullptr) return;
+        copyCut(option->name, sizeof option->name, name);
+        copyCut(option->value, sizeof option->value, value);
+        ListNode* node = nullptr;
+        optionList = appendValue(optionList, reinterpret_cast<RtWord>(option), &node);
+        if (node == nullptr) {
+            std::free(option);
             return;
-        copyCut(option->name, sizeof option->name, argumentBytes(args[i]));
-        if (i + 1 < args.size())
-            copyCut(option->value, sizeof option->value, argumentBytes(args[i + 1]));
-        optionList = appendValue(optionList, reinterpret_cast<RtWord>(option), nullptr);
+        }
     }
 }
 
-RtBool clearOptions()
-{
+RtBool clearOptions() {
     destroyValueList(optionList, releaseOption);
     optionList = nullptr;
     return 1;
 }
 
-RtBool parseCommandLine()
-{
+RtBool parseCommandLine() {
     appendOptions(processArguments());
     return 1;
 }
 
-RtBool getOption(const char* name, char* outValue)
-{
+RtBool getOption(const char* name, char* outValue) {
     const CommandLineOption* option = findOption(name);
-    if (option == nullptr)
-        return 0;
-    if (outValue != nullptr)
-        std::memcpy(outValue, option->value, std::strlen(option->value) + 1);
+    if (option == nullptr) return 0;
+    if (outValue != nullptr) std::memcpy(outValue, option->value, std::strlen(option->value) + 1);
     return 1;
 }
 
-RtBool isOptionTrue(const char* name)
-{
+RtBool isOptionTrue(const char* name) {
     const CommandLineOption* option = findOption(name);
     return option != nullptr && strcasecmp(option->value, "TRUE") == 0 ? 1 : 0;
 }

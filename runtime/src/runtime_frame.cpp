@@ -1,6 +1,7 @@
 // The library's single export and the process-wide tables it hands out.
 #include <cstdlib>
 
+#include "entry_guard.h"
 #include "table_fill.h"
 
 namespace {
@@ -26,16 +27,14 @@ TextReaderTable textReaderTable;
 uint32_t runtimeVersion() { return RT_RUNTIME_VERSION; }
 
 // Every block the library hands out comes from malloc.
-RtBool runtimeFree(void* block)
-{
+RtBool runtimeFree(void* block) {
     std::free(block);
     return 1;
 }
 
 }  // namespace
 
-extern "C" TOLVANEA_RUNTIME_EXPORT RtBool HH(RuntimeRoot* root)
-{
+extern "C" TOLVANEA_RUNTIME_EXPORT RtBool HH(RuntimeRoot* root) {
     fillBoundedListTable(&boundedListTable);
     fillDigestTable(&digestTable);
     fillCommandLineTable(&commandLineTable);
@@ -53,8 +52,8 @@ extern "C" TOLVANEA_RUNTIME_EXPORT RtBool HH(RuntimeRoot* root)
     fillTextReaderTable(&textReaderTable);
 
     root->size = sizeof(RuntimeRoot);
-    root->runtimeVersion = runtimeVersion;
-    root->runtimeFree = runtimeFree;
+    root->runtimeVersion = tolvanea::guarded<runtimeVersion>;
+    root->runtimeFree = tolvanea::guarded<runtimeFree>;
     root->boundedListTable = &boundedListTable;
     root->digestTable = &digestTable;
     root->commandLineTable = &commandLineTable;

@@ -1,23 +1,23 @@
+#include "entry_guard.h"
 #include "settings_list.h"
 #include "table_fill.h"
 
-void fillSettingsTable(SettingsTable* table)
-{
+void fillSettingsTable(SettingsTable* table) {
     using namespace tolvanea;
     table->size = sizeof(SettingsTable);
-    table->saveSettings = saveSettings;
-    table->loadSettings = loadSettings;
-    table->removeSetting = removeSetting;
+    table->saveSettings = guarded<saveSettings>;
+    table->loadSettings = guarded<loadSettings>;
+    table->removeSetting = guarded<removeSetting>;
     table->unused4 = nullptr;
-    table->getSetting = getSetting;
-    table->getSettingPair = getSettingPair;
-    table->setSettingPair = setSettingPair;
-    table->getSettingColour = getSettingColour;
-    table->setSettingColour = setSettingColour;
-    table->getSettingHex = getSettingHex;
-    table->getSettingInt = getSettingInt;
-    table->setSettingInt = setSettingInt;
-    table->getSettingBool = getSettingBool;
-    table->setSettingBool = setSettingBool;
-    table->freeSettings = freeSettings;
+    table->getSetting = guarded<getSetting>;
+    table->getSettingPair = guarded<getSettingPair>;
+    table->setSettingPair = guarded<setSettingPair>;
+    table->getSettingColour = guarded<getSettingColour>;
+    table->setSettingColour = guarded<setSettingColour>;
+    table->getSettingHex = guarded<getSettingHex>;
+    table->getSettingInt = guarded<getSettingInt>;
+    table->setSettingInt = guarded<setSettingInt>;
+    table->getSettingBool = guarded<getSettingBool>;
+    table->setSettingBool = guarded<setSettingBool>;
+    table->freeSettings = guarded<freeSettings>;
 }

@@ -1,30 +1,30 @@
+#include "entry_guard.h"
 #include "table_fill.h"
 #include "value_list.h"
 
-void fillValueListTable(ValueListTable* table)
-{
+void fillValueListTable(ValueListTable* table) {
     using namespace tolvanea;
     table->size = sizeof(ValueListTable);
-    table->popFirstValue = popFirstValue;
-    table->swapWithPrevious = swapWithPrevious;
-    table->swapWithNext = swapWithNext;
-    table->swapWords = swapWords;
-    table->isLastNode = isLastNode;
-    table->appendValue = appendValue;
-    table->insertValueBefore = insertValueBefore;
-    table->appendValueNode = appendValue;
-    table->nextValue = nextValue;
-    table->nodeAt = nodeAt;
-    table->valueAt = valueAt;
-    table->lastNode = lastNode;
-    table->previousValue = previousValue;
-    table->countValues = countValues;
-    table->removeValue = removeValue;
-    table->destroyValueList = destroyValueList;
-    table->containsValue = containsValue;
-    table->appendUniqueValue = appendUniqueValue;
-    table->copyValueList = copyValueList;
-    table->reversedValueList = reversedValueList;
-    table->firstValue = firstValue;
-    table->lastValue = lastValue;
+    table->popFirstValue = guarded<popFirstValue>;
+    table->swapWithPrevious = guarded<swapWithPrevious>;
+    table->swapWithNext = guarded<swapWithNext>;
+    table->swapWords = guarded<swapWords>;
+    table->isLastNode = guarded<isLastNode>;
+    table->appendValue = guarded<appendValue>;
+    table->insertValueBefore = guarded<insertValueBefore>;
+    table->appendValueNode = guarded<appendValue>;
+    table->nextValue = guarded<nextValue>;
+    table->nodeAt = guarded<nodeAt>;
+    table->valueAt = guarded<valueAt>;
+    table->lastNode = guarded<lastNode>;
+    table->previousValue = guarded<previousValue>;
+    table->countValues = guarded<countValues>;
+    table->removeValue = guarded<removeValue>;
+    table->destroyValueList = guarded<destroyValueList>;
+    table->containsValue = guarded<containsValue>;
+    table->appendUniqueValue = guarded<appendUniqueValue>;
+    table->copyValueList = guarded<copyValueList>;
+    table->reversedValueList = guarded<reversedValueList>;
+    table->firstValue = guarded<firstValue>;
+    table->lastValue = guarded<lastValue>;
 }

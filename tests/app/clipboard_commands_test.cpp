@@ -17,6 +17,7 @@
 #include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/clipboard_mime.h"
 #include "tests/exchange/exchange_pictures.h"
+#include "tests/support/picture_compare.h"
 #include "window_fixture.h"
 
 namespace {
@@ -90,11 +91,11 @@ TEST_F(ClipboardTest, ExportIsThePictureItselfWhateverTheZoom) {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_TRUE(data->hasImage());
     const QImage image = qvariant_cast<QImage>(data->imageData());
-    EXPECT_EQ(pictureDifference(window->currentPicture(), pictureFromImage(image).get()), "");
+    EXPECT_EQ(firstDifference(window->currentPicture(), pictureFromImage(image).get()), "");
     const QByteArray bmp = data->data(kBmpMimeType);
     ASSERT_GE(bmp.size(), 54);
     EXPECT_EQ(bmp[28], 24) << "a 24-bit bitmap";
-    EXPECT_EQ(pictureDifference(window->currentPicture(), clipboardPicture().get()), "");
+    EXPECT_EQ(firstDifference(window->currentPicture(), clipboardPicture().get()), "");
     EXPECT_EQ(window->zoom(), 3) << "the export leaves the view alone";
 }
 
@@ -121,13 +122,13 @@ TEST_F(ClipboardTest, ImportReadsBitmapsOfEveryKindUndoablyAndShowsThemFromTheCo
         offerBitmap(c.bitmap);
         window->runCommand(cmd::ImportClipboard);
         EXPECT_TRUE(messages.empty());
-        EXPECT_EQ(pictureDifference(source.get(), window->currentPicture()), "");
+        EXPECT_EQ(firstDifference(source.get(), window->currentPicture()), "");
         EXPECT_EQ(window->zoom(), 1);
         EXPECT_EQ(window->view()->scrollX(), 0);
         EXPECT_EQ(window->view()->scrollY(), 0);
         EXPECT_EQ(window->view()->displayImage().height(), 5);
         window->runCommand(cmd::Undo);
-        EXPECT_EQ(pictureDifference(before.get(), window->currentPicture()), "") << "a wrong paste can be undone";
+        EXPECT_EQ(firstDifference(before.get(), window->currentPicture()), "") << "a wrong paste can be undone";
     }
 }
 
@@ -177,7 +178,7 @@ TEST_F(ClipboardTest, ImportTakesAnyImageQtCanRead) {
         QApplication::clipboard()->setMimeData(c.offer());
         window->runCommand(cmd::ImportClipboard);
         EXPECT_TRUE(messages.empty());
-        EXPECT_EQ(pictureDifference(pictureFromImage(c.expected).get(), window->currentPicture()), "");
+        EXPECT_EQ(firstDifference(pictureFromImage(c.expected).get(), window->currentPicture()), "");
     }
 }
 
@@ -237,13 +238,13 @@ TEST_F(ClipboardTest, PartRoundTripGivesTheConnectablePictureBack) {
     ASSERT_NE(exported, nullptr);
     EXPECT_EQ(exported->width, 640);
     EXPECT_EQ(exported->height, 640);
-    EXPECT_EQ(pictureDifference(partExportPicture(*original, true).get(), exported.get()), "");
+    EXPECT_EQ(firstDifference(partExportPicture(*original, true).get(), exported.get()), "");
 
     window->replacePicture(busyPicture(20, 20, 5));
     window->runCommand(cmd::ZoomOut);
     window->runCommand(cmd::PartImport);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(pictureDifference(original.get(), window->currentPicture()), "");
+    EXPECT_EQ(firstDifference(original.get(), window->currentPicture()), "");
     EXPECT_EQ(window->zoom(), 1);
     window->runCommand(cmd::Undo);
     EXPECT_EQ(window->currentPicture()->width, 20);
@@ -252,7 +253,7 @@ TEST_F(ClipboardTest, PartRoundTripGivesTheConnectablePictureBack) {
     paintSettings().connectable = 0;
     window->replacePicture(copyPicture(original.get()));
     window->runCommand(cmd::PartExport);
-    EXPECT_EQ(pictureDifference(partExportPicture(*original, false).get(), clipboardPicture().get()), "");
+    EXPECT_EQ(firstDifference(partExportPicture(*original, false).get(), clipboardPicture().get()), "");
 }
 
 TEST_F(ClipboardTest, GuidedFilterWaitsThreeStepsForAnotherProgramsCopy) {
@@ -284,10 +285,10 @@ TEST_F(ClipboardTest, GuidedFilterWaitsThreeStepsForAnotherProgramsCopy) {
         EXPECT_EQ(shown[i].caption, "vospren");
         EXPECT_EQ(shown[i].icon, Interaction::Icon::Information);
     }
-    EXPECT_EQ(pictureDifference(partExportPicture(*original, true).get(), offered.get()), "");
-    EXPECT_EQ(pictureDifference(partImportCentre(*retouched).get(), window->currentPicture()), "");
+    EXPECT_EQ(firstDifference(partExportPicture(*original, true).get(), offered.get()), "");
+    EXPECT_EQ(firstDifference(partImportCentre(*retouched).get(), window->currentPicture()), "");
     window->runCommand(cmd::Undo);
-    EXPECT_EQ(pictureDifference(original.get(), window->currentPicture()), "");
+    EXPECT_EQ(firstDifference(original.get(), window->currentPicture()), "");
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/clipboard_mime.h"
 #include "tests/exchange/exchange_pictures.h"
+#include "tests/support/picture_compare.h"
 #include "window_fixture.h"
 
 namespace {
@@ -127,12 +128,12 @@ TEST_F(InteropTest, ACopiedPictureIsPastedElsewhereAsPngAndBmp) {
     EXPECT_TRUE(targets.contains("image/bmp")) << targets.toStdString();
 
     const QImage png = QImage::fromData(xclipOut("image/png"), "PNG");
-    EXPECT_EQ(pictureDifference(window->currentPicture(), pictureFromImage(png).get()), "");
+    EXPECT_EQ(firstDifference(window->currentPicture(), pictureFromImage(png).get()), "");
     const QByteArray bmp = xclipOut("image/bmp");
     PicturePtr fromBmp;
     EXPECT_EQ(decodeDib(reinterpret_cast<const uint8_t*>(bmp.constData()), size_t(bmp.size()), &fromBmp),
               DibStatus::Ok);
-    EXPECT_EQ(pictureDifference(window->currentPicture(), fromBmp.get()), "");
+    EXPECT_EQ(firstDifference(window->currentPicture(), fromBmp.get()), "");
 }
 
 TEST_F(InteropTest, APictureCopiedElsewhereIsPasted) {
@@ -141,14 +142,14 @@ TEST_F(InteropTest, APictureCopiedElsewhereIsPasted) {
     otherProgramCopies(pngOf(*theirs), "image/png");
     window->runCommand(cmd::ImportClipboard);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(pictureDifference(theirs.get(), window->currentPicture()), "");
+    EXPECT_EQ(firstDifference(theirs.get(), window->currentPicture()), "");
 
     // A bitmap file from elsewhere goes through the bitmap decoder.
     PicturePtr bitmap = busyPicture(7, 5, 4);
     const std::vector<uint8_t> file = encodeBmpFile(*bitmap, 32);
     otherProgramCopies(QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size())), "image/bmp");
     window->runCommand(cmd::ImportClipboard);
-    EXPECT_EQ(pictureDifference(bitmap.get(), window->currentPicture()), "");
+    EXPECT_EQ(firstDifference(bitmap.get(), window->currentPicture()), "");
 }
 
 TEST_F(InteropTest, A512ConnectablePictureMakesTheRoundTripThroughAnotherProgram) {
@@ -165,7 +166,7 @@ TEST_F(InteropTest, A512ConnectablePictureMakesTheRoundTripThroughAnotherProgram
     otherProgramCopies(png, "image/png");
     window->runCommand(cmd::PartImport);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(pictureDifference(original.get(), window->currentPicture()), "");
+    EXPECT_EQ(firstDifference(original.get(), window->currentPicture()), "");
 }
 
 TEST_F(InteropTest, GuidedFilterServesTheClipboardWhileItsBoxesStand) {
@@ -202,11 +203,11 @@ TEST_F(InteropTest, GuidedFilterServesTheClipboardWhileItsBoxesStand) {
 
     EXPECT_EQ(texts, std::vector<std::string>(std::begin(kPartFilterSteps), std::end(kPartFilterSteps)));
     EXPECT_EQ(captions, std::vector<std::string>(3, "vospren"));
-    EXPECT_EQ(pictureDifference(partExportPicture(*original, true).get(), pasted.get()), "");
+    EXPECT_EQ(firstDifference(partExportPicture(*original, true).get(), pasted.get()), "");
     ASSERT_NE(retouched, nullptr);
     PicturePtr expected = partImportCentre(*retouched);
-    EXPECT_EQ(pictureDifference(expected.get(), window->currentPicture()), "");
-    EXPECT_NE(pictureDifference(original.get(), window->currentPicture()), "") << "the retouch came through";
+    EXPECT_EQ(firstDifference(expected.get(), window->currentPicture()), "");
+    EXPECT_NE(firstDifference(original.get(), window->currentPicture()), "") << "the retouch came through";
 }
 
 }  // namespace

@@ -43,10 +43,12 @@ protected:
     void reopen() {
         window.reset();
         setDataDirectory(dir_.string() + "/");
-        ModalAnswerer boxes([this](QDialog& d) {
-            if (auto* box = qobject_cast<QMessageBox*>(&d)) messages.push_back(box->text().toStdString());
-            d.accept();
-        });
+        ModalDriver boxes(
+            [this](QDialog& d) {
+                if (auto* box = qobject_cast<QMessageBox*>(&d)) messages.push_back(box->text().toStdString());
+                d.accept();
+            },
+            ModalDriver::Answer::every);
         window = std::make_unique<CvosprenDlg>(library);
         window->qtInteraction().setMessageHook(
             [this](const std::string& text, const std::string&, Interaction::Icon) { messages.push_back(text); });

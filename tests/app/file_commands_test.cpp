@@ -1,4 +1,5 @@
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,13 +10,10 @@
 #include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"
 #include "exchange/ui/file_commands.h"
+#include "tests/support/picture_compare.h"
 #include "window_fixture.h"
 
 namespace {
-bool samePixels(const Picture* a, const Picture* b) {
-    return a && b && a->width == b->width && a->height == b->height &&
-           std::memcmp(a->pixels, b->pixels, size_t(a->width) * a->height * 4) == 0;
-}
 
 // A window bound to the real image library, with file names answered from a list.
 class FileTest : public WindowTest {
@@ -40,11 +38,10 @@ protected:
     std::vector<QString> filters;
     std::vector<FileDialogKind> kinds;
 };
-} // namespace
+}  // namespace
 
 TEST(QtFileFilter, ConvertsTheLibraryForm) {
-    EXPECT_EQ(qtFileFilter(kDefaultPictureFilter),
-              "JpegImage (*.jpg);;Bitmap Windows(*.bmp);;PNG (*.PNG)");
+    EXPECT_EQ(qtFileFilter(kDefaultPictureFilter), "JpegImage (*.jpg);;Bitmap Windows(*.bmp);;PNG (*.PNG)");
     EXPECT_EQ(qtFileFilter("Pictures|*.png;*.jpg|All|*.*|"), "Pictures (*.png *.jpg);;All (*.*)");
     EXPECT_EQ(qtFileFilter("Odd|*.x|Dangling|"), "Odd (*.x)");
     EXPECT_EQ(qtFileFilter("|*.bmp|NoPattern||"), "(*.bmp)");
@@ -85,7 +82,8 @@ TEST_F(FileTest, ExportAsksAgainUntilTheNameHasAnExtension) {
     window->replacePicture(patternedPicture(8, 8));
     names = {path("noext"), path("still.no/ext"), path("fine.bmp")};
     window->runCommand(cmd::ExportFile);
-    EXPECT_EQ(messages, (std::vector<std::string>{"Please enter extension eg(.jpg)", "Please enter extension eg(.jpg)"}));
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{"Please enter extension eg(.jpg)", "Please enter extension eg(.jpg)"}));
     EXPECT_EQ(kinds.size(), 3u);
     PicturePtr back(loadPictureFile(library, path("fine.bmp")));
     EXPECT_TRUE(samePixels(back.get(), window->currentPicture()));
@@ -122,6 +120,37 @@ TEST_F(FileTest, UnreadableImportChangesNothingAndSaysNothing) {
     window->runCommand(cmd::ImportFile);
     EXPECT_EQ(window->currentPicture(), before);
     EXPECT_EQ(window->undoSnapshot(), nullptr);
+    EXPECT_TRUE(messages.empty());
+    // No box, but the status bar says what happened.
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Cannot read " + path("junk.png"));
+
+    // A drop of the same file, and a missing file named on the command line, alike.
+    window->show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path("junk.png")))});
+    window->statusBar()->clearMessage();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Cannot read " + path("junk.png"));
+    EXPECT_FALSE(window->openPictureFile(path("missing.png")));
+    EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Cannot read " + path("missing.png"));
+    EXPECT_EQ(window->currentPicture(), before);
+    EXPECT_EQ(window->undoSnapshot(), nullptr);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FileTest, AFileNamedAtStartOpensAsAnImportWould) {
+    PicturePtr a(patternedPicture(6, 5));
+    ASSERT_TRUE(savePictureFile(library, *a, path("a.bmp")));
+    window->show();
+    window->statusBar()->showMessage("Cannot read earlier.png");
+    EXPECT_TRUE(window->openPictureFile(path("a.bmp")));
+    EXPECT_TRUE(samePixels(window->currentPicture(), a.get()));
+    EXPECT_FALSE(window->view()->displayImage().isNull());
+    EXPECT_EQ(window->undoSnapshot(), nullptr) << "no picture before it: nothing to undo to";
+    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty()) << "an old failure is not left standing";
     EXPECT_TRUE(messages.empty());
 }
 

@@ -14,6 +14,7 @@
 #include "app/program_settings.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
+#include "tests/support/modal_driver.h"
 
 // A main window whose message boxes, questions and own dialogs are answered by the
 // test, with what was shown recorded.
@@ -25,11 +26,10 @@ protected:
         window = std::make_unique<CvosprenDlg>(library);
         window->qtInteraction().setMessageHook(
             [this](const std::string& text, const std::string&, Interaction::Icon) { messages.push_back(text); });
-        window->qtInteraction().setQuestionHook(
-            [this](const std::string& text, const std::string&, Interaction::Icon) {
-                questions.push_back(text);
-                return answer;
-            });
+        window->qtInteraction().setQuestionHook([this](const std::string& text, const std::string&, Interaction::Icon) {
+            questions.push_back(text);
+            return answer;
+        });
         window->setDialogRunner([this](QDialog& dialog) {
             dialogs.push_back(dialog.metaObject()->className());
             if (answerDialog) return answerDialog(dialog);
@@ -49,36 +49,16 @@ protected:
     static PicturePtr patternedPicture(int width, int height) {
         PicturePtr p = createPicture(width, height, 0);
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) storePixel(p.get(), x, y, uint8_t(x * 7 + y), uint8_t(y * 13), uint8_t(x ^ y));
+            for (int x = 0; x < width; ++x)
+                storePixel(p.get(), x, y, uint8_t(x * 7 + y), uint8_t(y * 13), uint8_t(x ^ y));
         return p;
     }
 
-    ImageLibrary library; // unloaded unless a test binds one
+    ImageLibrary library;  // unloaded unless a test binds one
     std::unique_ptr<CvosprenDlg> window;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::vector<std::string> dialogs;
     bool answer = true;
     std::function<int(QDialog&)> answerDialog;
-};
-
-// Answers whatever modal dialog opens next (dialogs that run their own exec()) by
-// calling `answer` on it; records each dialog's class name.
-class ModalAnswerer {
-public:
-    explicit ModalAnswerer(std::function<void(QDialog&)> answer) : answer_(std::move(answer)) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                seen.push_back(dialog->metaObject()->className());
-                answer_(*dialog);
-            }
-        });
-        timer_.start();
-    }
-    std::vector<std::string> seen;
-
-private:
-    std::function<void(QDialog&)> answer_;
-    QTimer timer_;
 };

@@ -19,7 +19,7 @@
 #include "generators/palette_file.h"
 #include "generators/vector_generator.h"
 #include "tests/core/raster_oracle.h"
-#include "tests/generators/fake_interaction.h"
+#include "tests/support/fake_interaction.h"
 
 namespace {
 
@@ -28,9 +28,9 @@ protected:
     void SetUp() override {
         resetPaintSettings();
         currentPalette() = Palette{};
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vospren_cli_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ =
+            std::filesystem::temp_directory_path() / ("vospren_cli_" + std::to_string(::getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override {
@@ -79,7 +79,9 @@ protected:
 
 // Red, green, blue of a 24-bit bitmap file, top row first.
 std::vector<uint8_t> bmpPixels(const std::vector<uint8_t>& f, int32_t& w, int32_t& h) {
-    auto u32 = [&](size_t o) { return uint32_t(f[o]) | uint32_t(f[o + 1]) << 8 | uint32_t(f[o + 2]) << 16 | uint32_t(f[o + 3]) << 24; };
+    auto u32 = [&](size_t o) {
+        return uint32_t(f[o]) | uint32_t(f[o + 1]) << 8 | uint32_t(f[o + 2]) << 16 | uint32_t(f[o + 3]) << 24;
+    };
     const uint32_t offset = u32(10);
     w = int32_t(u32(18));
     const int32_t rawH = int32_t(u32(22));
@@ -103,24 +105,23 @@ std::vector<uint8_t> pictureRgb(const Picture* p) {
     return rgb;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(CommandLine, UsageErrorsNameTheBadWordAndRunNothing) {
     struct Case {
         std::vector<std::string> args;
         const char* mentions;
     };
-    for (const Case& c : std::vector<Case>{
-             {{"new", "8", "8", "circles", "1", "2", "many", "save", "x.bmp"}, "'many'"},
-             {{"new", "8", "8", "circles", "1", "2"}, "'circles' needs 3 arguments"},
-             {{"new", "8", "8", "frobnicate"}, "'frobnicate'"},
-             {{"connectable", "maybe"}, "'maybe'"},
-             {{"fill", "12345G"}, "'12345G'"},
-             {{"blend-color", "white"}, "'white'"},
-             {{"new", "8", "8", "save", "picture"}, "Please enter extension eg(.jpg)"},
-             {{"seed", "1e3"}, "'1e3'"},
-             {{}, "no steps"},
-             {{"--imagelib"}, "PATH"}}) {
+    for (const Case& c : std::vector<Case>{{{"new", "8", "8", "circles", "1", "2", "many", "save", "x.bmp"}, "'many'"},
+                                           {{"new", "8", "8", "circles", "1", "2"}, "'circles' needs 3 arguments"},
+                                           {{"new", "8", "8", "frobnicate"}, "'frobnicate'"},
+                                           {{"connectable", "maybe"}, "'maybe'"},
+                                           {{"fill", "12345G"}, "'12345G'"},
+                                           {{"blend-color", "white"}, "'white'"},
+                                           {{"new", "8", "8", "save", "picture"}, "Please enter extension eg(.jpg)"},
+                                           {{"seed", "1e3"}, "'1e3'"},
+                                           {{}, "no steps"},
+                                           {{"--imagelib"}, "PATH"}}) {
         std::vector<std::string> args = c.args;
         out_.str("");
         err_.str("");
@@ -147,10 +148,10 @@ TEST_F(CommandLine, RefusedOperationsShowTheSystemMessageAndStop) {
 
 TEST_F(CommandLine, HelpListsEveryStep) {
     EXPECT_EQ(run({"--help"}), kExitOk);
-    for (const char* usage : {"seed N", "connectable on|off", "mix FROM TO", "blend-color RRGGBB|none", "palette FILE.vpal",
-                              "new W H", "load FILE", "fill RRGGBB", "circles RAYMIN RAYMAX COUNT",
-                              "rectangles XMIN YMIN XMAX YMAX COUNT", "polygons RAYMIN RAYMAX ANGMIN ANGMAX COUNT FILL",
-                              "vectors LENMIN LENMAX WMIN WMAX COUNT FILL", "save FILE"})
+    for (const char* usage :
+         {"seed N", "connectable on|off", "mix FROM TO", "blend-color RRGGBB|none", "palette FILE.vpal", "new W H",
+          "load FILE", "fill RRGGBB", "circles RAYMIN RAYMAX COUNT", "rectangles XMIN YMIN XMAX YMAX COUNT",
+          "polygons RAYMIN RAYMAX ANGMIN ANGMAX COUNT FILL", "vectors LENMIN LENMAX WMIN WMAX COUNT FILL", "save FILE"})
         EXPECT_NE(out_.str().find(usage), std::string::npos) << usage;
 }
 
@@ -158,12 +159,14 @@ TEST_F(CommandLine, SavedPicturesAreTheGeneratorsPicturesTopRowFirst) {
     // A palette of three colours, a mix range, connectable off: the file must hold
     // exactly what the generators draw with the seed as their clock.
     Palette pal;
-    for (ShapeColor c : {ShapeColor{200, 10, 10}, ShapeColor{10, 200, 10}, ShapeColor{10, 10, 200}}) addPaletteColor(pal, c);
+    for (ShapeColor c : {ShapeColor{200, 10, 10}, ShapeColor{10, 200, 10}, ShapeColor{10, 10, 200}})
+        addPaletteColor(pal, c);
     ASSERT_TRUE(savePaletteFile(path("p.vpal"), pal));
-    ASSERT_EQ(run({"seed", "4294967303", "connectable", "off", "mix", "40", "300", "palette", path("p.vpal"), "new", "61",
-                   "37", "fill", "102030", "circles", "4", "12", "30", "palette", "off", "vectors", "4", "40", "2", "9", "20",
-                   "0", "save", path("s.bmp")}),
-              kExitOk)
+    ASSERT_EQ(
+        run({"seed",    "4294967303", "connectable", "off",    "mix",     "40", "300", "palette", path("p.vpal"), "new",
+             "61",      "37",         "fill",        "102030", "circles", "4",  "12",  "30",      "palette",      "off",
+             "vectors", "4",          "40",          "2",      "9",       "20", "0",   "save",    path("s.bmp")}),
+        kExitOk)
         << err_.str();
 
     resetPaintSettings();
@@ -189,16 +192,17 @@ TEST_F(CommandLine, SavedPicturesAreTheGeneratorsPicturesTopRowFirst) {
 }
 
 TEST_F(CommandLine, LoadBringsBackWhatWasSaved) {
-    ASSERT_EQ(run({"seed", "3", "new", "40", "30", "rectangles", "2", "2", "20", "20", "50", "save", path("r.bmp")}), kExitOk);
+    ASSERT_EQ(run({"seed", "3", "new", "40", "30", "rectangles", "2", "2", "20", "20", "50", "save", path("r.bmp")}),
+              kExitOk);
     ASSERT_EQ(run({"load", path("r.bmp"), "save", path("r2.bmp")}), kExitOk) << err_.str();
     EXPECT_EQ(bytes(path("r.bmp")), bytes(path("r2.bmp")));
     EXPECT_EQ(run({"load", path("nothing.bmp")}), kExitRefused);
 }
 
 TEST_F(CommandLine, TheProgramReproducesASeededRun) {
-    const std::vector<std::string> steps = {"seed", "42", "new", "128", "96", "mix", "60", "100", "circles", "8", "32",
-                                            "100", "polygons", "8", "30", "8", "32", "20", "1", "vectors", "8", "64",
-                                            "8", "24", "40", "1"};
+    const std::vector<std::string> steps = {"seed", "42",      "new", "128",      "96", "mix", "60", "100", "circles",
+                                            "8",    "32",      "100", "polygons", "8",  "30",  "8",  "32",  "20",
+                                            "1",    "vectors", "8",   "64",       "8",  "24",  "40", "1"};
     auto first = steps, second = steps;
     first.insert(first.end(), {"save", path("one.bmp")});
     second.insert(second.end(), {"save", path("two.bmp")});

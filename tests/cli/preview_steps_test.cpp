@@ -15,7 +15,7 @@
 #include "core/paint_settings.h"
 #include "exchange/picture_file.h"
 #include "params/parameter_blocks.h"
-#include "tests/generators/fake_interaction.h"
+#include "tests/support/fake_interaction.h"
 
 namespace {
 

@@ -27,4 +27,5 @@ public:
     }
     int64_t clockSeconds() override { return clock; }
     void progress(int64_t done) override { progressed.push_back(done); }
+    void passStarted(int64_t pass) override { passes.push_back(pass); }
 };

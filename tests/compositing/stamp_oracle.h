@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/blend_level.h"
 #include "core/picture.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
 #include "tests/compositing/turn_oracle.h"
 
 namespace oracle {

@@ -8,6 +8,7 @@
 
 #include "compositing/tag_insert_values.h"
 #include "tests/filters/test_pictures.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 

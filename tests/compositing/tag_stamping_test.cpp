@@ -47,11 +47,13 @@ protected:
 TEST_F(TagStamping, BlockStampMatchesItsDefinition) {
     const FakeTagFile tag = framedTag(9, 7, 3, true);
     const FakeTagFile big = framedTag(23, 19, 5, true);
+    const FakeTagFile opaque = framedTag(8, 6, 6);
     struct Case {
         const FakeTagFile* block;
         int32_t x, y;
     };
-    const Case places[] = {{&tag, 2, 3}, {&tag, -10, 0}, {&tag, -4, -3}, {&tag, 14, 12}, {&big, -5, -6}, {&big, 3, 1}};
+    const Case places[] = {{&tag, 2, 3},   {&tag, -10, 0}, {&tag, -4, -3},   {&tag, 14, 12},
+                           {&big, -5, -6}, {&big, 3, 1},   {&opaque, 12, -2}};
     for (uint8_t connectable : {0, 1})
         for (uint32_t key : {kWhite, kNoKey})
             for (uint8_t level : {255, 128}) {

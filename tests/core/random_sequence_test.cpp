@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/generators/fake_interaction.h"
+#include "tests/support/fake_interaction.h"
 
 TEST(RandomSequence, IsTheFixedRecurrence) {
     seedRandom(1);

@@ -11,6 +11,7 @@
 #include "core/picture.h"
 #include "core/shape_color.h"
 #include "tests/core/raster_oracle.h"
+#include "tests/support/picture_compare.h"
 
 struct RasterCase {
     std::mt19937& rng;
@@ -26,8 +27,7 @@ struct RasterCase {
 
 // Runs `cases` random cases; `draw(pic, c, fast)` draws the same figure with the
 // fast primitive (fast = true) or the oracle.
-inline void compareWithOracle(int cases, uint32_t seed,
-                              const std::function<void(Picture*, RasterCase&, bool)>& draw) {
+inline void compareWithOracle(int cases, uint32_t seed, const std::function<void(Picture*, RasterCase&, bool)>& draw) {
     std::mt19937 rng(seed);
     for (int k = 0; k < cases; ++k) {
         resetPaintSettings();
@@ -43,10 +43,10 @@ inline void compareWithOracle(int cases, uint32_t seed,
 
         const auto state = rng;
         draw(fast.get(), c, true);
-        c.rng = state; // same figure for the oracle
+        c.rng = state;  // same figure for the oracle
         draw(slow.get(), c, false);
         ASSERT_TRUE(samePixels(fast.get(), slow.get()))
-            << "case " << k << ": " << c.width << "x" << c.height << " connectable " << int(s.connectable)
-            << " level " << int(s.blendLevel);
+            << "case " << k << ": " << c.width << "x" << c.height << " connectable " << int(s.connectable) << " level "
+            << int(s.blendLevel);
     }
 }

@@ -94,21 +94,4 @@ inline void drawPolygon(Picture* p, const PolygonPoint* v, int32_t n, ShapeColor
             if (pointInPolygon(n, xs.data(), ys.data(), int32_t(x), int32_t(y)) == 1) put(p, x, y, c);
 }
 
-} // namespace oracle
-
-// Shared helpers of the picture tests.
-inline bool samePixels(const Picture* a, const Picture* b) {
-    return a->width == b->width && a->height == b->height &&
-           std::memcmp(a->pixels, b->pixels, size_t(a->width) * size_t(a->height) * 4) == 0;
-}
-
-// CRC-32 (IEEE, reflected) of the pixel plane: pins a seeded picture in one number.
-inline uint32_t pixelCrc(const Picture* p) {
-    uint32_t crc = 0xFFFFFFFFu;
-    const size_t n = size_t(p->width) * size_t(p->height) * 4;
-    for (size_t i = 0; i < n; ++i) {
-        crc ^= p->pixels[i];
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
+}  // namespace oracle

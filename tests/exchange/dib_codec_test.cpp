@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/exchange/exchange_pictures.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ TEST(DibDecoder, ReadsEveryLayoutPixelForPixel) {
         PicturePtr decoded;
         ASSERT_EQ(decodeExact(bytes, &decoded), DibStatus::Ok);
         PicturePtr expected = oracleRead(c.layout, bytes);
-        EXPECT_EQ(pictureDifference(expected.get(), decoded.get()), "");
+        EXPECT_EQ(firstDifference(expected.get(), decoded.get()), "");
         for (size_t i = 3; i < size_t(decoded->width) * decoded->height * 4; i += 4) ASSERT_EQ(decoded->pixels[i], 255);
     }
 }
@@ -170,7 +171,7 @@ TEST(DibEncoder, WritesBottomUpPaddedRowsBehindA40ByteHeader) {
 
             Layout l;
             l.width = width, l.height = 3, l.bits = uint16_t(bits);
-            EXPECT_EQ(pictureDifference(p.get(), oracleRead(l, dib).get()), "");
+            EXPECT_EQ(firstDifference(p.get(), oracleRead(l, dib).get()), "");
             const size_t used = size_t(width) * size_t(bits / 8);
             for (size_t row = 0; row < 3; ++row) {
                 for (size_t i = used; i < stride; ++i) EXPECT_EQ(dib[40 + row * stride + i], 0) << "padding";
@@ -186,7 +187,7 @@ TEST(DibEncoder, WritesBottomUpPaddedRowsBehindA40ByteHeader) {
             EXPECT_EQ(get32(file, 10), 54u);
             PicturePtr back;
             ASSERT_EQ(decodeExact(file, &back), DibStatus::Ok);
-            EXPECT_EQ(pictureDifference(p.get(), back.get()), "");
+            EXPECT_EQ(firstDifference(p.get(), back.get()), "");
         }
     }
     Picture empty;
@@ -204,7 +205,7 @@ TEST(DibEncoder, WritesBottomUpPaddedRowsBehindA40ByteHeader) {
     EXPECT_EQ(int32_t(get32(topDown, 8)), -4);
     PicturePtr back;
     ASSERT_EQ(decodeExact(topDown, &back), DibStatus::Ok);
-    EXPECT_EQ(pictureDifference(p.get(), back.get()), "");
+    EXPECT_EQ(firstDifference(p.get(), back.get()), "");
 }
 
 TEST(DibDecoder, RefusesHeadersThatLieWithoutReadingPastTheEnd) {

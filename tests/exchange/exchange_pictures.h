@@ -1,5 +1,5 @@
 #pragma once
-// Pictures and comparisons the clipboard tests share.
+// Pictures the clipboard tests share.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -19,23 +19,4 @@ inline PicturePtr busyPicture(int32_t width, int32_t height, uint32_t salt = 1) 
         }
     }
     return p;
-}
-
-// Empty when both have the same size and pixels; otherwise the first difference.
-inline std::string pictureDifference(const Picture* expected, const Picture* actual) {
-    if (!expected || !actual) return "missing picture";
-    if (expected->width != actual->width || expected->height != actual->height) {
-        return "size " + std::to_string(actual->width) + "x" + std::to_string(actual->height) + ", expected " +
-               std::to_string(expected->width) + "x" + std::to_string(expected->height);
-    }
-    const size_t n = size_t(expected->width) * size_t(expected->height) * 4;
-    for (size_t i = 0; i < n; ++i) {
-        if (expected->pixels[i] != actual->pixels[i]) {
-            const size_t cell = i / 4;
-            return "pixel (" + std::to_string(cell % size_t(expected->width)) + ", " +
-                   std::to_string(cell / size_t(expected->width)) + ") channel " + std::to_string(i % 4) + ": " +
-                   std::to_string(actual->pixels[i]) + ", expected " + std::to_string(expected->pixels[i]);
-        }
-    }
-    return "";
 }

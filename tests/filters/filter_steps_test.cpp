@@ -9,8 +9,9 @@
 #include "filters/noise_filter.h"
 #include "filters/render_connectable.h"
 #include "filters/sharpen_filter.h"
-#include "tests/filters/fixed_clock.h"
 #include "tests/filters/test_pictures.h"
+#include "tests/support/fake_interaction.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST(FilterSteps, RunTheFiltersOnTheCurrentPicture) {
     PicturePtr expected = makeBusyPicture(30, 20, 9);
 
     ASSERT_TRUE(r.run("noise", {"300", "1", "77"}));  // 300 keeps its low 8 bits: 44
-    FixedClock clock(0);
+    FakeInteraction clock(0);
     noiseFilter(expected.get(), true, 44, 77, clock);
     ASSERT_EQ(firstDifference(*expected, *r.context.picture), "");
 
@@ -64,7 +65,7 @@ TEST(FilterSteps, NoiseWithSeedZeroTakesTheSeedStep) {
     r.context.picture = makeBusyPicture(9, 9, 1);
     ASSERT_TRUE(r.run("noise", {"20", "0", "0"}));
     PicturePtr expected = makeBusyPicture(9, 9, 1);
-    FixedClock clock(4242);
+    FakeInteraction clock(4242);
     noiseFilter(expected.get(), false, 20, 0, clock);
     EXPECT_EQ(firstDifference(*expected, *r.context.picture), "");
 }
@@ -116,4 +117,4 @@ TEST(FilterSteps, SeamReportPrintsBothAxes) {
     EXPECT_NE(text.find("wrap "), std::string::npos);
 }
 
-} // namespace
+}  // namespace

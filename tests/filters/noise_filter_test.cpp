@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "filters/random_block.h"
 #include "core/random_sequence.h"
-#include "tests/filters/fixed_clock.h"
+#include "filters/random_block.h"
 #include "tests/filters/test_pictures.h"
+#include "tests/support/fake_interaction.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 
@@ -44,13 +45,13 @@ bool noiseOracle(Picture* picture, bool monochrome, uint8_t noisePercent, int32_
 
 TEST(RandomDraws, BulkDrawsContinueTheSequenceExactly) {
     inBothWidths([](bool wide) {
-    for (size_t count : {size_t(0), size_t(1), size_t(7), size_t(8), size_t(9), size_t(31), size_t(4099)}) {
-        std::vector<uint16_t> bulk(count);
-        const uint32_t end = fillRandomDraws(0xDEADBEEFu, bulk.data(), count);
-        seedRandom(0xDEADBEEFu);
-        for (size_t i = 0; i < count; ++i) ASSERT_EQ(bulk[i], nextRandom()) << "draw " << i << " of " << count;
-        EXPECT_EQ(end, randomState()) << count << (wide ? " wide" : "");
-    }
+        for (size_t count : {size_t(0), size_t(1), size_t(7), size_t(8), size_t(9), size_t(31), size_t(4099)}) {
+            std::vector<uint16_t> bulk(count);
+            const uint32_t end = fillRandomDraws(0xDEADBEEFu, bulk.data(), count);
+            seedRandom(0xDEADBEEFu);
+            for (size_t i = 0; i < count; ++i) ASSERT_EQ(bulk[i], nextRandom()) << "draw " << i << " of " << count;
+            EXPECT_EQ(end, randomState()) << count << (wide ? " wide" : "");
+        }
     });
 }
 
@@ -66,20 +67,20 @@ TEST(NoiseOffsets, ExactForEveryDrawAndEveryAmplitudeAPercentageCanGive) {
     }
     std::vector<int16_t> offsets(2 * 32768);
     inBothWidths([&](bool wide) {
-    for (int32_t a = 2; a <= 650; ++a) {
-        noiseOffsets(draws.data(), offsets.data(), 2 * 32768, a);
-        for (int32_t n = 0; n < 32768; ++n) {
-            if (offsets[size_t(2 * n)] != n % a || offsets[size_t(2 * n + 1)] != -(n % a))
-                FAIL() << n << " mod " << a << " gave " << offsets[size_t(2 * n)] << " and "
-                       << offsets[size_t(2 * n + 1)] << (wide ? " wide" : "");
+        for (int32_t a = 2; a <= 650; ++a) {
+            noiseOffsets(draws.data(), offsets.data(), 2 * 32768, a);
+            for (int32_t n = 0; n < 32768; ++n) {
+                if (offsets[size_t(2 * n)] != n % a || offsets[size_t(2 * n + 1)] != -(n % a))
+                    FAIL() << n << " mod " << a << " gave " << offsets[size_t(2 * n)] << " and "
+                           << offsets[size_t(2 * n + 1)] << (wide ? " wide" : "");
+            }
         }
-    }
     });
 }
 
 TEST(NoiseFilter, MatchesThePixelByPixelDefinition) {
     SettingsGuard guard;
-    FixedClock clock(1234567);
+    FakeInteraction clock(1234567);
     struct Case {
         int32_t w, h;
         bool mono;
@@ -88,32 +89,39 @@ TEST(NoiseFilter, MatchesThePixelByPixelDefinition) {
         bool connectable;
     };
     const Case cases[] = {
-        {17, 9, false, 10, 42, true},    {17, 9, true, 10, 42, true},   {5, 31, false, 100, -7, false},
-        {5, 31, true, 255, 99, false},   {64, 3, false, 1, 5, true},    {1, 1, true, 50, 1, true},
-        {23, 13, false, 33, 0, true},    {4, 4, true, 2, 0, true},      {40, 40, false, 200, 777, true},
+        {17, 9, false, 10, 42, true},
+        {17, 9, true, 10, 42, true},
+        {5, 31, false, 100, -7, false},
+        {5, 31, true, 255, 99, false},
+        {64, 3, false, 1, 5, true},
+        {1, 1, true, 50, 1, true},
+        {23, 13, false, 33, 0, true},
+        {4, 4, true, 2, 0, true},
+        {40, 40, false, 200, 777, true},
         // More pixels than the filter takes in one go.
-        {70, 65, false, 30, 11, true},   {129, 64, true, 30, 12, false},
+        {70, 65, false, 30, 11, true},
+        {129, 64, true, 30, 12, false},
     };
     inBothWidths([&](bool wide) {
-    for (const Case& c : cases) {
-        paintSettings().connectable = c.connectable ? 1 : 0;
-        PicturePtr expected = makeBusyPicture(c.w, c.h, 3);
-        PicturePtr actual = makeBusyPicture(c.w, c.h, 3);
-        ASSERT_TRUE(noiseOracle(expected.get(), c.mono, c.percent, c.seed, 1234567));
-        const uint32_t stateAfter = randomState();
-        seedRandom(1);
-        ASSERT_TRUE(noiseFilter(actual.get(), c.mono, c.percent, c.seed, clock));
-        EXPECT_EQ(firstDifference(*expected, *actual), "")
-            << c.w << "x" << c.h << " mono " << c.mono << " " << int(c.percent) << "% seed " << c.seed
-            << (wide ? " wide" : "");
-        EXPECT_EQ(randomState(), stateAfter) << "the sequence must be left where the last draw left it";
-    }
+        for (const Case& c : cases) {
+            paintSettings().connectable = c.connectable ? 1 : 0;
+            PicturePtr expected = makeBusyPicture(c.w, c.h, 3);
+            PicturePtr actual = makeBusyPicture(c.w, c.h, 3);
+            ASSERT_TRUE(noiseOracle(expected.get(), c.mono, c.percent, c.seed, 1234567));
+            const uint32_t stateAfter = randomState();
+            seedRandom(1);
+            ASSERT_TRUE(noiseFilter(actual.get(), c.mono, c.percent, c.seed, clock));
+            EXPECT_EQ(firstDifference(*expected, *actual), "")
+                << c.w << "x" << c.h << " mono " << c.mono << " " << int(c.percent) << "% seed " << c.seed
+                << (wide ? " wide" : "");
+            EXPECT_EQ(randomState(), stateAfter) << "the sequence must be left where the last draw left it";
+        }
     });
 }
 
 TEST(NoiseFilter, SeededResultsArePinned) {
     SettingsGuard guard;
-    FixedClock clock(0);
+    FakeInteraction clock(0);
     PicturePtr colour = makeBusyPicture(61, 37, 11);
     ASSERT_TRUE(noiseFilter(colour.get(), false, 25, 20190218, clock));
     EXPECT_EQ(pixelCrc32(*colour), 142533309u);
@@ -123,7 +131,7 @@ TEST(NoiseFilter, SeededResultsArePinned) {
 }
 
 TEST(NoiseFilter, SmallestAmplitudeMovesEachChannelByAtMostOne) {
-    FixedClock clock(0);
+    FakeInteraction clock(0);
     PicturePtr before = makeBusyPicture(32, 16, 5);
     PicturePtr after = makeBusyPicture(32, 16, 5);
     ASSERT_TRUE(noiseFilter(after.get(), false, 1, 9, clock));
@@ -137,7 +145,7 @@ TEST(NoiseFilter, SmallestAmplitudeMovesEachChannelByAtMostOne) {
 }
 
 TEST(NoiseFilter, MonochromeNoiseKeepsGreyGreyAndClampsAtBothEnds) {
-    FixedClock clock(0);
+    FakeInteraction clock(0);
     PicturePtr black(createPicture(20, 20, 0));
     for (int32_t i = 0; i < 20 * 20; ++i) std::fill_n(black->pixels + i * 4, 3, 0);
     ASSERT_TRUE(noiseFilter(black.get(), true, 60, 3, clock));
@@ -158,7 +166,7 @@ TEST(NoiseFilter, MonochromeNoiseKeepsGreyGreyAndClampsAtBothEnds) {
 }
 
 TEST(NoiseFilter, ZeroPercentDrawsNothingAndSeedZeroTakesTheClock) {
-    FixedClock clock(1700000000);
+    FakeInteraction clock(1700000000);
     PicturePtr p = makeBusyPicture(8, 8, 1);
     const uint32_t crc = pixelCrc32(*p);
     seedRandom(77);
@@ -171,10 +179,10 @@ TEST(NoiseFilter, ZeroPercentDrawsNothingAndSeedZeroTakesTheClock) {
     ASSERT_TRUE(noiseFilter(byClock.get(), false, 40, 0, clock));
     ASSERT_TRUE(noiseFilter(bySeed.get(), false, 40, 1700000000, clock));
     EXPECT_EQ(firstDifference(*bySeed, *byClock), "");
-    FixedClock later(1700000001);
+    FakeInteraction later(1700000001);
     PicturePtr nextSecond = makeBusyPicture(8, 8, 1);
     ASSERT_TRUE(noiseFilter(nextSecond.get(), false, 40, 0, later));
     EXPECT_NE(firstDifference(*byClock, *nextSecond), "");
 }
 
-} // namespace
+}  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "tests/filters/test_pictures.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 
@@ -75,21 +76,21 @@ TEST(RenderConnectable, MatchesTheQuadrantDefinition) {
     const int32_t sizes[][2] = {{4, 4}, {5, 4}, {4, 5}, {5, 7}, {8, 8}, {9, 6}, {31, 17}, {64, 48}};
     const uint8_t levels[] = {255, 200, 127, 0};
     inBothWidths([&](bool wide) {
-    for (int connectable = 0; connectable < 2; ++connectable) {
-        for (const auto& s : sizes) {
-            for (uint8_t level : levels) {
-                paintSettings().connectable = uint8_t(connectable);
-                paintSettings().blendLevel = level;
-                PicturePtr expected = makeBusyPicture(s[0], s[1], 21);
-                PicturePtr actual = makeBusyPicture(s[0], s[1], 21);
-                renderOracle(expected.get());
-                ASSERT_TRUE(renderConnectable(actual.get()));
-                ASSERT_EQ(firstDifference(*expected, *actual), "")
-                    << s[0] << "x" << s[1] << " level " << int(level) << " connectable " << connectable
-                    << (wide ? " wide" : "");
+        for (int connectable = 0; connectable < 2; ++connectable) {
+            for (const auto& s : sizes) {
+                for (uint8_t level : levels) {
+                    paintSettings().connectable = uint8_t(connectable);
+                    paintSettings().blendLevel = level;
+                    PicturePtr expected = makeBusyPicture(s[0], s[1], 21);
+                    PicturePtr actual = makeBusyPicture(s[0], s[1], 21);
+                    renderOracle(expected.get());
+                    ASSERT_TRUE(renderConnectable(actual.get()));
+                    ASSERT_EQ(firstDifference(*expected, *actual), "")
+                        << s[0] << "x" << s[1] << " level " << int(level) << " connectable " << connectable
+                        << (wide ? " wide" : "");
+                }
             }
         }
-    }
     });
 }
 
@@ -165,4 +166,4 @@ TEST(RenderConnectable, PicturesWithASideBelowFourAreLeftAlone) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/filters/test_pictures.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ void sharpenRowsOracle(Picture* picture, int32_t p) {
                         out[i] = mid[i];
                         continue;
                     }
-                    const int32_t s = up[i - 3] + up[i] + up[i + 3] + cw[i - 3] + cw[i + 3] + down[i - 3] +
-                                      down[i] + down[i + 3];
+                    const int32_t s =
+                        up[i - 3] + up[i] + up[i + 3] + cw[i - 3] + cw[i + 3] + down[i - 3] + down[i] + down[i + 3];
                     int32_t v = (pos[mid[i]] - s + 4) >> 3;
                     out[i] = uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
                 }
@@ -105,7 +106,9 @@ PicturePtr uniformWithCentre(uint8_t around, uint8_t centre) {
     return p;
 }
 
-uint8_t redAt(const Picture& p, int32_t x, int32_t y) { return p.pixels[(size_t(y) * size_t(p.width) + size_t(x)) * 4]; }
+uint8_t redAt(const Picture& p, int32_t x, int32_t y) {
+    return p.pixels[(size_t(y) * size_t(p.width) + size_t(x)) * 4];
+}
 
 TEST(SharpenFilter, MatchesTheRingBufferDefinition) {
     SettingsGuard guard;
@@ -113,23 +116,23 @@ TEST(SharpenFilter, MatchesTheRingBufferDefinition) {
     const int32_t strengths[] = {0, 10, 50, 99, 100, 150, -5};
     const uint8_t levels[] = {255, 127, 1, 0};
     inBothWidths([&](bool wide) {
-    for (int connectable = 0; connectable < 2; ++connectable) {
-        for (const auto& s : sizes) {
-            for (int32_t p : strengths) {
-                for (uint8_t level : levels) {
-                    paintSettings().connectable = uint8_t(connectable);
-                    paintSettings().blendLevel = level;
-                    PicturePtr expected = makeBusyPicture(s[0], s[1], uint32_t(p + 1000));
-                    PicturePtr actual = makeBusyPicture(s[0], s[1], uint32_t(p + 1000));
-                    sharpenFilterOracle(expected.get(), p, connectable != 0);
-                    sharpenFilter(actual.get(), p, connectable != 0);
-                    ASSERT_EQ(firstDifference(*expected, *actual), "")
-                        << s[0] << "x" << s[1] << " strength " << p << " level " << int(level) << " connectable "
-                        << connectable << (wide ? " wide" : "");
+        for (int connectable = 0; connectable < 2; ++connectable) {
+            for (const auto& s : sizes) {
+                for (int32_t p : strengths) {
+                    for (uint8_t level : levels) {
+                        paintSettings().connectable = uint8_t(connectable);
+                        paintSettings().blendLevel = level;
+                        PicturePtr expected = makeBusyPicture(s[0], s[1], uint32_t(p + 1000));
+                        PicturePtr actual = makeBusyPicture(s[0], s[1], uint32_t(p + 1000));
+                        sharpenFilterOracle(expected.get(), p, connectable != 0);
+                        sharpenFilter(actual.get(), p, connectable != 0);
+                        ASSERT_EQ(firstDifference(*expected, *actual), "")
+                            << s[0] << "x" << s[1] << " strength " << p << " level " << int(level) << " connectable "
+                            << connectable << (wide ? " wide" : "");
+                    }
                 }
             }
         }
-    }
     });
 }
 
@@ -210,4 +213,4 @@ TEST(SharpenFilter, EdgesStayWithoutConnectableAndSharpenAcrossTheWrapWithIt) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,6 @@
 #include "tests/filters/test_pictures.h"
 
 #include <cmath>
-#include <cstring>
-#include <sstream>
 
 #include "filters/wide_paths.h"
 
@@ -19,7 +17,7 @@ uint32_t mixBits(uint32_t v) {
 
 uint8_t clampToByte(double v) { return uint8_t(v < 0 ? 0 : v > 255 ? 255 : v); }
 
-} // namespace
+}  // namespace
 
 PicturePtr makeBusyPicture(int32_t width, int32_t height, uint32_t salt) {
     PicturePtr p(createPicture(width, height, 0));
@@ -46,38 +44,6 @@ PicturePtr makePhotoLikePicture(int32_t width, int32_t height) {
         }
     }
     return p;
-}
-
-uint32_t pixelCrc32(const Picture& picture) {
-    uint32_t crc = 0xFFFFFFFFu;
-    const size_t n = size_t(picture.width) * size_t(picture.height) * 4;
-    for (size_t i = 0; i < n; ++i) {
-        crc ^= picture.pixels[i];
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-std::string firstDifference(const Picture& expected, const Picture& actual) {
-    std::ostringstream out;
-    if (expected.width != actual.width || expected.height != actual.height) {
-        out << "size " << actual.width << "x" << actual.height << ", expected " << expected.width << "x"
-            << expected.height;
-        return out.str();
-    }
-    for (int32_t y = 0; y < expected.height; ++y) {
-        for (int32_t x = 0; x < expected.width; ++x) {
-            const uint8_t* e = expected.pixels + (size_t(y) * size_t(expected.width) + size_t(x)) * 4;
-            const uint8_t* a = actual.pixels + (size_t(y) * size_t(actual.width) + size_t(x)) * 4;
-            if (std::memcmp(e, a, 4) != 0) {
-                out << "pixel (" << x << ", " << y << ") is " << int(a[0]) << "," << int(a[1]) << "," << int(a[2])
-                    << "," << int(a[3]) << ", expected " << int(e[0]) << "," << int(e[1]) << "," << int(e[2]) << ","
-                    << int(e[3]);
-                return out.str();
-            }
-        }
-    }
-    return {};
 }
 
 void inBothWidths(const std::function<void(bool wide)>& check) {

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <string>
 
 #include "core/picture.h"
 
@@ -14,12 +13,6 @@ PicturePtr makeBusyPicture(int32_t width, int32_t height, uint32_t salt);
 // A photograph-like picture: smooth gradients and waves across the whole picture, so
 // its opposite edges differ, with a little grain.
 PicturePtr makePhotoLikePicture(int32_t width, int32_t height);
-
-// CRC-32 (the zip polynomial) of the pixel plane.
-uint32_t pixelCrc32(const Picture& picture);
-
-// Empty when both planes match; otherwise where and how the first difference lies.
-std::string firstDifference(const Picture& expected, const Picture& actual);
 
 // Runs `check(wide)` with the baseline passes and again with the wide ones (the same
 // baseline passes on a processor without them).

@@ -9,7 +9,8 @@
 #include "core/paint_settings.h"
 #include "generators/palette.h"
 #include "tests/core/raster_oracle.h"
-#include "tests/generators/fake_interaction.h"
+#include "tests/support/fake_interaction.h"
+#include "tests/support/picture_compare.h"
 
 // A clean start: default settings and an empty palette.
 inline void resetGeneratorState() {
@@ -17,9 +18,9 @@ inline void resetGeneratorState() {
     currentPalette() = Palette{};
 }
 
-inline void compareGeneratorWithDefinition(
-    int cases, uint32_t seed, const std::function<void(Picture*, std::mt19937&, Interaction&)>& fast,
-    const std::function<void(Picture*, std::mt19937&, uint32_t)>& slow) {
+inline void compareGeneratorWithDefinition(int cases, uint32_t seed,
+                                           const std::function<void(Picture*, std::mt19937&, Interaction&)>& fast,
+                                           const std::function<void(Picture*, std::mt19937&, uint32_t)>& slow) {
     std::mt19937 rng(seed);
     for (int k = 0; k < cases; ++k) {
         resetGeneratorState();

@@ -16,33 +16,12 @@ VectorParams randomParams(std::mt19937& rng) {
     q.vectorFill = uint8_t(rng() & 1);
     return q;
 }
-} // namespace
+}  // namespace
 
 TEST(VectorGenerator, FollowsTheDefinitionDrawForDraw) {
     compareGeneratorWithDefinition(
         300, 24, [](Picture* p, std::mt19937& rng, Interaction& ui) { drawVectors(p, randomParams(rng), ui); },
         [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawVectors(p, randomParams(rng), seed); });
-}
-
-TEST(VectorGenerator, SeededPicturesArePinned) {
-    struct Pin {
-        uint8_t connectable, fill, mixFrom, mixTo;
-        uint32_t crc;
-    };
-    for (const Pin& pin : {Pin{1, 1, 100, 100, 0x246428fbu}, Pin{0, 1, 100, 100, 0x5937ea7cu}, Pin{1, 0, 100, 100, 0x45112bd4u},
-                           Pin{0, 0, 100, 100, 0x8347d8bcu}, Pin{1, 1, 30, 90, 0x65a10197u}, Pin{0, 0, 30, 90, 0xd6513a6eu}}) {
-        resetGeneratorState();
-        paintSettings().connectable = pin.connectable;
-        paintSettings().mixFromPercent = pin.mixFrom;
-        paintSettings().mixToPercent = pin.mixTo;
-        PicturePtr p(createPicture(200, 150, 0));
-        FakeInteraction ui;
-        ui.clock = 42;
-        drawVectors(p.get(), VectorParams{8, 256, 8, 48, 60, pin.fill}, ui);
-        EXPECT_EQ(pixelCrc(p.get()), pin.crc) << std::hex << "connectable " << int(pin.connectable) << " fill "
-                                              << int(pin.fill) << " mix " << int(pin.mixFrom) << " crc 0x"
-                                              << pixelCrc(p.get());
-    }
 }
 
 TEST(VectorGenerator, AbsurdSizesFinish) {

@@ -11,25 +11,11 @@
 
 #include "core/interaction.h"
 #include "tests/params/configuration_test_support.h"
+#include "tests/support/fake_interaction.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class RecordingInteraction : public Interaction {
-public:
-    bool escapePressed() override { return false; }
-    bool askYesNo(const std::string&, const std::string&, Icon) override { return true; }
-    void showMessage(const std::string& text, const std::string& caption, Icon icon) override {
-        messages.push_back(text);
-        captions.push_back(caption);
-        EXPECT_EQ(icon, Icon::Error);
-    }
-    int64_t clockSeconds() override { return 0; }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> captions;
-};
 
 // Loads bytes into a fresh (default) set of records.
 ConfigurationLoad load(const std::vector<uint8_t>& bytes, OwnConfiguration& into) {
@@ -259,7 +245,7 @@ protected:
     }
 
     fs::path dir_;
-    RecordingInteraction ui;
+    FakeInteraction ui{0};
 };
 
 TEST_F(ConfigurationFiles, MessagesAndFilesThatCannotBeRead) {
@@ -289,11 +275,13 @@ TEST_F(ConfigurationFiles, MessagesAndFilesThatCannotBeRead) {
     };
     for (const auto& c : cases) {
         ui.messages.clear();
-        ui.captions.clear();
         OwnConfiguration into = distinctiveConfiguration();
         EXPECT_EQ(loadConfigurationGuarded(c.file, "shown", ui, into.refs()), c.result) << c.file;
-        EXPECT_EQ(ui.messages, c.messages) << c.file;
-        for (const std::string& caption : ui.captions) EXPECT_EQ(caption, "KorvintePicture");
+        EXPECT_EQ(ui.messageTexts(), c.messages) << c.file;
+        for (const FakeInteraction::Said& m : ui.messages) {
+            EXPECT_EQ(m.caption, "KorvintePicture");
+            EXPECT_EQ(m.icon, Interaction::Icon::Error);
+        }
         EXPECT_EQ(into.bytes(), distinctiveConfiguration().bytes()) << c.file << ": nothing changed";
     }
     ::close(holder);

@@ -26,8 +26,9 @@
 #include "params/parameter_blocks.h"
 #include "tests/compositing/fake_tag_library.h"
 #include "tests/filters/test_pictures.h"
-#include "tests/filters/ui/dialog_driver.h"
-#include "tests/filters/ui/fake_host.h"
+#include "tests/support/fake_picture_host.h"
+#include "tests/support/picture_compare.h"
+#include "tests/support/qt_application.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ PreviewDisplay expectedDisplay(const Picture& picture, const cdpreview& preview,
 }
 
 // What the user does while the preview is open.
-void session(cdpreview& preview, RecordingHost& host, const Picture& original) {
+void session(cdpreview& preview, FakePictureHost& host, const Picture& original) {
     preview.resize(640, 480);
     preview.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&preview));
@@ -256,7 +257,7 @@ TEST(PreviewSession, OpenZoomFrameInsertWithWheelAndKeysThenUndo) {
     FakeTagLibrary::files()["/tags/Star-big.png"] = framedTag(30, 30, 9, true);
     const ImageLibrary lib = FakeTagLibrary::library();
 
-    RecordingHost host;
+    FakePictureHost host;
     host.picture = makePhotoLikePicture(kWidth, kHeight);
     PicturePtr original = copyPicture(host.picture.get());
     int ran = 0;

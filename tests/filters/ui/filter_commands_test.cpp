@@ -1,27 +1,25 @@
 #include "filters/ui/filter_commands.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <gtest/gtest.h>
 
 #include "filters/noise_filter.h"
-#include "params/parameter_blocks.h"
 #include "filters/render_connectable.h"
 #include "filters/sharpen_filter.h"
+#include "params/parameter_blocks.h"
 #include "tests/filters/test_pictures.h"
-#include "tests/filters/ui/dialog_driver.h"
-#include "tests/filters/ui/fake_host.h"
+#include "tests/support/dialog_controls.h"
+#include "tests/support/fake_picture_host.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 
 using Log = std::vector<std::string>;
 const std::string kNotInitialized = "message: The picture is not initialized,please goto File->New";
-
-struct ApplicationFirst {
-    ApplicationFirst() { ensureApplication(); }
-};
 
 class FilterCommands : public ::testing::Test {
 protected:
@@ -29,9 +27,8 @@ protected:
         noiseParams() = NoiseParams{};
         sharpenParams() = SharpenParams{};
     }
-    ApplicationFirst application; // before the host's widget
     SettingsGuard settings;
-    RecordingHost host;
+    FakePictureHost host;
 };
 
 bool hasLabel(QDialog& d, const QString& text) {
@@ -42,23 +39,24 @@ bool hasLabel(QDialog& d, const QString& text) {
 
 TEST_F(FilterCommands, WithoutAPictureNoiseRefusesAndTheOthersChangeNothing) {
     {
-        DialogDriver driver([](QDialog& d) { d.reject(); });
+        ModalDriver driver([](QDialog& d) { d.reject(); });
         runNoiseCommand(host);
         EXPECT_FALSE(driver.fired()) << "no dialog may open";
-        EXPECT_EQ(host.log, Log{kNotInitialized});
-        EXPECT_EQ(host.captions, std::vector<std::string>{"KorvintePicture"});
-        EXPECT_EQ(host.icons, std::vector<Interaction::Icon>{Interaction::Icon::Error});
+        EXPECT_EQ(host.log, (Log{"require", kNotInitialized}));
+        ASSERT_EQ(host.ui.messages.size(), 1u);
+        EXPECT_EQ(host.ui.messages[0].caption, "KorvintePicture");
+        EXPECT_EQ(host.ui.messages[0].icon, Interaction::Icon::Error);
     }
     host.log.clear();
     {
         // Sharpen still shows its dialog; after OK there is nothing to change.
-        DialogDriver driver([](QDialog& d) { clickOk(d); });
+        ModalDriver driver([](QDialog& d) { press(d, "ok"); });
         runSharpenCommand(host);
         EXPECT_TRUE(driver.fired());
         EXPECT_EQ(host.log, Log{});
     }
     {
-        DialogDriver driver([](QDialog& d) { d.reject(); });
+        ModalDriver driver([](QDialog& d) { d.reject(); });
         runRenderConnectableCommand(host);
         EXPECT_FALSE(driver.fired());
         EXPECT_EQ(host.log, Log{});
@@ -68,14 +66,14 @@ TEST_F(FilterCommands, WithoutAPictureNoiseRefusesAndTheOthersChangeNothing) {
 TEST_F(FilterCommands, NoiseChecksTheSizeButSharpenAndRenderDoNot) {
     host.picture = makeBusyPicture(3, 3, 1);
     {
-        DialogDriver driver([](QDialog& d) { d.reject(); });
+        ModalDriver driver([](QDialog& d) { d.reject(); });
         runNoiseCommand(host);
         EXPECT_FALSE(driver.fired());
-        EXPECT_EQ(host.log, Log{"message: The picture should be have a minimum size 4,4"});
+        EXPECT_EQ(host.log, (Log{"require", "message: The picture should be have a minimum size 4,4"}));
     }
     host.log.clear();
     {
-        DialogDriver driver([](QDialog& d) { clickOk(d); });
+        ModalDriver driver([](QDialog& d) { press(d, "ok"); });
         runSharpenCommand(host);
         EXPECT_TRUE(driver.fired());
         EXPECT_EQ(host.log, (Log{"snapshot", "refresh"}));
@@ -92,7 +90,7 @@ TEST_F(FilterCommands, NoiseDialogStoresItsFieldsAndTheFilterRunsWithThem) {
     PicturePtr expected = makeBusyPicture(12, 9, 2);
     noiseParams().seed = -3;
     noiseParams().noisePercent = 7;
-    DialogDriver driver([](QDialog& d) {
+    ModalDriver driver([](QDialog& d) {
         EXPECT_EQ(editOf(d, 1035)->text(), "7");
         EXPECT_EQ(editOf(d, 1037)->text(), "-3");
         auto* mono = d.findChild<QCheckBox*>("check1036");
@@ -101,20 +99,20 @@ TEST_F(FilterCommands, NoiseDialogStoresItsFieldsAndTheFilterRunsWithThem) {
         EXPECT_FALSE(mono->isChecked());
         EXPECT_TRUE(hasLabel(d, "%"));
         EXPECT_TRUE(hasLabel(d, "Germe : "));
-        editOf(d, 1035)->setText("300"); // a byte field keeps the low 8 bits: 44
+        editOf(d, 1035)->setText("300");  // a byte field keeps the low 8 bits: 44
         editOf(d, 1037)->setText("  12345xyz");
         mono->setChecked(true);
-        clickOk(d);
+        press(d, "ok");
     });
     runNoiseCommand(host);
     EXPECT_EQ(driver.title(), "Filter Noise");
     EXPECT_EQ(noiseParams().noisePercent, 44);
     EXPECT_EQ(noiseParams().seed, 12345);
     EXPECT_EQ(noiseParams().monochrome, 1);
-    EXPECT_EQ(host.log, (Log{"snapshot", "refresh"}));
+    EXPECT_EQ(host.log, (Log{"require", "snapshot", "refresh"}));
     ASSERT_TRUE(host.undo);
     EXPECT_EQ(firstDifference(*expected, *host.undo), "");
-    ASSERT_TRUE(noiseFilter(expected.get(), true, 44, 12345, host));
+    ASSERT_TRUE(noiseFilter(expected.get(), true, 44, 12345, host.ui));
     EXPECT_EQ(firstDifference(*expected, *host.picture), "");
 }
 
@@ -123,23 +121,23 @@ TEST_F(FilterCommands, NoiseCancelChangesNothingAndZeroPercentSkipsTheRefresh) {
     const uint32_t crc = pixelCrc32(*host.picture);
     noiseParams().noisePercent = 20;
     {
-        DialogDriver driver([](QDialog& d) {
+        ModalDriver driver([](QDialog& d) {
             editOf(d, 1035)->setText("90");
-            clickCancel(d);
+            press(d, "cancel");
         });
         runNoiseCommand(host);
         EXPECT_TRUE(driver.fired());
     }
     EXPECT_EQ(noiseParams().noisePercent, 20);
-    EXPECT_TRUE(host.log.empty());
+    EXPECT_EQ(host.log, Log{"require"});
     {
-        DialogDriver driver([](QDialog& d) {
+        ModalDriver driver([](QDialog& d) {
             editOf(d, 1035)->setText("0");
-            clickOk(d);
+            press(d, "ok");
         });
         runNoiseCommand(host);
     }
-    EXPECT_EQ(host.log, Log{"snapshot"});
+    EXPECT_EQ(host.log, (Log{"require", "require", "snapshot"}));
     EXPECT_EQ(pixelCrc32(*host.picture), crc);
 }
 
@@ -148,12 +146,12 @@ TEST_F(FilterCommands, SharpenDialogStaysOpenOutsideZeroToHundred) {
     PicturePtr expected = makeBusyPicture(10, 10, 4);
     sharpenParams().sharpenPercent = 30;
     std::vector<bool> openAfter;
-    DialogDriver driver([&](QDialog& d) {
+    ModalDriver driver([&](QDialog& d) {
         EXPECT_EQ(editOf(d, 1003)->text(), "30");
         EXPECT_TRUE(hasLabel(d, "%"));
         for (const char* typed : {"101", "-5", "abc5"}) {
             editOf(d, 1003)->setText(typed);
-            clickOk(d);
+            press(d, "ok");
             openAfter.push_back(d.isVisible());
         }
     });
@@ -166,9 +164,9 @@ TEST_F(FilterCommands, SharpenDialogStaysOpenOutsideZeroToHundred) {
     EXPECT_EQ(firstDifference(*expected, *host.picture), "") << "strength 0 changes nothing";
 
     host.log.clear();
-    DialogDriver again([&](QDialog& d) {
+    ModalDriver again([&](QDialog& d) {
         editOf(d, 1003)->setText("100");
-        clickOk(d);
+        press(d, "ok");
     });
     runSharpenCommand(host);
     EXPECT_EQ(sharpenParams().sharpenPercent, 100);
@@ -181,10 +179,10 @@ TEST_F(FilterCommands, SharpenDialogStaysOpenOutsideZeroToHundred) {
 TEST_F(FilterCommands, SharpenCancelAfterARefusedValueKeepsTheLastGoodStrength) {
     host.picture = makeBusyPicture(6, 6, 5);
     sharpenParams().sharpenPercent = 40;
-    DialogDriver driver([](QDialog& d) {
+    ModalDriver driver([](QDialog& d) {
         editOf(d, 1003)->setText("250");
-        clickOk(d);
-        clickCancel(d);
+        press(d, "ok");
+        press(d, "cancel");
     });
     runSharpenCommand(host);
     EXPECT_TRUE(driver.fired());
@@ -196,9 +194,9 @@ TEST_F(FilterCommands, SharpenFollowsConnectableMode) {
     paintSettings().connectable = 0;
     host.picture = makeBusyPicture(9, 7, 6);
     PicturePtr expected = makeBusyPicture(9, 7, 6);
-    DialogDriver driver([](QDialog& d) {
+    ModalDriver driver([](QDialog& d) {
         editOf(d, 1003)->setText("60");
-        clickOk(d);
+        press(d, "ok");
     });
     runSharpenCommand(host);
     sharpenFilter(expected.get(), 60, false);
@@ -208,7 +206,7 @@ TEST_F(FilterCommands, SharpenFollowsConnectableMode) {
 TEST_F(FilterCommands, RenderConnectableRunsWithoutADialog) {
     host.picture = makeBusyPicture(16, 12, 7);
     PicturePtr expected = makeBusyPicture(16, 12, 7);
-    DialogDriver driver([](QDialog& d) { d.reject(); });
+    ModalDriver driver([](QDialog& d) { d.reject(); });
     runRenderConnectableCommand(host);
     EXPECT_FALSE(driver.fired());
     EXPECT_EQ(host.log, (Log{"snapshot", "refresh"}));
@@ -216,4 +214,4 @@ TEST_F(FilterCommands, RenderConnectableRunsWithoutADialog) {
     EXPECT_EQ(firstDifference(*expected, *host.picture), "");
 }
 
-} // namespace
+}  // namespace

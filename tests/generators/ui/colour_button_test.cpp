@@ -1,14 +1,14 @@
 #include "generators/ui/colour_button.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
-#include <QPushButton>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "tests/generators/ui/modal_driver.h"
+#include "tests/support/modal_driver.h"
 
 namespace {
 
@@ -140,4 +140,4 @@ TEST(Cdbtncolor, EnterInItsDialogMeansOkEvenWhenTheSwatchHasTheFocus) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,8 @@
 #include "generators/ui/generator_commands.h"
 
+#include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "core/paint_settings.h"
 #include "generators/circle_generator.h"
@@ -16,18 +16,16 @@
 #include "generators/ui/vector_dialog.h"
 #include "generators/vector_generator.h"
 #include "params/parameter_blocks.h"
-#include "tests/generators/ui/dialog_test_support.h"
-#include "tests/generators/ui/fake_picture_host.h"
-#include "tests/generators/ui/modal_driver.h"
+#include "tests/support/dialog_controls.h"
+#include "tests/support/fake_picture_host.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/picture_compare.h"
 
 namespace {
 
 using Log = std::vector<std::string>;
-
-bool samePixels(const Picture* a, const Picture* b) {
-    return a && b && a->width == b->width && a->height == b->height &&
-           std::memcmp(a->pixels, b->pixels, size_t(a->width) * size_t(a->height) * 4) == 0;
-}
+const std::string kNotInitialized = "message: The picture is not initialized,please goto File->New";
+const std::string kMinimumSize = "message: The picture should be have a minimum size 4,4";
 
 // Puts a replacement colour chooser in place for one test.
 class ChooserScope {
@@ -73,8 +71,7 @@ std::vector<GeneratorCase> generatorCases() {
         {"circle", runCircleCommand, 1010, [](Picture* p, Interaction& ui) { drawCircles(p, circleParams(), ui); }},
         {"rectangle", runRectangleCommand, 1009,
          [](Picture* p, Interaction& ui) { drawRectangles(p, rectangleParams(), ui); }},
-        {"polygon", runPolygonCommand, 1019,
-         [](Picture* p, Interaction& ui) { drawPolygons(p, polygonParams(), ui); }},
+        {"polygon", runPolygonCommand, 1019, [](Picture* p, Interaction& ui) { drawPolygons(p, polygonParams(), ui); }},
         {"vector", runVectorCommand, 1022, [](Picture* p, Interaction& ui) { drawVectors(p, vectorParams(), ui); }},
     };
 }
@@ -86,14 +83,14 @@ TEST_F(CommandTest, PictureCommandsWithoutAPictureStopBeforeAnyDialog) {
     for (auto* command : commands) {
         host.log.clear();
         command(host);
-        EXPECT_EQ(host.log, (Log{"require", "not initialized"}));
+        EXPECT_EQ(host.log, (Log{"require", kNotInitialized}));
     }
     EXPECT_EQ(chooser.asked, 0);
     givePicture(3, 8);
     for (auto* command : commands) {
         host.log.clear();
         command(host);
-        EXPECT_EQ(host.log, (Log{"require", "too small"}));
+        EXPECT_EQ(host.log, (Log{"require", kMinimumSize}));
     }
     EXPECT_EQ(chooser.asked, 0);
 }
@@ -124,7 +121,7 @@ TEST_F(CommandTest, GeneratorFlowAndCancel) {
         });
         c.command(host);
         EXPECT_TRUE(ok.fired());
-        EXPECT_EQ(host.log, (Log{"require", "info", "snapshot", "refresh"}));
+        EXPECT_EQ(host.log, (Log{"require", "escape information", "snapshot", "refresh"}));
         EXPECT_TRUE(samePixels(host.undo.get(), before.get()));
         EXPECT_FALSE(samePixels(host.picture.get(), before.get()));
     }
@@ -148,8 +145,7 @@ TEST_F(CommandTest, GeneratorWithAFixedClockDrawsWhatTheGeneratorDrawsWithThatSe
             ASSERT_TRUE(ok.fired());
 
             paintSettings().blendLevel = 255;
-            FakeInteraction sameClock;
-            sameClock.clock = 0x2345'6789LL;
+            FakeInteraction sameClock(0x2345'6789LL);
             c.drawDirectly(expected.get(), sameClock);
             EXPECT_TRUE(samePixels(host.picture.get(), expected.get())) << "connectable " << int(connectable);
         }
@@ -164,7 +160,7 @@ TEST_F(CommandTest, FillColorYesReplacesEveryPixelWhateverTheBlendLevel) {
     host.ui.answerYes = true;
     runFillColorCommand(host);
     EXPECT_EQ(chooser.asked, 1);
-    EXPECT_EQ(host.log, (Log{"require", "snapshot", "refresh"}));
+    EXPECT_EQ(host.log, (Log{"require", "snapshot", "ask: Click on yes for Full 100% Mix", "refresh"}));
     ASSERT_EQ(host.ui.questions.size(), 1u);
     EXPECT_EQ(host.ui.questions[0].text, "Click on yes for Full 100% Mix");
     EXPECT_EQ(host.ui.questions[0].caption, "FillColor");

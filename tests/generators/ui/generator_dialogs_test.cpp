@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QGroupBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "generators/ui/circle_dialog.h"
 #include "generators/ui/mix_dialog.h"
@@ -8,8 +8,8 @@
 #include "generators/ui/rectangle_dialog.h"
 #include "generators/ui/vector_dialog.h"
 #include "params/parameter_blocks.h"
-#include "tests/generators/ui/dialog_test_support.h"
-#include "tests/generators/ui/modal_driver.h"
+#include "tests/support/dialog_controls.h"
+#include "tests/support/modal_driver.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "generators/ui/number_dialog.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
-#include "tests/generators/ui/dialog_test_support.h"
-#include "tests/generators/ui/modal_driver.h"
+#include "tests/support/dialog_controls.h"
+#include "tests/support/modal_driver.h"
 
 namespace {
 

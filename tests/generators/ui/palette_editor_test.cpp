@@ -13,10 +13,11 @@
 #include "core/paint_settings.h"
 #include "generators/palette_file.h"
 #include "generators/ui/generator_commands.h"
-#include "tests/generators/ui/dialog_test_support.h"
-#include "tests/generators/ui/fake_picture_host.h"
-#include "tests/generators/ui/modal_driver.h"
-#include "tests/generators/ui/qt_app.h"
+#include "tests/support/dialog_controls.h"
+#include "tests/support/fake_interaction.h"
+#include "tests/support/fake_picture_host.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/qt_application.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ const ShapeColor kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kGrey{90,
 class PaletteEditor : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensureQtApplication();
+        ensureApplication();
         resetPaintSettings();
         currentPalette() = Palette{};
         for (ShapeColor c : {kRed, kGreen, kBlue}) addPaletteColor(currentPalette(), c);
@@ -172,8 +173,8 @@ TEST_F(PaletteEditor, AddAndModify) {
     colours = {packShapeColor(kRed), packShapeColor(kGreen), 0x00010203};
     run(palette_cmd::Modify);
     EXPECT_EQ(entries()[1], (ShapeColor{3, 2, 1}));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"The color already exist in the palette",
-                                                     "The color already exist in the palette"}));
+    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"The color already exist in the palette",
+                                                           "The color already exist in the palette"}));
     EXPECT_EQ(presets.back(), packShapeColor(kGreen));
     EXPECT_TRUE(allColorBox()->isChecked()) << "Modify leaves the box alone";
 
@@ -232,7 +233,7 @@ TEST_F(PaletteEditor, FilesOkAndCancel) {
     file = dir.string();  // a folder: the save fails and says so
     run(palette_cmd::Save);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "Cannot save the palette to " + dir.string() + ": Is a directory");
+    EXPECT_EQ(ui.messages[0].text, "Cannot save the palette to " + dir.string() + ": Is a directory");
 
     click(10, 40);
     run(palette_cmd::RemoveAll);

@@ -1,18 +1,18 @@
-#include "tests/generators/ui/modal_driver.h"
+#include "tests/support/modal_driver.h"
 
 #include <QApplication>
 #include <QDialog>
 
-ModalDriver::ModalDriver(std::function<void(QDialog&)> act) : act_(std::move(act)) {
+ModalDriver::ModalDriver(std::function<void(QDialog&)> act, Answer answer) : act_(std::move(act)), answer_(answer) {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog) {
-            if (++polls_ > 400) timer_.stop();
+            if (answer_ == Answer::once && ++polls_ > 400) timer_.stop();
             return;
         }
-        timer_.stop();
-        fired_ = true;
+        if (answer_ == Answer::once) timer_.stop();
+        seen.push_back(dialog->metaObject()->className());
         title_ = dialog->windowTitle();
         act_(*dialog);
     });

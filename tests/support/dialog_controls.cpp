@@ -1,49 +1,42 @@
-#pragma once
+#include "tests/support/dialog_controls.h"
+
+#include <gtest/gtest.h>
 #include <QApplication>
-#include <QCheckBox>
-#include <QDialog>
 #include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <algorithm>
-#include <gtest/gtest.h>
-#include <ostream>
 #include <utility>
 #include <vector>
 
-// Finding and working the controls of a parameter dialog by their names.
-
-inline QLineEdit* editOf(QDialog& dialog, int id) {
+QLineEdit* editOf(QDialog& dialog, int id) {
     auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("edit%1").arg(id));
     EXPECT_NE(edit, nullptr) << "no edit " << id;
     return edit;
 }
 
-inline QString textOf(QDialog& dialog, int id) {
+QString textOf(QDialog& dialog, int id) {
     QLineEdit* edit = editOf(dialog, id);
     return edit ? edit->text() : QString();
 }
 
-inline void setText(QDialog& dialog, int id, const QString& text) {
+void setText(QDialog& dialog, int id, const QString& text) {
     if (QLineEdit* edit = editOf(dialog, id)) edit->setText(text);
 }
 
-inline QCheckBox* checkOf(QDialog& dialog, int id) {
+QCheckBox* checkOf(QDialog& dialog, int id) {
     auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("check%1").arg(id));
     EXPECT_NE(box, nullptr) << "no check box " << id;
     return box;
 }
 
-inline void press(QDialog& dialog, const char* button) {
+void press(QDialog& dialog, const char* button) {
     auto* b = dialog.findChild<QPushButton*>(QString::fromLatin1(button));
     ASSERT_NE(b, nullptr) << button;
     b->click();
 }
 
-// The label texts of every form row in the dialog, top to bottom as laid out.
-inline QStringList formLabels(QDialog& dialog) {
+QStringList formLabels(QDialog& dialog) {
     const bool wasVisible = dialog.isVisible();
     if (!wasVisible) dialog.show();
     QApplication::processEvents();
@@ -58,12 +51,8 @@ inline QStringList formLabels(QDialog& dialog) {
         }
     }
     if (!wasVisible) dialog.hide();
-    std::stable_sort(placed.begin(), placed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QStringList labels;
     for (const auto& p : placed) labels << p.second;
     return labels;
 }
-
-// Readable failures for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

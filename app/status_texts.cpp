@@ -1,0 +1,24 @@
+#include "app/status_texts.h"
+
+#include <QLocale>
+
+namespace {
+QString grouped(int64_t n) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(qlonglong(n));
+}
+}  // namespace
+
+QString shapeCountText(int64_t count) {
+    return count == 1 ? QStringLiteral("1 shape") : QStringLiteral("%1 shapes").arg(grouped(count));
+}
+
+QString pictureStatusText(int width, int height, int zoom) {
+    if (width <= 0 || height <= 0) return {};
+    return QStringLiteral("%1 x %2 pixels, zoom 1:%3").arg(grouped(width), grouped(height)).arg(zoom);
+}
+
+QString cannotReadText(const std::string& path) {
+    return QStringLiteral("Cannot read %1").arg(QString::fromLocal8Bit(path.c_str()));
+}

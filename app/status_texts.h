@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+// Texts of the main window's status bar. Numbers are grouped by the user's locale
+// (also the C locale, which alone would leave them ungrouped).
+
+// "1 shape", "12,345 shapes": the count of a run.
+QString shapeCountText(int64_t count);
+
+// "640 x 480 pixels, zoom 1:2": the picture's size and the zoom-out factor; empty
+// without a picture.
+QString pictureStatusText(int width, int height, int zoom);
+
+// "Cannot read PATH": an import or a drop the image library could not read.
+QString cannotReadText(const std::string& path);

@@ -1,4 +1,0 @@
-#pragma once
-
-// One QApplication for the whole test program, made on first use.
-void ensureQtApplication();
