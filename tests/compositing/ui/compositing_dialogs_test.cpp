@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -174,7 +175,8 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
     FakePictureHost host;
     ImageLibrary none;  // every file fails to load: both messages, nothing drawn
     runTagCommand(host, none);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "not initialized"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{
+                            "require", "message: The picture is not initialized,please goto File->New"}));
 
     host.picture = createPicture(16, 16, 0);
     host.log.clear();
@@ -195,9 +197,9 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
         runTagCommand(host, none);
         EXPECT_TRUE(ok.fired());
     }
-    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "info", "snapshot", "refresh"}));
-    EXPECT_EQ(host.ui.messages, (std::vector<std::string>{"Error openging file /no/such.png error 2",
-                                                          "The file /no/such.png has incorrect format"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "escape information", "snapshot",
+                                                  "message: Error openging file /no/such.png error 2",
+                                                  "message: The file /no/such.png has incorrect format", "refresh"}));
     EXPECT_EQ(tagParams().tagCount, 3);
 }
 
