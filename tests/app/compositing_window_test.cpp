@@ -31,7 +31,7 @@ TEST_F(WindowTest, CircleMixPlugsUntilEscapeShowingItsPass) {
     newPicture(48, 40);
     circleMixParams() = CircleMixParams{};
     circleMixParams().mixFiles = {"/grey.png"};
-    ModalAnswerer ok([](QDialog& d) {
+    ModalDriver ok([](QDialog& d) {
         // A radius the 40 x 40 source never fits: no disc can raise a hole, so the
         // plugging phase runs until Escape.
         d.findChild<QLineEdit*>("edit1005")->setText("30");

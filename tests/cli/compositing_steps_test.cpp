@@ -13,7 +13,7 @@
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
 #include "params/parameter_blocks.h"
-#include "tests/generators/fake_interaction.h"
+#include "tests/support/fake_interaction.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -15,9 +16,9 @@
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
 #include "params/parameter_blocks.h"
-#include "tests/generators/ui/dialog_test_support.h"
-#include "tests/generators/ui/fake_picture_host.h"
-#include "tests/generators/ui/modal_driver.h"
+#include "tests/support/dialog_controls.h"
+#include "tests/support/fake_picture_host.h"
+#include "tests/support/modal_driver.h"
 #include "ui/file_list_widget.h"
 
 namespace {
@@ -174,7 +175,7 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
     FakePictureHost host;
     ImageLibrary none;  // every file fails to load: both messages, nothing drawn
     runTagCommand(host, none);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "not initialized"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "message: The picture is not initialized,please goto File->New"}));
 
     host.picture = createPicture(16, 16, 0);
     host.log.clear();
@@ -187,6 +188,7 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
 
     tagParams().tagFiles = {"/no/such.png"};
     host.log.clear();
+    host.ui.messages.clear();
     {
         ModalDriver ok([](QDialog& d) {
             setText(d, 1001, "3");
@@ -195,9 +197,11 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
         runTagCommand(host, none);
         EXPECT_TRUE(ok.fired());
     }
-    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "info", "snapshot", "refresh"}));
-    EXPECT_EQ(host.ui.messages, (std::vector<std::string>{"Error openging file /no/such.png error 2",
-                                                          "The file /no/such.png has incorrect format"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "escape information", "snapshot",
+                                                  "message: Error openging file /no/such.png error 2",
+                                                  "message: The file /no/such.png has incorrect format", "refresh"}));
+    EXPECT_EQ(host.ui.messageTexts(), (std::vector<std::string>{"Error openging file /no/such.png error 2",
+                                                                "The file /no/such.png has incorrect format"}));
     EXPECT_EQ(tagParams().tagCount, 3);
 }
 
