@@ -245,7 +245,7 @@ void CvosprenDlg::notAvailableYet() {
 
 void CvosprenDlg::showProgress(int64_t done) {
     refreshView();
-    statusBar()->showMessage(shapeCountText(done));
+    statusBar()->showMessage(progressText(done, interaction_->pass()));
     statusBar()->repaint();
 }
 

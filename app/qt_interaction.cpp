@@ -102,8 +102,17 @@ void QtInteraction::progress(int64_t done) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void QtInteraction::passStarted(int64_t pass) {
+    pass_ = pass;
+    // A new pass is shown at once, whatever the last count's time.
+    lastProgress_.invalidate();
+    progress(lastDone_);
+}
+
 void QtInteraction::beginOperation() {
     if (depth_++ == 0) {
+        pass_ = 0;
+        lastDone_ = 0;
         escapeSeen_ = false;
         progressPending_ = false;
         lastProgress_.invalidate();

@@ -27,6 +27,9 @@ public:
     void showMessage(const std::string& text, const std::string& caption, Icon icon) override;
     int64_t clockSeconds() override;
     void progress(int64_t done) override;
+    void passStarted(int64_t pass) override;
+    // The pass of a phase that repeats (plugging), 0 outside one; shown with the count.
+    int64_t pass() const { return pass_; }
 
     // Seams: replace the message boxes, the clock, and what progress shows.
     void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
@@ -53,6 +56,7 @@ private:
     QElapsedTimer lastPump_;
     QElapsedTimer lastProgress_;
     int64_t lastDone_ = 0;
+    int64_t pass_ = 0;
     bool progressPending_ = false;
 };
 

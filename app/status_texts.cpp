@@ -14,6 +14,10 @@ QString shapeCountText(int64_t count) {
     return count == 1 ? QStringLiteral("1 shape") : QStringLiteral("%1 shapes").arg(grouped(count));
 }
 
+QString progressText(int64_t count, int64_t pass) {
+    return pass > 0 ? QStringLiteral("Plug, pass %1: %2").arg(grouped(pass), shapeCountText(count)) : shapeCountText(count);
+}
+
 QString pictureStatusText(int width, int height, int zoom) {
     if (width <= 0 || height <= 0) return {};
     return QStringLiteral("%1 x %2 pixels, zoom 1:%3").arg(grouped(width), grouped(height)).arg(zoom);

@@ -9,6 +9,8 @@
 
 // "1 shape", "12,345 shapes": the count of a run.
 QString shapeCountText(int64_t count);
+// The count of a run, with the pass of a plugging phase in front while one runs.
+QString progressText(int64_t count, int64_t pass);
 
 // "640 x 480 pixels, zoom 1:2": the picture's size and the zoom-out factor; empty
 // without a picture.

@@ -7,6 +7,16 @@
 #include "generators/palette_file.h"
 #include "params/parameter_blocks.h"
 
+void storeConfigurationDialog() {
+    const PaintSettings& s = paintSettings();
+    ConfigParams& p = configParams();
+    p.configBlendColor = s.blendColor;
+    p.connectable = s.connectable;
+    p.configMixFrom = s.mixFromPercent;
+    p.configMixTo = s.mixToPercent;
+    p.rotationAntiAlias = s.rotationAntiAlias;
+}
+
 void registerSettingSteps(StepTable& table) {
     table.add({"seed", 1, "seed N", "every later operation seeds with N where it would read the clock",
                [](const std::vector<std::string>& a) { return parseInt64(a[0]) ? -1 : 0; },
@@ -18,15 +28,8 @@ void registerSettingSteps(StepTable& table) {
     table.add({"connectable", 1, "connectable on|off", "wrap drawing around the edges (on) or clip it (off)",
                [](const std::vector<std::string>& a) { return parseOnOff(a[0]) ? -1 : 0; },
                [](CliContext&, const std::vector<std::string>& a) {
-                   // As the Configuration dialog confirmed with only "Connectable" changed: it
-                   // takes the live blend colour and mix range into its block on opening.
-                   PaintSettings& s = paintSettings();
-                   ConfigParams& p = configParams();
-                   p.configBlendColor = s.blendColor;
-                   p.configMixFrom = s.mixFromPercent;
-                   p.configMixTo = s.mixToPercent;
-                   p.rotationAntiAlias = s.rotationAntiAlias;
-                   p.connectable = s.connectable = *parseOnOff(a[0]) ? 1 : 0;
+                   paintSettings().connectable = *parseOnOff(a[0]) ? 1 : 0;
+                   storeConfigurationDialog();
                    return true;
                }});
 

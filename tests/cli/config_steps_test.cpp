@@ -164,6 +164,26 @@ TEST_F(ConfigSteps, AWindowFileLoadsAndSavesBackUnchanged) {
     EXPECT_EQ(read(path("on.vscfg")), expectedFile(on));
 }
 
+// Both Configuration settings steps store the whole dialog block, as its OK does; and a
+// file added to a list loaded out of order joins a list the dialog shows sorted.
+TEST_F(ConfigSteps, SettingStepsStoreTheDialogBlockAndListsComeBackSorted) {
+    for (const char* step : {"connectable", "anti-alias"}) {
+        resetPaintSettings();
+        resetParameterBlocks();
+        ASSERT_EQ(run({"blend-color", "102030", "mix", "20", "75", step, "on"}), kExitOk) << err_.str();
+        EXPECT_EQ(configParams().configBlendColor, 0x00302010u) << step;
+        EXPECT_EQ(configParams().configMixFrom, 20) << step;
+        EXPECT_EQ(configParams().configMixTo, 75) << step;
+        EXPECT_EQ(configParams().connectable, paintSettings().connectable) << step;
+        EXPECT_EQ(configParams().rotationAntiAlias, paintSettings().rotationAntiAlias) << step;
+    }
+    OwnConfiguration unsorted = distinctiveConfiguration();
+    unsorted.tag.tagFiles = {"/z/b.png", "/a/a.png"};
+    ASSERT_TRUE(saveConfiguration(path("unsorted.vscfg"), nullptr, unsorted.refs()));
+    ASSERT_EQ(run({"config", path("unsorted.vscfg"), "tag-file", "/m/m.png"}), kExitOk) << err_.str();
+    EXPECT_EQ(tagParams().tagFiles, (std::vector<std::string>{"/a/a.png", "/m/m.png", "/z/b.png"}));
+}
+
 TEST_F(ConfigSteps, BadFilesAreRefusedWithTheReadersMessages) {
     std::vector<uint8_t> badVersion = OwnConfiguration().bytes();
     badVersion[25] = 1;

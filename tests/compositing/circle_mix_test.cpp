@@ -6,7 +6,7 @@
 #include "core/random_sequence.h"
 #include "tests/compositing/circle_mix_oracle.h"
 #include "tests/compositing/fake_tag_library.h"
-#include "tests/compositing/recording_interaction.h"
+#include "tests/support/fake_interaction.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ protected:
         return t;
     }
     ImageLibrary lib = FakeTagLibrary::library();
-    RecordingInteraction ui;
+    FakeInteraction ui{4242};
 };
 
 // Whole runs against the definition: both modes, turned (both turns) and not, the
@@ -85,7 +85,7 @@ TEST_F(CircleMix, RunsMatchTheDefinitionDrawForDraw) {
                 ASSERT_EQ(0, std::memcmp(want->pixels, got->pixels, 29 * 23 * 4));
                 EXPECT_EQ(randomState(), state);
                 ASSERT_EQ(ui.messages.size(), 2u);
-                EXPECT_EQ(ui.messages[1], "KorvintePicture: The file /s/missing.png has incorrect format");
+                EXPECT_EQ(ui.captionedMessages()[1], "KorvintePicture: The file /s/missing.png has incorrect format");
             }
 }
 

@@ -8,7 +8,7 @@
 #include "compositing/tag_stamping.h"
 #include "core/random_sequence.h"
 #include "tests/compositing/fake_tag_library.h"
-#include "tests/compositing/recording_interaction.h"
+#include "tests/support/fake_interaction.h"
 #include "tests/compositing/stamp_oracle.h"
 
 namespace {
@@ -38,7 +38,7 @@ protected:
         resetPaintSettings();
     }
     ImageLibrary lib = FakeTagLibrary::library();
-    RecordingInteraction ui;
+    FakeInteraction ui{4242};
 };
 
 // The block stamp against its definition: both connectable modes, with and without
@@ -111,8 +111,8 @@ TEST_F(TagStamping, RunsMatchTheDefinitionDrawForDraw) {
                     EXPECT_EQ(randomState(), stateAfter);
                     // The unreadable file is reported twice, the run goes on.
                     ASSERT_EQ(ui.messages.size(), 2u);
-                    EXPECT_EQ(ui.messages[0], "accessfile: Error openging file /t/missing.png error 2");
-                    EXPECT_EQ(ui.messages[1], "KorvintePicture: The file /t/missing.png has incorrect format");
+                    EXPECT_EQ(ui.captionedMessages()[0], "accessfile: Error openging file /t/missing.png error 2");
+                    EXPECT_EQ(ui.captionedMessages()[1], "KorvintePicture: The file /t/missing.png has incorrect format");
                 }
 }
 
@@ -151,7 +151,7 @@ TEST_F(TagStamping, LoaderKeyColourAndHostileAnswers) {
         "accessfile: Error openging file huge error 27", "accessfile: Error openging file negative error 22",
         "accessfile: Error openging file empty error 22", "accessfile: Error openging file gone error 2",
         "accessfile: Error openging file / error 21"};
-    EXPECT_EQ(ui.messages, want);
+    EXPECT_EQ(ui.captionedMessages(), want);
 
     ImageLibrary unbound;
     EXPECT_FALSE(loadTagImage(unbound, "plain", kWhite, ui));

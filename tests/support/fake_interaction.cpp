@@ -31,3 +31,9 @@ void FakeInteraction::showMessage(const std::string& text, const std::string& ca
 std::vector<std::string> FakeInteraction::questionTexts() const { return textsOf(questions); }
 
 std::vector<std::string> FakeInteraction::messageTexts() const { return textsOf(messages); }
+
+std::vector<std::string> FakeInteraction::captionedMessages() const {
+    std::vector<std::string> texts;
+    for (const Said& s : messages) texts.push_back(s.caption + ": " + s.text);
+    return texts;
+}

@@ -26,9 +26,12 @@ public:
     void showMessage(const std::string& text, const std::string& caption, Icon icon) override;
     int64_t clockSeconds() override { return clock; }
     void progress(int64_t done) override { progressed.push_back(done); }
+    void passStarted(int64_t pass) override { passes.push_back(pass); }
 
     std::vector<std::string> questionTexts() const;
     std::vector<std::string> messageTexts() const;
+    // Messages as "caption: text".
+    std::vector<std::string> captionedMessages() const;
 
     int64_t clock;
     std::vector<int> escapeAtPolls;  // 1-based poll numbers at which Escape is pressed
@@ -37,5 +40,6 @@ public:
     std::vector<Said> questions;
     std::vector<Said> messages;
     std::vector<int64_t> progressed;
+    std::vector<int64_t> passes;
     std::vector<std::string>* log = nullptr;
 };

@@ -175,8 +175,7 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
     FakePictureHost host;
     ImageLibrary none;  // every file fails to load: both messages, nothing drawn
     runTagCommand(host, none);
-    EXPECT_EQ(host.log, (std::vector<std::string>{
-                            "require", "message: The picture is not initialized,please goto File->New"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "message: The picture is not initialized,please goto File->New"}));
 
     host.picture = createPicture(16, 16, 0);
     host.log.clear();
@@ -189,6 +188,7 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
 
     tagParams().tagFiles = {"/no/such.png"};
     host.log.clear();
+    host.ui.messages.clear();
     {
         ModalDriver ok([](QDialog& d) {
             setText(d, 1001, "3");
@@ -200,6 +200,8 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
     EXPECT_EQ(host.log, (std::vector<std::string>{"require", "escape information", "snapshot",
                                                   "message: Error openging file /no/such.png error 2",
                                                   "message: The file /no/such.png has incorrect format", "refresh"}));
+    EXPECT_EQ(host.ui.messageTexts(), (std::vector<std::string>{"Error openging file /no/such.png error 2",
+                                                                "The file /no/such.png has incorrect format"}));
     EXPECT_EQ(tagParams().tagCount, 3);
 }
 
