@@ -19,7 +19,7 @@ QDialogButtonBox* okOnly(QDialog* dialog) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     return buttons;
 }
-} // namespace
+}  // namespace
 
 cfaboutbox::cfaboutbox(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About Box");

@@ -35,4 +35,4 @@ inline constexpr int Preview = 32819;
 inline constexpr int RenderConnectable = 32826;
 inline constexpr int ImportFile = 32827;
 inline constexpr int Sharpen = 32828;
-} // namespace cmd
+}  // namespace cmd

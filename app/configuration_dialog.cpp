@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "core/c_integer.h"
-#include "params/parameter_blocks.h"
-#include "ui/dialog_fields.h"
 #include "core/paint_settings.h"
 #include "generators/ui/colour_button.h"
+#include "params/parameter_blocks.h"
+#include "ui/dialog_fields.h"
 
 CDConfig::CDConfig(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Configuration");

@@ -11,7 +11,7 @@ std::string joined(const std::string& base, const char* tail) {
     if (!base.empty() && base.back() == '/') return base + tail;
     return base + "/" + tail;
 }
-} // namespace
+}  // namespace
 
 std::string dataDirectoryBase(const EnvironmentLookup& env) {
     for (const char* name : {"KorvintePicture", "APPDATA", "LOCALAPPDATA"}) {

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/c_integer.h"
-#include "ui/dialog_fields.h"
 #include "core/paint_settings.h"
+#include "ui/dialog_fields.h"
 
 cdinitimg::cdinitimg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("New Picture");

@@ -15,11 +15,16 @@ constexpr qint64 kProgressIntervalMs = 100;
 
 QMessageBox::Icon boxIcon(Interaction::Icon icon) {
     switch (icon) {
-    case Interaction::Icon::Error: return QMessageBox::Critical;
-    case Interaction::Icon::Warning: return QMessageBox::Warning;
-    case Interaction::Icon::Information: return QMessageBox::Information;
-    case Interaction::Icon::Question: return QMessageBox::Question;
-    case Interaction::Icon::None: break;
+    case Interaction::Icon::Error:
+        return QMessageBox::Critical;
+    case Interaction::Icon::Warning:
+        return QMessageBox::Warning;
+    case Interaction::Icon::Information:
+        return QMessageBox::Information;
+    case Interaction::Icon::Question:
+        return QMessageBox::Question;
+    case Interaction::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -47,11 +52,9 @@ bool isUserInput(QEvent::Type type) {
         return false;
     }
 }
-} // namespace
+}  // namespace
 
-QtInteraction::QtInteraction(QWidget* owner) : QObject(nullptr), owner_(owner) {
-    qApp->installEventFilter(this);
-}
+QtInteraction::QtInteraction(QWidget* owner) : QObject(nullptr), owner_(owner) { qApp->installEventFilter(this); }
 
 QtInteraction::~QtInteraction() {
     if (qApp) qApp->removeEventFilter(this);
@@ -79,8 +82,8 @@ void QtInteraction::showMessage(const std::string& text, const std::string& capt
         messageHook_(text, caption, icon);
         return;
     }
-    QMessageBox box(boxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, owner_);
+    QMessageBox box(boxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
+                    owner_);
     box.exec();
 }
 

@@ -28,8 +28,8 @@ bool bindRuntime(RuntimeBinding& binding, const std::string& path, void* handle,
     root.size = sizeof(RuntimeRoot);
     errno = 0;
     if (hh(&root) == 0) {
-        messages.show("The library '" + path + "' has failed initialization\nError code : '" +
-                      std::to_string(errno) + "'\n" + kAvoidDialog);
+        messages.show("The library '" + path + "' has failed initialization\nError code : '" + std::to_string(errno) +
+                      "'\n" + kAvoidDialog);
         // The library may have handed out pointers into itself: keep it mapped.
         return false;
     }
@@ -37,7 +37,7 @@ bool bindRuntime(RuntimeBinding& binding, const std::string& path, void* handle,
     binding.root = root;
     return true;
 }
-} // namespace
+}  // namespace
 
 RuntimeBinding& runtimeBinding() {
     static RuntimeBinding binding;
@@ -67,8 +67,8 @@ bool loadRuntimeLibrary(RuntimeBinding& binding, const std::vector<std::string>&
         }
     }
     if (showMissing) {
-        messages.show(std::string("The file '") + kRuntimeFileName +
-                      "' is required for good function application\n" + kAvoidDialog);
+        messages.show(std::string("The file '") + kRuntimeFileName + "' is required for good function application\n" +
+                      kAvoidDialog);
     }
     return false;
 }

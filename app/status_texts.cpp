@@ -15,7 +15,8 @@ QString shapeCountText(int64_t count) {
 }
 
 QString progressText(int64_t count, int64_t pass) {
-    return pass > 0 ? QStringLiteral("Plug, pass %1: %2").arg(grouped(pass), shapeCountText(count)) : shapeCountText(count);
+    return pass > 0 ? QStringLiteral("Plug, pass %1: %2").arg(grouped(pass), shapeCountText(count))
+                    : shapeCountText(count);
 }
 
 QString pictureStatusText(int width, int height, int zoom) {

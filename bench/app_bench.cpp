@@ -62,7 +62,7 @@ void BM_PlaneMemcpy(benchmark::State& state) {
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(out.size()));
 }
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_DisplayImage)->Args({2048, 1})->Args({2048, 4});
 BENCHMARK(BM_DisplayImagePerPixel)->Args({2048, 1})->Args({2048, 4});

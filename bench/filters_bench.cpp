@@ -96,7 +96,7 @@ void BM_SeamMeasure(benchmark::State& state) {
     finish(state);
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Noise)

@@ -144,30 +144,37 @@ void runGenerator(benchmark::State& state, int32_t shapes, Draw draw) {
 }
 
 void BM_Circles(benchmark::State& state) {
-    runGenerator(state, 2000, [](Picture* p, Interaction& ui, int32_t n) { drawCircles(p, CircleParams{8, 32, n}, ui); });
+    runGenerator(state, 2000, [](Picture* p, Interaction& ui, int32_t n) {
+        drawCircles(p, CircleParams{8, 32, n}, ui);
+    });
 }
 void BM_Rectangles(benchmark::State& state) {
-    runGenerator(state, 2000,
-                 [](Picture* p, Interaction& ui, int32_t n) { drawRectangles(p, RectangleParams{4, 4, 32, 32, n}, ui); });
+    runGenerator(state, 2000, [](Picture* p, Interaction& ui, int32_t n) {
+        drawRectangles(p, RectangleParams{4, 4, 32, 32, n}, ui);
+    });
 }
 void BM_PolygonsFilled(benchmark::State& state) {
-    runGenerator(state, 500,
-                 [](Picture* p, Interaction& ui, int32_t n) { drawPolygons(p, PolygonParams{16, 64, 8, 32, n, 1}, ui); });
+    runGenerator(state, 500, [](Picture* p, Interaction& ui, int32_t n) {
+        drawPolygons(p, PolygonParams{16, 64, 8, 32, n, 1}, ui);
+    });
 }
 void BM_PolygonsOutlined(benchmark::State& state) {
-    runGenerator(state, 500,
-                 [](Picture* p, Interaction& ui, int32_t n) { drawPolygons(p, PolygonParams{16, 64, 8, 32, n, 0}, ui); });
+    runGenerator(state, 500, [](Picture* p, Interaction& ui, int32_t n) {
+        drawPolygons(p, PolygonParams{16, 64, 8, 32, n, 0}, ui);
+    });
 }
 void BM_VectorsFilled(benchmark::State& state) {
-    runGenerator(state, 1000,
-                 [](Picture* p, Interaction& ui, int32_t n) { drawVectors(p, VectorParams{8, 256, 8, 48, n, 1}, ui); });
+    runGenerator(state, 1000, [](Picture* p, Interaction& ui, int32_t n) {
+        drawVectors(p, VectorParams{8, 256, 8, 48, n, 1}, ui);
+    });
 }
 void BM_VectorsOutlined(benchmark::State& state) {
-    runGenerator(state, 1000,
-                 [](Picture* p, Interaction& ui, int32_t n) { drawVectors(p, VectorParams{8, 256, 8, 48, n, 0}, ui); });
+    runGenerator(state, 1000, [](Picture* p, Interaction& ui, int32_t n) {
+        drawVectors(p, VectorParams{8, 256, 8, 48, n, 0}, ui);
+    });
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_Memset)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillRect)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -169,6 +169,6 @@ void BM_SavePictureFileCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_SavePictureFileCopy);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -13,47 +13,39 @@
 
 namespace {
 
-std::vector<uint8_t> noise(size_t n)
-{
+std::vector<uint8_t> noise(size_t n) {
     std::mt19937 rng(1);
     std::vector<uint8_t> v(n);
-    for (auto& b : v)
-        b = uint8_t(rng());
+    for (auto& b : v) b = uint8_t(rng());
     return v;
 }
 
-void Crc32EightBytesARound(benchmark::State& state)
-{
+void Crc32EightBytesARound(benchmark::State& state) {
     const auto data = noise(1 << 20);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(tolvanea::crc32Checksum(data.data(), data.size()));
+    for (auto _ : state) benchmark::DoNotOptimize(tolvanea::crc32Checksum(data.data(), data.size()));
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(data.size()));
 }
 BENCHMARK(Crc32EightBytesARound);
 
 // One byte a step, the textbook loop, for comparison.
-void Crc32ByteAtATime(benchmark::State& state)
-{
+void Crc32ByteAtATime(benchmark::State& state) {
     static uint32_t table[256];
     for (uint32_t n = 0; n < 256; ++n) {
         uint32_t c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
         table[n] = c;
     }
     const auto data = noise(1 << 20);
     for (auto _ : state) {
         uint32_t c = 0xFFFFFFFFu;
-        for (uint8_t b : data)
-            c = table[(c ^ b) & 0xFF] ^ (c >> 8);
+        for (uint8_t b : data) c = table[(c ^ b) & 0xFF] ^ (c >> 8);
         benchmark::DoNotOptimize(c);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(data.size()));
 }
 BENCHMARK(Crc32ByteAtATime);
 
-void Md5(benchmark::State& state)
-{
+void Md5(benchmark::State& state) {
     const auto data = noise(1 << 20);
     uint8_t out[16];
     for (auto _ : state) {
@@ -64,8 +56,7 @@ void Md5(benchmark::State& state)
 }
 BENCHMARK(Md5);
 
-void GreyRows1024x768(benchmark::State& state)
-{
+void GreyRows1024x768(benchmark::State& state) {
     const auto source = noise(1024 * 768 * 3);
     auto block = source;
     for (auto _ : state) {
@@ -76,8 +67,7 @@ void GreyRows1024x768(benchmark::State& state)
 }
 BENCHMARK(GreyRows1024x768);
 
-void FlipRows1024x768(benchmark::State& state)
-{
+void FlipRows1024x768(benchmark::State& state) {
     auto block = noise(1024 * 768 * 3);
     for (auto _ : state) {
         tolvanea::flipPixelRows(block.data(), 1024 * 3, 768);
@@ -87,8 +77,7 @@ void FlipRows1024x768(benchmark::State& state)
 }
 BENCHMARK(FlipRows1024x768);
 
-void BitPackerWriteAndRead(benchmark::State& state)
-{
+void BitPackerWriteAndRead(benchmark::State& state) {
     const int width = int(state.range(0));
     const auto source = noise(1 << 16);
     std::vector<uint32_t> values(source.size() / 4);
@@ -108,8 +97,7 @@ void BitPackerWriteAndRead(benchmark::State& state)
 }
 BENCHMARK(BitPackerWriteAndRead)->Arg(5)->Arg(12)->Arg(24);
 
-std::vector<uint8_t> smoothPicture(uint32_t w, uint32_t h)
-{
+std::vector<uint8_t> smoothPicture(uint32_t w, uint32_t h) {
     std::vector<uint8_t> p(size_t(w) * h * 3);
     for (uint32_t y = 0; y < h; ++y)
         for (uint32_t x = 0; x < w; ++x) {
@@ -121,8 +109,7 @@ std::vector<uint8_t> smoothPicture(uint32_t w, uint32_t h)
     return p;
 }
 
-void JpegEncode1024x768(benchmark::State& state)
-{
+void JpegEncode1024x768(benchmark::State& state) {
     const auto pixels = smoothPicture(1024, 768);
     std::vector<uint8_t> out(pixels.size());
     for (auto _ : state)
@@ -132,8 +119,7 @@ void JpegEncode1024x768(benchmark::State& state)
 }
 BENCHMARK(JpegEncode1024x768)->Arg(1)->Arg(0);
 
-void JpegDecode1024x768(benchmark::State& state)
-{
+void JpegDecode1024x768(benchmark::State& state) {
     const auto pixels = smoothPicture(1024, 768);
     std::vector<uint8_t> out(pixels.size());
     auto r = tolvanea::encodeJpegBlock(out.data(), out.size(), pixels.data(), 1024, 768, true, 85);
@@ -148,6 +134,6 @@ void JpegDecode1024x768(benchmark::State& state)
 }
 BENCHMARK(JpegDecode1024x768);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -12,13 +12,13 @@ void registerConfigSteps(StepTable& table) {
                "load a configuration file (.vscfg): paint settings, every dialog's values and lists", needsPath,
                [](CliContext& c, const std::vector<std::string>& a) {
                    switch (loadConfigurationGuarded(a[0], a[0], c.ui)) {
-                       case ConfigurationLoad::Loaded:
-                           return true;
-                       case ConfigurationLoad::NotOpened:
-                           // The window passes over a missing file; a script names one on purpose.
-                           return c.refuse(configurationOpenError(a[0]));
-                       default:
-                           return false;  // the reader has said why
+                   case ConfigurationLoad::Loaded:
+                       return true;
+                   case ConfigurationLoad::NotOpened:
+                       // The window passes over a missing file; a script names one on purpose.
+                       return c.refuse(configurationOpenError(a[0]));
+                   default:
+                       return false;  // the reader has said why
                    }
                }});
 

@@ -86,9 +86,9 @@ void registerSettingSteps(StepTable& table);
 void registerPictureSteps(StepTable& table);
 void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
-void registerClipboardSteps(StepTable& table);  // part-export, part-import
-void registerFilterSteps(StepTable& table);     // noise, sharpen, render-connectable, seam-report
-void registerConfigSteps(StepTable& table);     // config, save-config
+void registerClipboardSteps(StepTable& table);    // part-export, part-import
+void registerFilterSteps(StepTable& table);       // noise, sharpen, render-connectable, seam-report
+void registerConfigSteps(StepTable& table);       // config, save-config
 void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
 void registerPreviewSteps(StepTable& table);      // preview, insert-tag
 void registerStepGroups(StepTable& table);

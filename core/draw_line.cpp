@@ -19,7 +19,7 @@ void visibleSteps(int64_t start, int64_t dir, int64_t size, int64_t steps, int64
     }
 }
 
-} // namespace
+}  // namespace
 
 void drawLine(Picture* picture, ShapeColor colour, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     SpanPainter painter(picture, colour);
@@ -55,13 +55,11 @@ void drawLine(Picture* picture, ShapeColor colour, int32_t x0, int32_t y0, int32
     // Along x: one pixel per column, the row truncated from the exact slope.
     int64_t lo = 0, hi = dx > 0 ? dx : -dx;
     if (!painter.wraps()) visibleSteps(x0, sx, painter.width(), hi, lo, hi);
-    for (int64_t n = lo; n < hi; ++n)
-        painter.point(int64_t(x0) + n * sx, truncToInt32(double(y0) + double(n) * mx));
+    for (int64_t n = lo; n < hi; ++n) painter.point(int64_t(x0) + n * sx, truncToInt32(double(y0) + double(n) * mx));
 
     // Along y: one pixel per row.
     lo = 0;
     hi = dy > 0 ? dy : -dy;
     if (!painter.wraps()) visibleSteps(y0, sy, painter.height(), hi, lo, hi);
-    for (int64_t n = lo; n < hi; ++n)
-        painter.point(truncToInt32(double(x0) + double(n) * kx), int64_t(y0) + n * sy);
+    for (int64_t n = lo; n < hi; ++n) painter.point(truncToInt32(double(x0) + double(n) * kx), int64_t(y0) + n * sy);
 }

@@ -26,7 +26,7 @@ int64_t halfWidth(int64_t j, int32_t r) {
     return h;
 }
 
-} // namespace
+}  // namespace
 
 void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor colour) {
     if (r <= 0) return;

@@ -18,7 +18,7 @@ PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
     picture->maskHeight = 2 * height;
 
     const size_t planeBytes = size_t(count) * 4;
-    const size_t maskBytes = size_t(count) * 4; // (2w) * (2h)
+    const size_t maskBytes = size_t(count) * 4;  // (2w) * (2h)
     picture->pixels = static_cast<uint8_t*>(std::malloc(planeBytes ? planeBytes : 1));
     picture->mask = static_cast<uint8_t*>(std::calloc(maskBytes ? maskBytes : 1, 1));
     if (!picture->pixels || !picture->mask) return nullptr;

@@ -49,8 +49,7 @@ inline bool getPixel(const Picture* picture, int32_t x, int32_t y, uint8_t* r, u
     return true;
 }
 
-inline bool getPixelRGBA(const Picture* picture, int32_t x, int32_t y, uint8_t* r, uint8_t* g, uint8_t* b,
-                         uint8_t* a) {
+inline bool getPixelRGBA(const Picture* picture, int32_t x, int32_t y, uint8_t* r, uint8_t* g, uint8_t* b, uint8_t* a) {
     const int32_t i = pixelIndex(picture->width, picture->height, x, y);
     if (i == -1) return false;
     const uint8_t* cell = picture->pixels + size_t(i) * 4;

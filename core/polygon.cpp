@@ -89,7 +89,7 @@ void fillPolygon(Picture* picture, const PolygonPoint* v, int32_t n, ShapeColor 
         // px is inside when an odd number of crossings lie to its right: the
         // parity changes at each crossing.
         int64_t laps = 0;
-        auto span = [&](int64_t a, int64_t b) { // [a, b] inclusive, within the box
+        auto span = [&](int64_t a, int64_t b) {  // [a, b] inclusive, within the box
             a = std::max<int64_t>(a, minX);
             b = std::min<int64_t>(b, maxX);
             if (a > b) return;
@@ -109,7 +109,7 @@ void fillPolygon(Picture* picture, const PolygonPoint* v, int32_t n, ShapeColor 
     }
 }
 
-} // namespace
+}  // namespace
 
 int pointInPolygon(int32_t n, const int32_t* xs, const int32_t* ys, int32_t px, int32_t py) {
     int inside = 0;

@@ -66,8 +66,8 @@ private:
     bool active_ = false;
     bool opaque_ = true;
     int64_t saturation_ = 1;
-    uint32_t keep_ = 0;              // 255 - level
-    uint32_t add_[3] = {0, 0, 0};    // new channel * level
+    uint32_t keep_ = 0;            // 255 - level
+    uint32_t add_[3] = {0, 0, 0};  // new channel * level
     uint8_t colour_[4] = {0, 0, 0, 255};
 };
 

@@ -20,11 +20,11 @@ std::string lastDlError(const char* fallback) {
     return text ? std::string(text) : std::string(fallback);
 }
 
-} // namespace
+}  // namespace
 
 bool loadImageLibraryFrom(const std::string& path, ImageLibrary& out, std::string* error) {
     out = ImageLibrary{};
-    ::dlerror(); // clear any stale text so the one we report is ours
+    ::dlerror();  // clear any stale text so the one we report is ours
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         if (error) *error = lastDlError("cannot load the library");

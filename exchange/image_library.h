@@ -15,13 +15,13 @@ struct ImageLibrary {
     using ExtensionFn = const char* (*)();
 
     void* handle = nullptr;
-    SaveToDiskFn saveToDisk = nullptr;          // "PG_SaveToDisk"
-    LoadToDiskFn loadToDisk = nullptr;          // "PG_LoadToDisk"
-    BmpLoadByWindowsFn bmpLoadByWindows = nullptr; // "PG_BMP_LoadByWindows", looked up, never called
-    VerFn ver = nullptr;                        // "PG_Ver": without it the library counts as absent
-    FreeFn free = nullptr;                      // "PG_Free"
-    ExtensionFn supportedExtensionOpen = nullptr; // "PG_GetSupportedExtensionOpen"
-    ExtensionFn supportedExtensionSave = nullptr; // "PG_GetSupportedExtensionSave"
+    SaveToDiskFn saveToDisk = nullptr;              // "PG_SaveToDisk"
+    LoadToDiskFn loadToDisk = nullptr;              // "PG_LoadToDisk"
+    BmpLoadByWindowsFn bmpLoadByWindows = nullptr;  // "PG_BMP_LoadByWindows", looked up, never called
+    VerFn ver = nullptr;                            // "PG_Ver": without it the library counts as absent
+    FreeFn free = nullptr;                          // "PG_Free"
+    ExtensionFn supportedExtensionOpen = nullptr;   // "PG_GetSupportedExtensionOpen"
+    ExtensionFn supportedExtensionSave = nullptr;   // "PG_GetSupportedExtensionSave"
 
     bool loaded() const { return ver != nullptr; }
 };

@@ -8,16 +8,16 @@
 // inside the picture. About 1 means the seam looks like any other column; a
 // photograph that was never made connectable gives far more.
 struct SeamAxis {
-    double wrap = 0.0;   // mean |difference| across the wrap
-    double inside = 0.0; // mean |difference| between neighbours inside
+    double wrap = 0.0;    // mean |difference| across the wrap
+    double inside = 0.0;  // mean |difference| between neighbours inside
     // wrap / inside; 1 when the inside is flat (then so is the wrap: a picture whose
     // neighbouring lines are all equal has equal first and last lines).
     double ratio = 1.0;
 };
 
 struct SeamMeasure {
-    SeamAxis columns; // left and right edges meeting
-    SeamAxis rows;    // top and bottom edges meeting
+    SeamAxis columns;  // left and right edges meeting
+    SeamAxis rows;     // top and bottom edges meeting
 };
 
 SeamMeasure seamMeasure(const Picture& picture);

@@ -2,8 +2,8 @@
 
 #include "core/fill_disc.h"
 #include "core/numeric.h"
-#include "generators/colour_choice.h"
 #include "core/random_sequence.h"
+#include "generators/colour_choice.h"
 #include "generators/shape_loop.h"
 
 void drawCircles(Picture* picture, const CircleParams& params, Interaction& ui) {

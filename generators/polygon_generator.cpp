@@ -5,8 +5,8 @@
 
 #include "core/numeric.h"
 #include "core/polygon.h"
-#include "generators/colour_choice.h"
 #include "core/random_sequence.h"
+#include "generators/colour_choice.h"
 #include "generators/shape_loop.h"
 
 void drawPolygons(Picture* picture, const PolygonParams& params, Interaction& ui) {
@@ -39,7 +39,8 @@ void drawPolygons(Picture* picture, const PolygonParams& params, Interaction& ui
         PolygonPoint previous;
         while (points + 2 <= kPolygonListCapacity) {
             int64_t r = params.rayMin;
-            if (params.rayMax > params.rayMin) r = params.rayMin + nextRandom() % (int64_t(params.rayMax) - params.rayMin);
+            if (params.rayMax > params.rayMin)
+                r = params.rayMin + nextRandom() % (int64_t(params.rayMax) - params.rayMin);
             if (params.angMax > params.angMin)
                 angle += params.angMin + nextRandom() % (int64_t(params.angMax) - params.angMin);
             else

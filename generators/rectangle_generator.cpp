@@ -2,8 +2,8 @@
 
 #include "core/fill_rect.h"
 #include "core/numeric.h"
-#include "generators/colour_choice.h"
 #include "core/random_sequence.h"
+#include "generators/colour_choice.h"
 #include "generators/shape_loop.h"
 
 void drawRectangles(Picture* picture, const RectangleParams& params, Interaction& ui) {

@@ -4,8 +4,8 @@
 
 #include "core/numeric.h"
 #include "core/polygon.h"
-#include "generators/colour_choice.h"
 #include "core/random_sequence.h"
+#include "generators/colour_choice.h"
 #include "generators/shape_loop.h"
 
 void drawVectors(Picture* picture, const VectorParams& params, Interaction& ui) {

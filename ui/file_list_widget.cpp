@@ -113,22 +113,22 @@ void FileListWidget::takeDropsFor(QWidget* target) {
 
 bool FileListWidget::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (droppedFilePaths(drag->mimeData()).isEmpty()) return false;
-            drag->acceptProposedAction();
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            const QStringList paths = droppedFilePaths(drop->mimeData());
-            if (paths.isEmpty()) return false;
-            for (const QString& path : paths) addPath(path.toLocal8Bit().toStdString());
-            drop->acceptProposedAction();
-            return true;
-        }
-        default:
-            return QWidget::eventFilter(watched, event);
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (droppedFilePaths(drag->mimeData()).isEmpty()) return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QStringList paths = droppedFilePaths(drop->mimeData());
+        if (paths.isEmpty()) return false;
+        for (const QString& path : paths) addPath(path.toLocal8Bit().toStdString());
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
     }
 }

@@ -44,13 +44,13 @@ PicturePtr pictureFromClipboardBitmap(PictureHost& host, const std::vector<uint8
     const DibBytes bytes = dibBytes(bitmap.data(), bitmap.size());
     DibHeader header;
     switch (readDibHeader(bytes, &header)) {
-        case DibStatus::Ok:
-            break;
-        case DibStatus::BadDepth:
-            host.interaction().showMessage(kClipboardDepthMessage, kMainCaption, Interaction::Icon::Error);
-            return nullptr;
-        default:
-            return nullptr;
+    case DibStatus::Ok:
+        break;
+    case DibStatus::BadDepth:
+        host.interaction().showMessage(kClipboardDepthMessage, kMainCaption, Interaction::Icon::Error);
+        return nullptr;
+    default:
+        return nullptr;
     }
 
     const int32_t height = clampToInt32(header.height);
@@ -61,13 +61,13 @@ PicturePtr pictureFromClipboardBitmap(PictureHost& host, const std::vector<uint8
 
     PicturePtr picture;
     switch (decodeDib(bytes, header, &picture)) {
-        case DibStatus::Ok:
-            break;
-        case DibStatus::NoMemory:
-            reportNoMemory(host, header.width, header.height);
-            return nullptr;
-        default:
-            return nullptr;
+    case DibStatus::Ok:
+        break;
+    case DibStatus::NoMemory:
+        reportNoMemory(host, header.width, header.height);
+        return nullptr;
+    default:
+        return nullptr;
     }
     if (kind == ClipboardImport::Whole) return picture;
 

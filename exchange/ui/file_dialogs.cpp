@@ -13,7 +13,7 @@ LastChoice& lastChoice(FileDialogKind kind) {
     static LastChoice save, open;
     return kind == FileDialogKind::Save ? save : open;
 }
-} // namespace
+}  // namespace
 
 std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind kind, const QString& filter) {
     LastChoice& last = lastChoice(kind);

@@ -2,19 +2,19 @@
 
 #include <new>
 
-#include "ui/picture_host.h"
 #include "core/paint_settings.h"
 #include "filters/noise_filter.h"
 #include "filters/render_connectable.h"
 #include "filters/sharpen_filter.h"
 #include "filters/ui/noise_dialog.h"
 #include "filters/ui/sharpen_dialog.h"
+#include "ui/picture_host.h"
 
 namespace {
 
 constexpr const char* kNoMemory = "Not enough memory to filter this picture";
 
-} // namespace
+}  // namespace
 
 void runNoiseCommand(PictureHost& host) {
     if (!host.requirePicture()) return;

@@ -11,7 +11,7 @@
 namespace {
 // The strength field is read through a 9-character buffer.
 constexpr int kStrengthChars = 9;
-} // namespace
+}  // namespace
 
 cdsharpen::cdsharpen(SharpenParams& params, QWidget* parent)
     : QDialog(parent), params_(params), percent_(makeNumberEdit(1003, false, this)) {

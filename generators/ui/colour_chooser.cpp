@@ -25,9 +25,7 @@ ColourChooser& currentChooser() {
 }
 }  // namespace
 
-ColourChooser setColourChooser(ColourChooser chooser) {
-    return std::exchange(currentChooser(), std::move(chooser));
-}
+ColourChooser setColourChooser(ColourChooser chooser) { return std::exchange(currentChooser(), std::move(chooser)); }
 
 std::optional<uint32_t> chooseColour(QWidget* parent) {
     const ColourChooser& chooser = currentChooser();

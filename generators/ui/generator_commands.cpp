@@ -1,6 +1,5 @@
 #include "generators/ui/generator_commands.h"
 
-#include "ui/picture_host.h"
 #include "core/paint_settings.h"
 #include "core/shape_color.h"
 #include "generators/fill_color.h"
@@ -11,6 +10,7 @@
 #include "generators/ui/rectangle_dialog.h"
 #include "generators/ui/vector_dialog.h"
 #include "params/parameter_blocks.h"
+#include "ui/picture_host.h"
 
 namespace {
 
@@ -29,23 +29,19 @@ void runGenerator(PictureHost& host, Dialog& (*dialog)(QWidget*), Draw draw) {
 }  // namespace
 
 void runCircleCommand(PictureHost& host) {
-    runGenerator(host, circleDialog,
-                 [](Picture* p, Interaction& ui) { drawCircles(p, circleParams(), ui); });
+    runGenerator(host, circleDialog, [](Picture* p, Interaction& ui) { drawCircles(p, circleParams(), ui); });
 }
 
 void runRectangleCommand(PictureHost& host) {
-    runGenerator(host, rectangleDialog,
-                 [](Picture* p, Interaction& ui) { drawRectangles(p, rectangleParams(), ui); });
+    runGenerator(host, rectangleDialog, [](Picture* p, Interaction& ui) { drawRectangles(p, rectangleParams(), ui); });
 }
 
 void runPolygonCommand(PictureHost& host) {
-    runGenerator(host, polygonDialog,
-                 [](Picture* p, Interaction& ui) { drawPolygons(p, polygonParams(), ui); });
+    runGenerator(host, polygonDialog, [](Picture* p, Interaction& ui) { drawPolygons(p, polygonParams(), ui); });
 }
 
 void runVectorCommand(PictureHost& host) {
-    runGenerator(host, vectorDialog,
-                 [](Picture* p, Interaction& ui) { drawVectors(p, vectorParams(), ui); });
+    runGenerator(host, vectorDialog, [](Picture* p, Interaction& ui) { drawVectors(p, vectorParams(), ui); });
 }
 
 void runFillColorCommand(PictureHost& host) {

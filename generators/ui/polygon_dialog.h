@@ -28,6 +28,5 @@ private:
     QCheckBox* fill_;
 };
 
-
 // The run's single dialog instance, made on first use and owned by `owner`.
 CTPoly& polygonDialog(QWidget* owner);

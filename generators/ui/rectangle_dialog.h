@@ -25,6 +25,5 @@ private:
     QLineEdit* count_;
 };
 
-
 // The run's single dialog instance, made on first use and owned by `owner`.
 ccdrectv1& rectangleDialog(QWidget* owner);

@@ -14,7 +14,9 @@ constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiAl
 constexpr size_t kFileHeaderSize = 14;
 
 uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+uint32_t le32(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
@@ -45,7 +47,7 @@ struct Channel {
 
 struct Header {
     int32_t width = 0;
-    int32_t height = 0; // always positive here; see topDown
+    int32_t height = 0;  // always positive here; see topDown
     bool topDown = false;
     int bpp = 0;
     uint32_t compression = kBiRgb;
@@ -96,7 +98,7 @@ bool parseHeader(const uint8_t* data, size_t size, Header& h) {
     }
     if (height < 0) {
         h.topDown = true;
-        height = -height; // from int32_t, so INT_MIN becomes 2^31 and fails the limit below
+        height = -height;  // from int32_t, so INT_MIN becomes 2^31 and fails the limit below
     }
     if (!pictureSizeAllowed(width, height)) return false;
     h.width = int32_t(width);
@@ -114,7 +116,7 @@ bool parseHeader(const uint8_t* data, size_t size, Header& h) {
             masks[1] = 0x0000FF00;
             masks[2] = 0x000000FF;
         }
-        masks[3] = 0; // the fourth byte of a plain 32-bit pixel is padding
+        masks[3] = 0;  // the fourth byte of a plain 32-bit pixel is padding
         break;
     case kBiRle8:
         if (h.bpp != 8) return false;
@@ -185,9 +187,10 @@ void decodeUncompressed(const uint8_t* data, const Header& h, const Rgb* palette
             break;
         }
         case 24:
-            for (int32_t x = 0; x < h.width; ++x, src += 3, dst += channels) storeRgba(dst, channels, src[2], src[1], src[0], 255);
+            for (int32_t x = 0; x < h.width; ++x, src += 3, dst += channels)
+                storeRgba(dst, channels, src[2], src[1], src[0], 255);
             break;
-        default: { // 16 and 32 through the masks
+        default: {  // 16 and 32 through the masks
             const bool withAlpha = h.alpha.mask != 0;
             for (int32_t x = 0; x < h.width; ++x, src += bytesPerPixel, dst += channels) {
                 const uint32_t px = bytesPerPixel == 2 ? le16(src) : le32(src);
@@ -213,14 +216,14 @@ bool decodeRle(const uint8_t* data, size_t size, const Header& h, const Rgb* pal
     auto put = [&](uint8_t index) {
         if (x < h.width && y < h.height) {
             const Rgb& c = palette[index];
-            storeRgba(out + size_t(targetRow(h, y)) * rowBytes + size_t(x) * size_t(channels), channels, c.r, c.g,
-                      c.b, 255);
+            storeRgba(out + size_t(targetRow(h, y)) * rowBytes + size_t(x) * size_t(channels), channels, c.r, c.g, c.b,
+                      255);
         }
         ++x;
     };
 
     while (y < h.height) {
-        if (end - p < 2) return false; // ended before the end-of-bitmap marker
+        if (end - p < 2) return false;  // ended before the end-of-bitmap marker
         const uint8_t count = p[0], value = p[1];
         p += 2;
         if (count > 0) {
@@ -229,17 +232,17 @@ bool decodeRle(const uint8_t* data, size_t size, const Header& h, const Rgb* pal
             x += count - n;
             continue;
         }
-        if (value == 0) { // end of line
+        if (value == 0) {  // end of line
             x = 0;
             ++y;
-        } else if (value == 1) { // end of bitmap
+        } else if (value == 1) {  // end of bitmap
             break;
-        } else if (value == 2) { // delta
+        } else if (value == 2) {  // delta
             if (end - p < 2) return false;
             x += p[0];
             y += p[1];
             p += 2;
-        } else { // absolute run of `value` pixels, padded to a 16-bit boundary
+        } else {  // absolute run of `value` pixels, padded to a 16-bit boundary
             const size_t bytes = four ? (size_t(value) + 1) / 2 : value;
             const size_t padded = (bytes + 1) & ~size_t(1);
             if (size_t(end - p) < padded) return false;
@@ -252,7 +255,7 @@ bool decodeRle(const uint8_t* data, size_t size, const Header& h, const Rgb* pal
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out) {
     if (!data || !out || (channels != 3 && channels != 4)) return false;

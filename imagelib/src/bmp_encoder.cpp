@@ -13,7 +13,7 @@ void put32(uint8_t* p, uint32_t v) {
     put16(p + 2, v >> 16);
 }
 
-} // namespace
+}  // namespace
 
 bool encodeBmp(const uint8_t* rgb, int32_t width, int32_t height, std::vector<uint8_t>* out) {
     if (!rgb || !out || !pictureSizeAllowed(width, height)) return false;
@@ -30,12 +30,12 @@ bool encodeBmp(const uint8_t* rgb, int32_t width, int32_t height, std::vector<ui
     put32(p + 10, uint32_t(headers));
     put32(p + 14, 40);
     put32(p + 18, uint32_t(width));
-    put32(p + 22, uint32_t(height)); // positive: bottom-up
+    put32(p + 22, uint32_t(height));  // positive: bottom-up
     put16(p + 26, 1);
     put16(p + 28, 24);
-    put32(p + 30, 0); // BI_RGB
+    put32(p + 30, 0);  // BI_RGB
     put32(p + 34, uint32_t(imageBytes));
-    put32(p + 38, 2835); // 72 dpi
+    put32(p + 38, 2835);  // 72 dpi
     put32(p + 42, 2835);
     const size_t rowBytes = size_t(width) * 3;
     for (int32_t y = 0; y < height; ++y) {

@@ -1,7 +1,7 @@
 #include "file_format.h"
 
-#include <cstring>
 #include <strings.h>
+#include <cstring>
 
 FileFormat formatFromContent(const uint8_t* data, size_t size) {
     static const uint8_t pngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

@@ -1,12 +1,12 @@
 #include "file_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -48,7 +48,7 @@ mode_t currentUmask() {
     return mask;
 }
 
-} // namespace
+}  // namespace
 
 bool readWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>* out) {
     if (!path || !*path || !out) return false;
@@ -67,7 +67,7 @@ bool readWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>* out)
             if (errno == EINTR) continue;
             return false;
         }
-        if (n == 0) break; // the file shrank while we read it: take what is there
+        if (n == 0) break;  // the file shrank while we read it: take what is there
         done += size_t(n);
     }
     out->resize(done);

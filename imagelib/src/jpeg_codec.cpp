@@ -7,6 +7,7 @@
 #include <memory>
 
 #include <jpeglib.h>
+// After jpeglib.h: its message codes depend on the library's configuration.
 #include <jerror.h>
 
 #include "picture_limits.h"
@@ -33,7 +34,7 @@ void failWithError(j_common_ptr cinfo) { longjmp(reinterpret_cast<ErrorManager*>
 // tiny file keep the decoder busy for a long time).
 void onMessage(j_common_ptr cinfo, int level) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    if (level >= 0) return; // trace messages
+    if (level >= 0) return;  // trace messages
     const int code = err->base.msg_code;
     if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || code == JWRN_HUFF_BAD_CODE || code == JWRN_MUST_RESYNC ||
         code == JWRN_ARITH_BAD_CODE || ++err->warnings > kMaxWarnings)
@@ -100,7 +101,9 @@ bool readBody(ReadContext* ctx, const uint8_t* data, size_t size, int channels) 
     jpeg_start_decompress(cinfo);
     const int components = cinfo->output_components;
     if (int64_t(cinfo->output_width) != cinfo->image_width || int64_t(cinfo->output_height) != cinfo->image_height ||
-        components != (cmyk ? 4 : cinfo->out_color_space == JCS_GRAYSCALE ? 1 : 3))
+        components != (cmyk                                      ? 4
+                       : cinfo->out_color_space == JCS_GRAYSCALE ? 1
+                                                                 : 3))
         return false;
 
     const int32_t width = int32_t(cinfo->output_width), height = int32_t(cinfo->output_height);
@@ -117,7 +120,8 @@ bool readBody(ReadContext* ctx, const uint8_t* data, size_t size, int channels) 
         const uint8_t* src = line[0];
         uint8_t* dst = ctx->pixels + size_t(y) * rowBytes;
         if (components == 3) {
-            for (int32_t x = 0; x < width; ++x, src += 3, dst += channels) storeRgba(dst, channels, src[0], src[1], src[2], 255);
+            for (int32_t x = 0; x < width; ++x, src += 3, dst += channels)
+                storeRgba(dst, channels, src[0], src[1], src[2], 255);
         } else if (components == 1) {
             for (int32_t x = 0; x < width; ++x, ++src, dst += channels) storeRgba(dst, channels, *src, *src, *src, 255);
         } else {
@@ -208,14 +212,14 @@ void writeBody(WriteContext* ctx, const uint8_t* rgb, int32_t width, int32_t hei
     jpeg_finish_compress(cinfo);
 }
 
-} // namespace
+}  // namespace
 
 bool decodeJpeg(const uint8_t* data, size_t size, int channels, DecodedImage* out) {
     if (!data || !out || size < 4 || (channels != 3 && channels != 4)) return false;
     auto ctx = std::make_unique<ReadContext>();
     installErrorManager(ctx->err);
     ctx->cinfo.err = &ctx->err.base;
-    if (setjmp(ctx->err.jump)) return false; // ctx's destructor releases everything
+    if (setjmp(ctx->err.jump)) return false;  // ctx's destructor releases everything
     jpeg_create_decompress(&ctx->cinfo);
     ctx->created = true;
     if (!readBody(ctx.get(), data, size, channels)) return false;

@@ -26,10 +26,17 @@ bool save(const char* path, const uint8_t* rgb, int32_t width, int32_t height) {
     std::vector<uint8_t> bytes;
     bool encoded = false;
     switch (formatFromExtension(path)) {
-    case FileFormat::png: encoded = encodePng(rgb, width, height, &bytes); break;
-    case FileFormat::jpeg: encoded = encodeJpeg(rgb, width, height, kJpegQuality, &bytes); break;
-    case FileFormat::bmp: encoded = encodeBmp(rgb, width, height, &bytes); break;
-    case FileFormat::unknown: return false;
+    case FileFormat::png:
+        encoded = encodePng(rgb, width, height, &bytes);
+        break;
+    case FileFormat::jpeg:
+        encoded = encodeJpeg(rgb, width, height, kJpegQuality, &bytes);
+        break;
+    case FileFormat::bmp:
+        encoded = encodeBmp(rgb, width, height, &bytes);
+        break;
+    case FileFormat::unknown:
+        return false;
     }
     return encoded && writeFileAtomically(path, bytes);
 }
@@ -38,15 +45,19 @@ bool load(const char* path, int channels, DecodedImage* image) {
     std::vector<uint8_t> bytes;
     if (!readWholeFile(path, size_t(PG_MAX_FILE_BYTES), &bytes)) return false;
     switch (formatFromContent(bytes.data(), bytes.size())) {
-    case FileFormat::png: return decodePng(bytes.data(), bytes.size(), channels, image);
-    case FileFormat::jpeg: return decodeJpeg(bytes.data(), bytes.size(), channels, image);
-    case FileFormat::bmp: return decodeBmp(bytes.data(), bytes.size(), channels, image);
-    case FileFormat::unknown: return false;
+    case FileFormat::png:
+        return decodePng(bytes.data(), bytes.size(), channels, image);
+    case FileFormat::jpeg:
+        return decodeJpeg(bytes.data(), bytes.size(), channels, image);
+    case FileFormat::bmp:
+        return decodeBmp(bytes.data(), bytes.size(), channels, image);
+    case FileFormat::unknown:
+        return false;
     }
     return false;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" {
 
@@ -90,4 +101,4 @@ const char* PG_GetSupportedExtensionOpen(void) { return kOpenFilter; }
 
 const char* PG_GetSupportedExtensionSave(void) { return kSaveFilter; }
 
-} // extern "C"
+}  // extern "C"

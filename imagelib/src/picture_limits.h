@@ -6,8 +6,7 @@
 
 // Whether a picture of this size may be decoded or encoded at all.
 inline bool pictureSizeAllowed(int64_t width, int64_t height) {
-    return width > 0 && height > 0 && width <= PG_MAX_SIDE && height <= PG_MAX_SIDE &&
-           width * height <= PG_MAX_PIXELS;
+    return width > 0 && height > 0 && width <= PG_MAX_SIDE && height <= PG_MAX_SIDE && width * height <= PG_MAX_PIXELS;
 }
 
 // Compressed formats whose data can describe large flat areas in very few bytes

@@ -1,11 +1,11 @@
 #include "png_codec.h"
 
+#include <png.h>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <png.h>
 
 #include "picture_limits.h"
 
@@ -83,7 +83,7 @@ bool readBody(ReadContext* ctx) {
     if (ctx->channels == 3)
         png_set_strip_alpha(png);
     else
-        png_set_filler(png, 0xFF, PNG_FILLER_AFTER); // only acts where there is no alpha
+        png_set_filler(png, 0xFF, PNG_FILLER_AFTER);  // only acts where there is no alpha
     const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
 
@@ -137,19 +137,19 @@ void flushNothing(png_structp) {}
 void writeBody(WriteContext* ctx, const uint8_t* rgb, int32_t width, int32_t height) {
     png_structp png = ctx->png;
     png_set_write_fn(png, ctx, writeToMemory, flushNothing);
-    png_set_IHDR(png, ctx->info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, ctx->info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, ctx->info);
     const size_t rowBytes = size_t(width) * 3;
     for (int32_t y = 0; y < height; ++y) png_write_row(png, rgb + size_t(y) * rowBytes);
     png_write_end(png, nullptr);
 }
 
-} // namespace
+}  // namespace
 
 uint64_t pngImageDataBytes(const uint8_t* data, size_t size) {
     uint64_t total = 0;
-    size_t pos = 8; // after the signature
+    size_t pos = 8;  // after the signature
     while (pos <= size && size - pos >= 8) {
         const uint32_t length = be32(data + pos);
         const bool isIdat = std::memcmp(data + pos + 4, "IDAT", 4) == 0;
@@ -157,7 +157,7 @@ uint64_t pngImageDataBytes(const uint8_t* data, size_t size) {
         const size_t present = std::min<uint64_t>(length, size - pos);
         if (isIdat) total += present;
         if (present < length || size - pos - present < 4) break;
-        pos += present + 4; // data and CRC
+        pos += present + 4;  // data and CRC
     }
     return total;
 }
@@ -172,7 +172,7 @@ bool decodePng(const uint8_t* data, size_t size, int channels, DecodedImage* out
     if (!ctx->png) return false;
     ctx->info = png_create_info_struct(ctx->png);
     if (!ctx->info) return false;
-    if (setjmp(png_jmpbuf(ctx->png))) return false; // ctx's destructor releases everything
+    if (setjmp(png_jmpbuf(ctx->png))) return false;  // ctx's destructor releases everything
     if (!readBody(ctx.get())) return false;
     *out = ctx->result;
     out->pixels = ctx->pixels;

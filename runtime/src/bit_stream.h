@@ -9,8 +9,8 @@
 
 // Completes the library's opaque stream record.
 struct BitStream {
-    ListNode* chunks;         // each value is the address of chunkSize zero-filled bytes
-    std::uint32_t chunkCount; // nodes in chunks, so that growing needs no walk
+    ListNode* chunks;          // each value is the address of chunkSize zero-filled bytes
+    std::uint32_t chunkCount;  // nodes in chunks, so that growing needs no walk
     std::uint32_t position;
     std::uint32_t size;
     std::uint32_t chunkSize;
@@ -34,14 +34,12 @@ inline constexpr std::uint8_t noGroupLoaded = 170;
 BitStream* createStream(std::uint32_t chunkSize, std::uint8_t creationFlag);
 void destroyStream(BitStream* s);
 
-bool writeBytes(BitStream* s, const std::uint8_t* data, std::uint32_t count, std::uint32_t* written,
-                bool noAdvance);
+bool writeBytes(BitStream* s, const std::uint8_t* data, std::uint32_t count, std::uint32_t* written, bool noAdvance);
 bool readBytes(BitStream* s, std::uint8_t* data, std::uint32_t count, std::uint32_t* read, bool noAdvance);
 // Bit-aligned while a group is partly used; the count reported is then in bits.
 bool writeBytesAligned(BitStream* s, const std::uint8_t* data, std::uint32_t count, std::uint32_t* written,
                        bool noAdvance);
-bool readBytesAligned(BitStream* s, std::uint8_t* data, std::uint32_t count, std::uint32_t* read,
-                      bool noAdvance);
+bool readBytesAligned(BitStream* s, std::uint8_t* data, std::uint32_t count, std::uint32_t* read, bool noAdvance);
 
 // Writes out a pending group, moves to position (which may lie past the end) and unloads
 // the group, so that the next bit read loads a fresh one.
@@ -56,14 +54,14 @@ template <class T>
 bool writeValueBits(BitStream* s, const T* values, std::uint32_t count, std::uint32_t* bitsWritten,
                     std::uint32_t bitsPerValue, std::uint32_t groupBytes, bool noAdvance);
 template <class T>
-bool readValueBits(BitStream* s, T* values, std::uint32_t count, std::uint32_t* bitsRead,
-                   std::uint32_t bitsPerValue, std::uint32_t groupBytes, bool noAdvance);
+bool readValueBits(BitStream* s, T* values, std::uint32_t count, std::uint32_t* bitsRead, std::uint32_t bitsPerValue,
+                   std::uint32_t groupBytes, bool noAdvance);
 
 // Values of the width that bitsPerValue selects: bytes up to 8, 16-bit up to 16, 32-bit
 // up to 32; false for more.
 bool writeAnyBits(BitStream* s, const void* values, std::uint32_t count, std::uint32_t* bitsWritten,
                   std::uint32_t bitsPerValue, std::uint32_t groupBytes, bool noAdvance);
-bool readAnyBits(BitStream* s, void* values, std::uint32_t count, std::uint32_t* bitsRead,
-                 std::uint32_t bitsPerValue, std::uint32_t groupBytes, bool noAdvance);
+bool readAnyBits(BitStream* s, void* values, std::uint32_t count, std::uint32_t* bitsRead, std::uint32_t bitsPerValue,
+                 std::uint32_t groupBytes, bool noAdvance);
 
-} // namespace tolvanea
+}  // namespace tolvanea

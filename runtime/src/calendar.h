@@ -36,4 +36,4 @@ std::uint32_t systemTimeRecordToDay(const SystemTime& t);
 std::uint32_t systemTimeRecordToSeconds(const SystemTime& t);
 SystemTime secondsToSystemTimeRecord(std::uint32_t seconds);
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -22,4 +22,4 @@ Hsv16 rgbToHsvColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 // Saturation or value above 100 give components past 255; they keep their low 8 bits.
 Rgb8 hsvToRgbColour(std::uint16_t hue, std::uint16_t saturation, std::uint16_t value);
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -8,4 +8,4 @@ namespace tolvanea {
 // Checksum of length bytes at data; 0 for null data or a length of 0.
 std::uint32_t crc32Checksum(const void* data, std::size_t length);
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -34,17 +34,14 @@ struct DecodeJob {
     std::uint8_t* block;
 };
 
-void watchScans(j_common_ptr info)
-{
+void watchScans(j_common_ptr info) {
     auto* d = reinterpret_cast<j_decompress_ptr>(info);
-    if (d->input_scan_number > maxScans)
-        raiseJpegFailure(info, "Too many scans in JPEG data");
+    if (d->input_scan_number > maxScans) raiseJpegFailure(info, "Too many scans in JPEG data");
 }
 
 // Runs inside the trap: creating the object can fail too. Destroying an object that was
 // never created is harmless, since the job starts zeroed.
-void startJob(DecodeJob& job)
-{
+void startJob(DecodeJob& job) {
     jpeg_create_decompress(&job.info);
     job.info.mem->max_memory_to_use = maxCodecMemory;
     job.progress = {};
@@ -53,27 +50,22 @@ void startJob(DecodeJob& job)
     attachMemorySource(&job.info, job.source, job.data, job.size);
 }
 
-void readHeaderOnly(void* arg)
-{
+void readHeaderOnly(void* arg) {
     auto& job = *static_cast<DecodeJob*>(arg);
     startJob(job);
     jpeg_read_header(&job.info, TRUE);
-    if (job.width)
-        *job.width = std::int32_t(job.info.image_width);
-    if (job.height)
-        *job.height = std::int32_t(job.info.image_height);
+    if (job.width) *job.width = std::int32_t(job.info.image_width);
+    if (job.height) *job.height = std::int32_t(job.info.image_height);
 }
 
-void decodeRows(void* arg)
-{
+void decodeRows(void* arg) {
     auto& job = *static_cast<DecodeJob*>(arg);
     startJob(job);
     j_decompress_ptr info = &job.info;
     jpeg_read_header(info, TRUE);
     // Checked before decompression starts: progressive data is absorbed whole by the start.
     const std::uint64_t announced = std::uint64_t(info->image_width) * info->image_height;
-    if (announced > maxDecodePixels
-        || (announced > proportionFreePixels && announced / maxPixelsPerByte > job.size))
+    if (announced > maxDecodePixels || (announced > proportionFreePixels && announced / maxPixelsPerByte > job.size))
         raiseJpegFailure(reinterpret_cast<j_common_ptr>(info), "Picture too large for its JPEG data");
     jpeg_start_decompress(info);
 
@@ -81,12 +73,9 @@ void decodeRows(void* arg)
     const std::uint64_t pixels = w * h;
     // Zero-filled: rows of a component count other than 1 or 3 are not written.
     job.block = static_cast<std::uint8_t*>(std::calloc(pixels ? pixels * 3 : 1, 1));
-    if (!job.block)
-        ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
-    if (job.width)
-        *job.width = std::int32_t(w);
-    if (job.height)
-        *job.height = std::int32_t(h);
+    if (!job.block) ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+    if (job.width) *job.width = std::int32_t(w);
+    if (job.height) *job.height = std::int32_t(h);
 
     const int components = info->output_components;
     const std::size_t rowBytes = std::size_t(w) * 3;
@@ -105,8 +94,7 @@ void decodeRows(void* arg)
             jpeg_read_scanlines(info, rowBuffer, 1);
             if (components == 1) {
                 const JSAMPLE* grey = rowBuffer[0];
-                for (std::size_t x = 0; x < w; ++x)
-                    target[3 * x] = target[3 * x + 1] = target[3 * x + 2] = grey[x];
+                for (std::size_t x = 0; x < w; ++x) target[3 * x] = target[3 * x + 1] = target[3 * x + 2] = grey[x];
             }
         }
     }
@@ -127,8 +115,7 @@ struct EncodeJob {
     std::uint8_t* grey;
 };
 
-void encodeRows(void* arg)
-{
+void encodeRows(void* arg) {
     auto& job = *static_cast<EncodeJob*>(arg);
     j_compress_ptr info = &job.info;
     jpeg_create_compress(info);
@@ -146,8 +133,7 @@ void encodeRows(void* arg)
     if (!job.colour) {
         const std::size_t count = w * job.height;
         job.grey = static_cast<std::uint8_t*>(std::malloc(count));
-        if (!job.grey)
-            ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+        if (!job.grey) ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
         greyPlaneOf(job.pixels, count, job.grey);
     }
     const std::uint8_t* rows = job.colour ? job.pixels : job.grey;
@@ -160,14 +146,11 @@ void encodeRows(void* arg)
     jpeg_finish_compress(info);
 }
 
-} // namespace
+}  // namespace
 
-std::uint8_t* decodeJpegBlock(const void* data, std::size_t size, std::int32_t* width, std::int32_t* height)
-{
-    if (width)
-        *width = 0;
-    if (height)
-        *height = 0;
+std::uint8_t* decodeJpegBlock(const void* data, std::size_t size, std::int32_t* width, std::int32_t* height) {
+    if (width) *width = 0;
+    if (height) *height = 0;
     DecodeJob job{};
     job.data = data;
     job.size = size;
@@ -183,8 +166,7 @@ std::uint8_t* decodeJpegBlock(const void* data, std::size_t size, std::int32_t* 
     return result;
 }
 
-bool readJpegDimensions(const void* data, std::size_t size, std::int32_t* width, std::int32_t* height)
-{
+bool readJpegDimensions(const void* data, std::size_t size, std::int32_t* width, std::int32_t* height) {
     DecodeJob job{};
     job.data = data;
     job.size = size;
@@ -197,10 +179,8 @@ bool readJpegDimensions(const void* data, std::size_t size, std::int32_t* width,
 }
 
 JpegEncodeResult encodeJpegBlock(std::uint8_t* out, std::size_t capacity, const std::uint8_t* pixels,
-                                 std::uint32_t width, std::uint32_t height, bool colour, int quality)
-{
-    if (!pixels || width == 0 || height == 0)
-        return {false, 0};
+                                 std::uint32_t width, std::uint32_t height, bool colour, int quality) {
+    if (!pixels || width == 0 || height == 0) return {false, 0};
     EncodeJob job{};
     job.pixels = pixels;
     job.width = width;
@@ -217,4 +197,4 @@ JpegEncodeResult encodeJpegBlock(std::uint8_t* out, std::size_t capacity, const 
     return result;
 }
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -24,8 +24,8 @@ std::uint8_t* decodeJpegBlock(const void* data, std::size_t size, std::int32_t* 
 bool readJpegDimensions(const void* data, std::size_t size, std::int32_t* width, std::int32_t* height);
 
 struct JpegEncodeResult {
-    bool ok;           // the whole stream was produced and fitted into the block
-    std::size_t total; // bytes of the compressed stream (0 after a library error)
+    bool ok;            // the whole stream was produced and fitted into the block
+    std::size_t total;  // bytes of the compressed stream (0 after a library error)
 };
 
 // Compresses width x height 3-byte pixels (colour) or their grey levels (not colour)
@@ -33,4 +33,4 @@ struct JpegEncodeResult {
 JpegEncodeResult encodeJpegBlock(std::uint8_t* out, std::size_t capacity, const std::uint8_t* pixels,
                                  std::uint32_t width, std::uint32_t height, bool colour, int quality);
 
-} // namespace tolvanea
+}  // namespace tolvanea

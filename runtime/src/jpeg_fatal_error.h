@@ -25,4 +25,4 @@ jpeg_error_mgr* installErrorTrap(JpegErrorTrap& trap);
 // that the caller releases after a failure.
 bool runTrapped(JpegErrorTrap& trap, void (*work)(void*), void* arg);
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -14,14 +14,13 @@ struct JpegMemoryDestination {
     jpeg_destination_mgr manager;
     std::uint8_t* out;
     std::size_t capacity;
-    std::size_t total; // bytes of the compressed stream so far, stored or not
+    std::size_t total;  // bytes of the compressed stream so far, stored or not
     JOCTET staging[4096];
 };
 
-void attachMemoryDestination(j_compress_ptr info, JpegMemoryDestination& dest, std::uint8_t* out,
-                             std::size_t capacity);
+void attachMemoryDestination(j_compress_ptr info, JpegMemoryDestination& dest, std::uint8_t* out, std::size_t capacity);
 
 // Whether the whole stream fitted into the block.
 inline bool destinationFitted(const JpegMemoryDestination& dest) { return dest.total <= dest.capacity; }
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -13,12 +13,10 @@ JpegMemorySource& sourceOf(j_decompress_ptr info) { return *reinterpret_cast<Jpe
 void initSource(j_decompress_ptr) {}
 void termSource(j_decompress_ptr) {}
 
-boolean fillInputBuffer(j_decompress_ptr info)
-{
+boolean fillInputBuffer(j_decompress_ptr info) {
     JpegMemorySource& src = sourceOf(info);
     if (src.offset >= src.size) {
-        if (src.size == 0)
-            ERREXIT(info, JERR_INPUT_EMPTY);
+        if (src.size == 0) ERREXIT(info, JERR_INPUT_EMPTY);
         WARNMS(info, JWRN_JPEG_EOF);
         // A supplied end-of-image marker lets the library finish the picture as a stream
         // that ended early.
@@ -33,10 +31,8 @@ boolean fillInputBuffer(j_decompress_ptr info)
     return TRUE;
 }
 
-void skipInputData(j_decompress_ptr info, long count)
-{
-    if (count <= 0)
-        return;
+void skipInputData(j_decompress_ptr info, long count) {
+    if (count <= 0) return;
     JpegMemorySource& src = sourceOf(info);
     auto remaining = static_cast<std::size_t>(count);
     while (remaining > src.manager.bytes_in_buffer) {
@@ -47,10 +43,9 @@ void skipInputData(j_decompress_ptr info, long count)
     src.manager.bytes_in_buffer -= remaining;
 }
 
-} // namespace
+}  // namespace
 
-void attachMemorySource(j_decompress_ptr info, JpegMemorySource& source, const void* data, std::size_t size)
-{
+void attachMemorySource(j_decompress_ptr info, JpegMemorySource& source, const void* data, std::size_t size) {
     source.manager.init_source = initSource;
     source.manager.fill_input_buffer = fillInputBuffer;
     source.manager.skip_input_data = skipInputData;
@@ -64,4 +59,4 @@ void attachMemorySource(j_decompress_ptr info, JpegMemorySource& source, const v
     info->src = &source.manager;
 }
 
-} // namespace tolvanea
+}  // namespace tolvanea

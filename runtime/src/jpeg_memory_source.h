@@ -14,10 +14,10 @@ struct JpegMemorySource {
     jpeg_source_mgr manager;
     const std::uint8_t* data;
     std::size_t size;
-    std::size_t offset; // bytes already handed to the library
+    std::size_t offset;  // bytes already handed to the library
 };
 
 // The source record must outlive the decompressor's use of it.
 void attachMemorySource(j_decompress_ptr info, JpegMemorySource& source, const void* data, std::size_t size);
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -14,8 +14,7 @@ struct Md5State {
 // The library keeps one running state for the whole process.
 Md5State runningState;
 
-void resetState(Md5State& s)
-{
+void resetState(Md5State& s) {
     s.chain[0] = 0x67452301u;
     s.chain[1] = 0xEFCDAB89u;
     s.chain[2] = 0x98BADCFEu;
@@ -38,21 +37,32 @@ constexpr std::uint32_t T[64] = {
     0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391};
 constexpr int S[4][4] = {{7, 12, 17, 22}, {5, 9, 14, 20}, {4, 11, 16, 23}, {6, 10, 15, 21}};
 
-void transform(std::uint32_t chain[4], const std::uint8_t* p)
-{
+void transform(std::uint32_t chain[4], const std::uint8_t* p) {
     std::uint32_t x[16];
     for (int i = 0; i < 16; ++i)
-        x[i] = std::uint32_t(p[4 * i]) | std::uint32_t(p[4 * i + 1]) << 8 | std::uint32_t(p[4 * i + 2]) << 16
-               | std::uint32_t(p[4 * i + 3]) << 24;
+        x[i] = std::uint32_t(p[4 * i]) | std::uint32_t(p[4 * i + 1]) << 8 | std::uint32_t(p[4 * i + 2]) << 16 |
+               std::uint32_t(p[4 * i + 3]) << 24;
     std::uint32_t a = chain[0], b = chain[1], c = chain[2], d = chain[3];
     for (int i = 0; i < 64; ++i) {
         std::uint32_t f;
         int g;
         switch (i / 16) {
-        case 0: f = (b & c) | (~b & d); g = i; break;
-        case 1: f = (b & d) | (c & ~d); g = (5 * i + 1) & 15; break;
-        case 2: f = b ^ c ^ d; g = (3 * i + 5) & 15; break;
-        default: f = c ^ (b | ~d); g = (7 * i) & 15; break;
+        case 0:
+            f = (b & c) | (~b & d);
+            g = i;
+            break;
+        case 1:
+            f = (b & d) | (c & ~d);
+            g = (5 * i + 1) & 15;
+            break;
+        case 2:
+            f = b ^ c ^ d;
+            g = (3 * i + 5) & 15;
+            break;
+        default:
+            f = c ^ (b | ~d);
+            g = (7 * i) & 15;
+            break;
         }
         std::uint32_t t = d;
         d = c;
@@ -66,8 +76,7 @@ void transform(std::uint32_t chain[4], const std::uint8_t* p)
     chain[3] += d;
 }
 
-void update(Md5State& s, const std::uint8_t* p, std::size_t n)
-{
+void update(Md5State& s, const std::uint8_t* p, std::size_t n) {
     std::size_t used = std::size_t(s.bitCount >> 3) & 63;
     s.bitCount += std::uint64_t(n) << 3;
     if (used) {
@@ -75,53 +84,41 @@ void update(Md5State& s, const std::uint8_t* p, std::size_t n)
         std::memcpy(s.block + used, p, take);
         p += take;
         n -= take;
-        if (used + take < 64)
-            return;
+        if (used + take < 64) return;
         transform(s.chain, s.block);
     }
-    for (; n >= 64; p += 64, n -= 64)
-        transform(s.chain, p);
-    if (n)
-        std::memcpy(s.block, p, n);
+    for (; n >= 64; p += 64, n -= 64) transform(s.chain, p);
+    if (n) std::memcpy(s.block, p, n);
 }
 
-void finish(Md5State& s, std::uint8_t out[16])
-{
+void finish(Md5State& s, std::uint8_t out[16]) {
     std::uint64_t bits = s.bitCount;
     std::uint8_t pad[72] = {0x80};
     std::size_t used = std::size_t(bits >> 3) & 63;
     std::size_t padLen = used < 56 ? 56 - used : 120 - used;
     std::uint8_t length[8];
-    for (int i = 0; i < 8; ++i)
-        length[i] = std::uint8_t(bits >> (8 * i));
+    for (int i = 0; i < 8; ++i) length[i] = std::uint8_t(bits >> (8 * i));
     update(s, pad, padLen);
     update(s, length, 8);
     for (int i = 0; i < 4; ++i)
-        for (int k = 0; k < 4; ++k)
-            out[4 * i + k] = std::uint8_t(s.chain[i] >> (8 * k));
+        for (int k = 0; k < 4; ++k) out[4 * i + k] = std::uint8_t(s.chain[i] >> (8 * k));
 }
 
-void digest(const void* data, std::size_t length, std::uint8_t out[16])
-{
+void digest(const void* data, std::size_t length, std::uint8_t out[16]) {
     resetState(runningState);
-    if (data && length)
-        update(runningState, static_cast<const std::uint8_t*>(data), length);
+    if (data && length) update(runningState, static_cast<const std::uint8_t*>(data), length);
     finish(runningState, out);
 }
 
-} // namespace
+}  // namespace
 
-void md5Bytes(const void* data, std::size_t length, std::uint8_t out[16])
-{
-    if (!out)
-        return;
+void md5Bytes(const void* data, std::size_t length, std::uint8_t out[16]) {
+    if (!out) return;
     digest(data, length, out);
 }
 
-void md5Text(const void* data, std::size_t length, char out[33])
-{
-    if (!out)
-        return;
+void md5Text(const void* data, std::size_t length, char out[33]) {
+    if (!out) return;
     static const char hex[] = "0123456789abcdef";
     std::uint8_t bytes[16];
     digest(data, length, bytes);
@@ -132,4 +129,4 @@ void md5Text(const void* data, std::size_t length, char out[33])
     out[32] = '\0';
 }
 
-} // namespace tolvanea
+}  // namespace tolvanea

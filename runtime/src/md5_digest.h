@@ -12,4 +12,4 @@ void md5Bytes(const void* data, std::size_t length, std::uint8_t out[16]);
 // The digest as 32 lower-case hexadecimal characters and a terminator into out (33 bytes).
 void md5Text(const void* data, std::size_t length, char out[33]);
 
-} // namespace tolvanea
+}  // namespace tolvanea

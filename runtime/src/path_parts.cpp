@@ -17,8 +17,7 @@ struct PathParts {
     std::string extension;  // from the last '.' of the file name, with the dot
 };
 
-PathParts splitPath(const char* path)
-{
+PathParts splitPath(const char* path) {
     PathParts parts;
     std::string text = path != nullptr ? path : "";
     std::size_t start = 0;
@@ -44,10 +43,8 @@ PathParts splitPath(const char* path)
 
 }  // namespace
 
-bool copyPathText(const std::string& text, char* out)
-{
-    if (out == nullptr)
-        return false;
+bool copyPathText(const std::string& text, char* out) {
+    if (out == nullptr) return false;
     if (text.size() > kMaxPathText) {
         out[0] = '\0';
         return false;
@@ -56,32 +53,25 @@ bool copyPathText(const std::string& text, char* out)
     return true;
 }
 
-RtBool folderOfPath(const char* path, char* out)
-{
+RtBool folderOfPath(const char* path, char* out) {
     PathParts parts = splitPath(path);
     return copyPathText(parts.drive + parts.directory, out) ? 1 : 0;
 }
 
-RtBool fileNameOfPath(const char* path, char* out)
-{
+RtBool fileNameOfPath(const char* path, char* out) {
     PathParts parts = splitPath(path);
     return copyPathText(parts.name + parts.extension, out) ? 1 : 0;
 }
 
 RtBool baseNameOfPath(const char* path, char* out) { return copyPathText(splitPath(path).name, out) ? 1 : 0; }
 
-RtBool extensionOfPath(const char* path, char* out)
-{
-    return copyPathText(splitPath(path).extension, out) ? 1 : 0;
-}
+RtBool extensionOfPath(const char* path, char* out) { return copyPathText(splitPath(path).extension, out) ? 1 : 0; }
 
-RtBool tempFilePath(char* out, const char* name)
-{
+RtBool tempFilePath(char* out, const char* name) {
     const char* environment = std::getenv("TMPDIR");
     std::string folder = environment != nullptr && environment[0] != '\0' ? environment : "/tmp";
     // The folder comes with its trailing separator and a further one follows.
-    if (folder.back() != '/')
-        folder += '/';
+    if (folder.back() != '/') folder += '/';
     return copyPathText(folder + "/" + (name != nullptr ? name : ""), out) ? 1 : 0;
 }
 

@@ -6,8 +6,7 @@
 namespace tolvanea {
 
 // trunc(0.299 * byte 0 + 0.587 * byte 1 + 0.114 * byte 2), in double precision.
-inline std::uint8_t greyLevel(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2)
-{
+inline std::uint8_t greyLevel(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2) {
     return std::uint8_t(0.299 * b0 + 0.587 * b1 + 0.114 * b2);
 }
 
@@ -20,4 +19,4 @@ void swapFirstAndThird(std::uint8_t* block, std::size_t pixelsPerRow, std::size_
 // The grey level of every pixel of count pixels, one byte each.
 void greyPlaneOf(const std::uint8_t* pixels, std::size_t count, std::uint8_t* grey);
 
-} // namespace tolvanea
+}  // namespace tolvanea

@@ -26,8 +26,7 @@ struct FileChoice {
 };
 
 // Open or save dialog; false when cancelled.
-bool platformChooseFile(bool save, const char* title, const std::vector<FileFilter>& filters,
-                        FileChoice& choice);
+bool platformChooseFile(bool save, const char* title, const std::vector<FileFilter>& filters, FileChoice& choice);
 
 // Folder dialog; false when cancelled.
 bool platformChooseFolder(const char* title, const char* initial, std::string& folder);

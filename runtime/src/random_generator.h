@@ -10,7 +10,7 @@ struct RandomGenerator {
     std::int32_t nextSecond;  // second index, secondStart after seeding
     std::int32_t* state;      // stateSize entries; entry 0 is never used
     std::int32_t stateSize;
-    std::int32_t last;        // stateSize - 1
+    std::int32_t last;  // stateSize - 1
     std::int32_t secondStart;
 };
 
@@ -32,4 +32,4 @@ std::int32_t randomInRange(RandomGenerator* g, std::int32_t min, std::int32_t ma
 std::int32_t randomBelow(RandomGenerator* g, std::int32_t max);
 void randomBytes(RandomGenerator* g, std::uint8_t* buffer, std::int64_t length);
 
-} // namespace tolvanea
+}  // namespace tolvanea

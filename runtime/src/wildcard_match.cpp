@@ -6,12 +6,10 @@ namespace tolvanea {
 namespace {
 
 // Copies text (upper-cased unless exactCase); false when it is too long.
-bool prepare(const RtWide* text, bool exactCase, RtWide (&out)[kMaxPieceLength + 1], int& length)
-{
+bool prepare(const RtWide* text, bool exactCase, RtWide (&out)[kMaxPieceLength + 1], int& length) {
     length = 0;
     for (; text[length] != 0; ++length) {
-        if (length == kMaxPieceLength)
-            return false;
+        if (length == kMaxPieceLength) return false;
         out[length] = exactCase ? text[length] : upperWideChar(text[length]);
     }
     out[length] = 0;
@@ -22,17 +20,14 @@ bool isDotOrZero(RtWide unit) { return unit == '.' || unit == '0'; }
 
 }  // namespace
 
-RtBool matchWildcard(const RtWide* patternText, const RtWide* nameText, RtBool exactCase)
-{
-    if (patternText == nullptr || nameText == nullptr)
-        return 0;
+RtBool matchWildcard(const RtWide* patternText, const RtWide* nameText, RtBool exactCase) {
+    if (patternText == nullptr || nameText == nullptr) return 0;
     RtWide pattern[kMaxPieceLength + 1];
     RtWide name[kMaxPieceLength + 1];
     int patternLength = 0;
     int nameLength = 0;
     const bool exact = (exactCase & 1) != 0;
-    if (!prepare(patternText, exact, pattern, patternLength) || !prepare(nameText, exact, name, nameLength))
-        return 0;
+    if (!prepare(patternText, exact, pattern, patternLength) || !prepare(nameText, exact, name, nameLength)) return 0;
 
     int i = 0;
     int j = 0;
@@ -62,29 +57,24 @@ RtBool matchWildcard(const RtWide* patternText, const RtWide* nameText, RtBool e
                         ++i;
                         ++j;
                     } else if (following == '*' || following == '?' || following == '>' || following == '<') {
-                        if (!isDotOrZero(name[j]))
-                            ++j;
+                        if (!isDotOrZero(name[j])) ++j;
                         ++i;
                     } else {
-                        while (j < nameLength && name[j] != following)
-                            ++j;
+                        while (j < nameLength && name[j] != following) ++j;
                         ++i;
                     }
                 }
             } else if (p == '<') {
                 int lastDot = -1;
                 for (int k = j; k < nameLength; ++k) {
-                    if (name[k] == '.')
-                        lastDot = k;
+                    if (name[k] == '.') lastDot = k;
                 }
-                if (lastDot >= 0)
-                    j = lastDot;
+                if (lastDot >= 0) j = lastDot;
                 ++i;
             } else {
                 j = nameLength;  // mismatch: i stays, so the match fails
             }
-            if (j >= nameLength)
-                break;
+            if (j >= nameLength) break;
         }
     }
     return i == patternLength && j == nameLength ? 1 : 0;

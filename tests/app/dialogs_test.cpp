@@ -5,14 +5,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/configuration_dialog.h"
-#include "app/escape_information_dialog.h"
-#include "app/new_picture_dialog.h"
 #include "app/about_box.h"
 #include "app/command_ids.h"
-#include "params/parameter_blocks.h"
+#include "app/configuration_dialog.h"
 #include "app/escape_information.h"
+#include "app/escape_information_dialog.h"
+#include "app/new_picture_dialog.h"
 #include "generators/ui/colour_button.h"
+#include "params/parameter_blocks.h"
 #include "window_fixture.h"
 
 namespace {
@@ -32,7 +32,7 @@ int accept(QDialog& d) {
     d.accept();
     return QDialog::Accepted;
 }
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, NewPictureDialogKeepsItsValuesAndMirrorsConnectable) {
     newPictureParams() = NewPictureParams{};
@@ -70,13 +70,14 @@ TEST_F(WindowTest, NewPictureDialogKeepsItsValuesAndMirrorsConnectable) {
 }
 
 TEST_F(WindowTest, ConfigurationOkCopiesEveryFieldAndKeepsLowByte) {
-    paintSettings().mixFromPercent = 30; // as "Mixage ..." would leave it
+    paintSettings().mixFromPercent = 30;  // as "Mixage ..." would leave it
     paintSettings().blendColor = 0x00123456;
     CDConfig& dialog = window->configurationDialog();
     EXPECT_EQ(dialog.windowTitle(), "Configuration");
-    EXPECT_EQ(textsOf(dialog), (std::vector<std::string>{"Connectable", "No blend color", "BlendColor : ", "% Mixage", "From : ",
-                                                          "To : ", "Tools", "Rotation Anti Alias (Fast Speed if unchecked)",
-                                                          "OK", "Cancel"}));
+    EXPECT_EQ(textsOf(dialog),
+              (std::vector<std::string>{"Connectable", "No blend color", "BlendColor : ", "% Mixage",
+                                        "From : ", "To : ", "Tools", "Rotation Anti Alias (Fast Speed if unchecked)",
+                                        "OK", "Cancel"}));
     answerDialog = [&](QDialog&) {
         EXPECT_EQ(dialog.fromField()->text(), "30");
         EXPECT_EQ(dialog.swatch()->color(), 0x00123456u);
@@ -135,7 +136,7 @@ TEST_F(WindowTest, NoBlendColorHidesTheSwatchWhichKeepsItsColour) {
         EXPECT_TRUE(dialog.noBlendColorBox()->isChecked());
         EXPECT_FALSE(dialog.swatch()->isVisibleTo(&dialog));
         EXPECT_EQ(dialog.swatch()->color(), 0x00336699u);
-        dialog.noBlendColorBox()->click(); // back to a blend colour: the old one returns
+        dialog.noBlendColorBox()->click();  // back to a blend colour: the old one returns
         EXPECT_TRUE(dialog.swatch()->isVisibleTo(&dialog));
         return accept(dialog);
     };
@@ -150,10 +151,11 @@ TEST_F(WindowTest, EscapeInformationIsShownUntilSwitchedOffForGood) {
         ++shown;
         auto& info = static_cast<cdechap&>(d);
         EXPECT_EQ(info.windowTitle(), "Information !");
-        EXPECT_EQ(textsOf(info), (std::vector<std::string>{"You can stopped the working picture with 'echap' key pressed",
-                                                           "Don't show this information !", "OK"}));
+        EXPECT_EQ(textsOf(info),
+                  (std::vector<std::string>{"You can stopped the working picture with 'echap' key pressed",
+                                            "Don't show this information !", "OK"}));
         info.dontShowBox()->setChecked(true);
-        info.reject(); // closed without OK: the box does not count
+        info.reject();  // closed without OK: the box does not count
         return int(QDialog::Rejected);
     };
     window->showEscapeInformation();
@@ -214,7 +216,7 @@ TEST_F(WindowTest, PlacementIsStoredOnExitAndReadBack) {
     EXPECT_EQ(window->geometry(), QRect(40, 50, 300, 200));
 
     QSettings settings(kSettingsOrganization, kSettingsApplication);
-    settings.setValue("right", 10); // damaged: right of left
+    settings.setValue("right", 10);  // damaged: right of left
     settings.sync();
     window = std::make_unique<CvosprenDlg>(library);
     EXPECT_EQ(window->geometry(), QRect(40, 50, 511, 200));

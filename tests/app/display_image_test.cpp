@@ -38,7 +38,7 @@ std::vector<uint8_t> build(const Picture& p, int zoom, bool connectable) {
     buildDisplayImage(p, zoom, connectable, out.data(), size_t(W) * 4);
     return out;
 }
-} // namespace
+}  // namespace
 
 TEST(DisplayImage, MatchesThePerPixelDefinitionForEverySizeZoomAndMode) {
     for (int w : {1, 4, 5, 6, 7, 9, 33})
@@ -52,7 +52,7 @@ TEST(DisplayImage, MatchesThePerPixelDefinitionForEverySizeZoomAndMode) {
 }
 
 TEST(DisplayImage, WidenedColumnsRepeatLeftEdgeOrLastColumn) {
-    PicturePtr p = patterned(5, 2); // widened to 8: three extra columns
+    PicturePtr p = patterned(5, 2);  // widened to 8: three extra columns
     ASSERT_EQ(displayWidth(5), 8);
     const auto wrapped = build(*p, 1, true);
     const auto clipped = build(*p, 1, false);
@@ -60,11 +60,11 @@ TEST(DisplayImage, WidenedColumnsRepeatLeftEdgeOrLastColumn) {
         for (int extra = 0; extra < 3; ++extra) {
             const size_t cell = (size_t(y) * 8 + 5 + extra) * 4;
             uint8_t r, g, b;
-            getPixel(p.get(), extra, y, &r, &g, &b); // left edge, repeated
+            getPixel(p.get(), extra, y, &r, &g, &b);  // left edge, repeated
             EXPECT_EQ(wrapped[cell + 0], b);
             EXPECT_EQ(wrapped[cell + 1], g);
             EXPECT_EQ(wrapped[cell + 2], r);
-            getPixel(p.get(), 4, y, &r, &g, &b); // last column, row by row
+            getPixel(p.get(), 4, y, &r, &g, &b);  // last column, row by row
             EXPECT_EQ(clipped[cell + 0], b);
             EXPECT_EQ(clipped[cell + 1], g);
             EXPECT_EQ(clipped[cell + 2], r);

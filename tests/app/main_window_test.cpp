@@ -120,7 +120,7 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
     const std::pair<int, const char*> ownDialogs[] = {{cmd::Circle, "ccdcirclev1"},  {cmd::Rectangle, "ccdrectv1"},
                                                       {cmd::Polygon, "CTPoly"},      {cmd::Vector, "cdvector"},
                                                       {cmd::Mixage, "cdpercentmix"}, {cmd::Noise, "cdfilternoise"},
-                                                      {cmd::Sharpen, "cdsharpen"},    {cmd::Palette, "cdpalette"},
+                                                      {cmd::Sharpen, "cdsharpen"},   {cmd::Palette, "cdpalette"},
                                                       {cmd::Tag, "cdtagpng"},        {cmd::CircleMix, "cdmixcircle"}};
     for (auto [id, expected] : ownDialogs) {
         run(id);

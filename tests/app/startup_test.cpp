@@ -22,7 +22,7 @@ bool endsWith(const std::string& text, const std::string& tail) {
 struct StartupProbe {
     std::map<std::string, std::string> env;
     std::vector<std::string> runtimeMessages;
-    std::vector<std::pair<std::string, std::string>> errors; // text, caption
+    std::vector<std::pair<std::string, std::string>> errors;  // text, caption
     bool answerYes = false;
     bool imagesLoad = true;
 
@@ -48,7 +48,7 @@ struct StartupProbe {
         return c;
     }
 };
-} // namespace
+}  // namespace
 
 TEST(RuntimeLoader, BindsTheRealLibraryAndFillsTheRoot) {
     RuntimeBinding binding;
@@ -89,7 +89,7 @@ TEST(RuntimeLoader, EachFailureShowsItsMessage) {
     EXPECT_FALSE(loadRuntimeLibrary(binding, {broken.path().toStdString()}, false, true, messages));
     EXPECT_EQ(binding.handle, nullptr);
 
-    ASSERT_EQ(shown.size(), 4u); // the missing file is reported only when asked to
+    ASSERT_EQ(shown.size(), 4u);  // the missing file is reported only when asked to
     EXPECT_EQ(shown[0], "The file 'libTolvanea.Runtime.so' is required for good function application\n" + kAvoid);
     EXPECT_EQ(shown[1].rfind("The library '" + noHH + "' is not Tolvanea library\nError code : '", 0), 0u) << shown[1];
     EXPECT_NE(shown[1].find("HH"), std::string::npos) << "the loader's reason names the missing entry point";
@@ -138,13 +138,14 @@ TEST(Startup, SettlesTheDataDirectoryAndGoesOnWithoutImageLibrary) {
     EXPECT_EQ(dataDirectory(), base.path().toStdString() + "/Tolvanea/KorvintePicture/");
     EXPECT_TRUE(QDir(base.filePath("Tolvanea/KorvintePicture")).exists());
     ASSERT_EQ(probe.errors.size(), 1u);
-    EXPECT_EQ(probe.errors[0].first,
-              "Failure loading library import/export picture with error:libpelgrast.so: cannot open shared object file");
+    EXPECT_EQ(
+        probe.errors[0].first,
+        "Failure loading library import/export picture with error:libpelgrast.so: cannot open shared object file");
     EXPECT_EQ(probe.errors[0].second, "Export/Import");
 }
 
 TEST(Startup, NoBaseFolderIsReportedAndLeavesTheDataDirectoryEmpty) {
-    StartupProbe probe; // nothing set, not even HOME
+    StartupProbe probe;  // nothing set, not even HOME
     StartupContext context = probe.context({VOSPREN_TEST_RUNTIME_DIR});
     RuntimeBinding binding;
     ImageLibrary images;
@@ -168,7 +169,7 @@ TEST(DataDirectory, EnvironmentOrderAndStandIns) {
     EXPECT_EQ(dataDirectoryBase(lookup), "/local");
     env["APPDATA"] = "/roaming";
     EXPECT_EQ(dataDirectoryBase(lookup), "/roaming");
-    env["KorvintePicture"] = ""; // empty counts as absent
+    env["KorvintePicture"] = "";  // empty counts as absent
     EXPECT_EQ(dataDirectoryBase(lookup), "/roaming");
     env["KorvintePicture"] = "/mine";
     EXPECT_EQ(dataDirectoryBase(lookup), "/mine");

@@ -21,7 +21,8 @@ TEST(Arguments, ColoursAreWrittenRedFirstAndPackedRedLow) {
     EXPECT_EQ(parseHexColour("00ff00"), 0x00FF00u);
     EXPECT_EQ(parseHexColour("0000Ff"), 0xFF0000u);
     EXPECT_EQ(parseHexColour("123456"), 0x563412u);
-    for (const char* bad : {"", "12345", "1234567", "GG0000", "#12345", "none"}) EXPECT_FALSE(parseHexColour(bad)) << bad;
+    for (const char* bad : {"", "12345", "1234567", "GG0000", "#12345", "none"})
+        EXPECT_FALSE(parseHexColour(bad)) << bad;
     EXPECT_EQ(parseOnOff("on"), true);
     EXPECT_EQ(parseOnOff("off"), false);
     EXPECT_FALSE(parseOnOff("ON"));

@@ -30,18 +30,18 @@ struct Reader {
     int32_t small(int32_t span) { return int32_t(u32() % uint32_t(span)); }
     double angle() {
         switch (u32() % 6) {
-            case 0:
-                return double(int32_t(u32()));
-            case 1:
-                return double(u32() % 65536);
-            case 2:
-                return -double(u32() % 1000) / 7.0;
-            case 3:
-                return 1e300;
-            case 4:
-                return NAN;
-            default:
-                return double(u32() % 360) + 1e-8;
+        case 0:
+            return double(int32_t(u32()));
+        case 1:
+            return double(u32() % 65536);
+        case 2:
+            return -double(u32() % 1000) / 7.0;
+        case 3:
+            return 1e300;
+        case 4:
+            return NAN;
+        default:
+            return double(u32() % 360) + 1e-8;
         }
     }
 };

@@ -8,8 +8,8 @@
 #include "compositing/tag_stamping.h"
 #include "core/random_sequence.h"
 #include "tests/compositing/fake_tag_library.h"
-#include "tests/support/fake_interaction.h"
 #include "tests/compositing/stamp_oracle.h"
+#include "tests/support/fake_interaction.h"
 
 namespace {
 
@@ -112,7 +112,8 @@ TEST_F(TagStamping, RunsMatchTheDefinitionDrawForDraw) {
                     // The unreadable file is reported twice, the run goes on.
                     ASSERT_EQ(ui.messages.size(), 2u);
                     EXPECT_EQ(ui.captionedMessages()[0], "accessfile: Error openging file /t/missing.png error 2");
-                    EXPECT_EQ(ui.captionedMessages()[1], "KorvintePicture: The file /t/missing.png has incorrect format");
+                    EXPECT_EQ(ui.captionedMessages()[1],
+                              "KorvintePicture: The file /t/missing.png has incorrect format");
                 }
 }
 

@@ -26,7 +26,7 @@ std::map<std::pair<int, int>, int> writeCounts(int32_t x0, int32_t y0, int32_t x
     return counts;
 }
 using Counts = std::map<std::pair<int, int>, int>;
-} // namespace
+}  // namespace
 
 TEST(DrawLine, MatchesThePerPixelDefinitionOnRandomCases) {
     compareWithOracle(4000, 13, [](Picture* p, RasterCase& c, bool fast) {

@@ -17,7 +17,7 @@ int countColour(const Picture* p, ShapeColor c) {
         }
     return n;
 }
-} // namespace
+}  // namespace
 
 TEST(FillDisc, MatchesThePerPixelDefinitionOnRandomCases) {
     compareWithOracle(3000, 11, [](Picture* p, RasterCase& c, bool fast) {

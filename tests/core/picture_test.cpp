@@ -9,7 +9,7 @@ struct SettingsGuard {
     SettingsGuard() { resetPaintSettings(); }
     ~SettingsGuard() { resetPaintSettings(); }
 };
-} // namespace
+}  // namespace
 
 TEST(Picture, NewPictureIsOpaqueWhiteWithZeroMask) {
     SettingsGuard guard;

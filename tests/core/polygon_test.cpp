@@ -24,7 +24,7 @@ int paintedCount(const Picture* p) {
     for (int32_t i = 0; i < p->width * p->height; ++i) n += p->pixels[4 * i] != 255;
     return n;
 }
-} // namespace
+}  // namespace
 
 TEST(Polygon, FillMatchesTheCrossingTestOnRandomCases) {
     compareWithOracle(2500, 14, [](Picture* p, RasterCase& c, bool fast) {
@@ -86,8 +86,8 @@ TEST(Polygon, HugeFoldedFillStopsOnceEveryRowIsFinal) {
     resetPaintSettings();
     paintSettings().blendLevel = 90;
     PicturePtr p(createPicture(24, 12, 0));
-    const PolygonPoint big[] = {{-300000000, -300000000}, {300000000, -300000000}, {300000000, 300000000},
-                                {-300000000, 300000000}};
+    const PolygonPoint big[] = {
+        {-300000000, -300000000}, {300000000, -300000000}, {300000000, 300000000}, {-300000000, 300000000}};
     drawPolygon(p.get(), big, 4, ShapeColor{40, 50, 60}, 1);
     for (int32_t i = 0; i < 24 * 12; ++i) {
         const uint8_t* cell = p->pixels + 4 * i;

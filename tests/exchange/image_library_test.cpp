@@ -38,7 +38,7 @@ TEST(ImageLibrary, FoundBesideTheProgramWithAllEntryPoints) {
 
 TEST(ImageLibrary, MissingFileReportsTheLoadersText) {
     ImageLibrary lib;
-    lib.ver = [] { return 1u; }; // stale content must be cleared
+    lib.ver = [] { return 1u; };  // stale content must be cleared
     std::string error;
     EXPECT_FALSE(loadImageLibraryFrom("/nonexistent/folder/libpelgrast.so", lib, &error));
     EXPECT_NE(error.find("/nonexistent/folder/libpelgrast.so"), std::string::npos) << error;

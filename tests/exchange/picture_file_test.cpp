@@ -79,7 +79,7 @@ uint8_t* mallocCopy(const std::vector<uint8_t>& bytes) {
     return b;
 }
 
-} // namespace
+}  // namespace
 
 TEST(PictureFile, RoundTripThroughTheRealLibraryIsExact) {
     ImageLibrary lib;
@@ -134,7 +134,8 @@ TEST(PictureFile, LoadAsksForThreeBytesAndReleasesTheBufferOnce) {
     EXPECT_EQ(script.mode, 0);
     EXPECT_EQ(script.frees, 1);
     const PicturePtr oracle(createPicture(2, 2, 0));
-    for (int32_t i = 0; i < 4; ++i) storePixel(oracle.get(), i % 2, i / 2, rgb[size_t(i) * 3], rgb[size_t(i) * 3 + 1], rgb[size_t(i) * 3 + 2]);
+    for (int32_t i = 0; i < 4; ++i)
+        storePixel(oracle.get(), i % 2, i / 2, rgb[size_t(i) * 3], rgb[size_t(i) * 3 + 1], rgb[size_t(i) * 3 + 2]);
     EXPECT_EQ(0, std::memcmp(p->pixels, oracle->pixels, 16));
 }
 

@@ -65,4 +65,4 @@ TEST(SeamMeasure, DefinitionOnASmallPicture) {
     EXPECT_DOUBLE_EQ(seamMeasure(*narrow).rows.ratio, 0.0);
 }
 
-} // namespace
+}  // namespace

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/paint_settings.h"
-#include "generators/palette.h"
 #include "core/random_sequence.h"
+#include "generators/palette.h"
 #include "tests/generators/generator_cases.h"
 
 namespace {
@@ -21,7 +21,7 @@ int drawsMadeBy(F f) {
     }
     return -1;
 }
-} // namespace
+}  // namespace
 
 TEST(ColourChoice, RandomColoursTakeThreeDrawsInTheOrderRedGreenBlue) {
     resetGeneratorState();

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "core/paint_settings.h"
+#include "core/random_sequence.h"
 #include "generators/circle_generator.h"
 #include "generators/colour_choice.h"
 #include "generators/polygon_generator.h"
-#include "core/random_sequence.h"
 #include "generators/rectangle_generator.h"
 #include "generators/vector_generator.h"
 #include "tests/core/raster_oracle.h"
@@ -112,4 +112,4 @@ inline void drawVectors(Picture* p, const VectorParams& q, uint32_t seed) {
     }
 }
 
-} // namespace oracle
+}  // namespace oracle

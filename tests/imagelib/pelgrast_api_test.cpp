@@ -2,10 +2,10 @@
 // modes, argument checks and what a failure leaves behind.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <cstdio>
 #include <filesystem>
 #include <set>
-#include <sys/stat.h>
 
 #include "pelgrast_host.h"
 
@@ -35,7 +35,7 @@ std::set<std::string> filesIn(const TempFolder& folder) {
     return names;
 }
 
-} // namespace
+}  // namespace
 
 TEST(PelgrastApi, ExportsOnlyItsSevenEntryPoints) {
     const std::string command = std::string("nm -D --defined-only '") + pelgrastPath() + "'";
@@ -48,8 +48,12 @@ TEST(PelgrastApi, ExportsOnlyItsSevenEntryPoints) {
         if (sscanf(line, "%63s %7s %399s", address, type, name) == 3) names.insert(name);
     }
     ASSERT_EQ(pclose(pipe), 0);
-    const std::set<std::string> expected = {"PG_SaveToDisk", "PG_LoadToDisk", "PG_BMP_LoadByWindows", "PG_Ver",
-                                            "PG_Free", "PG_GetSupportedExtensionOpen",
+    const std::set<std::string> expected = {"PG_SaveToDisk",
+                                            "PG_LoadToDisk",
+                                            "PG_BMP_LoadByWindows",
+                                            "PG_Ver",
+                                            "PG_Free",
+                                            "PG_GetSupportedExtensionOpen",
                                             "PG_GetSupportedExtensionSave"};
     EXPECT_EQ(names, expected);
 }
@@ -57,7 +61,7 @@ TEST(PelgrastApi, ExportsOnlyItsSevenEntryPoints) {
 TEST(PelgrastApi, SmallEntryPointsAndTheCHeader) {
     EXPECT_EQ(pelgrast().ver(), PG_VERSION);
     EXPECT_EQ(pelgrast().bmpLoadByWindows(), nullptr);
-    pelgrast().release(nullptr); // accepted
+    pelgrast().release(nullptr);  // accepted
     EXPECT_EQ(pelgrastHeaderMaxPixelsFromC(), PG_MAX_PIXELS);
 }
 
@@ -83,8 +87,12 @@ TEST(PelgrastApi, SaveChoosesTheFormatFromTheExtensionInAnyCase) {
     struct Case {
         const char* name;
         Bytes magic;
-    } cases[] = {{"a.png", {0x89, 'P', 'N', 'G'}}, {"b.PNG", {0x89, 'P', 'N', 'G'}}, {"c.JpEg", {0xFF, 0xD8, 0xFF}},
-                 {"d.jpg", {0xFF, 0xD8, 0xFF}},    {"e.Bmp", {'B', 'M'}},            {"f.x.bmp", {'B', 'M'}}};
+    } cases[] = {{"a.png", {0x89, 'P', 'N', 'G'}},
+                 {"b.PNG", {0x89, 'P', 'N', 'G'}},
+                 {"c.JpEg", {0xFF, 0xD8, 0xFF}},
+                 {"d.jpg", {0xFF, 0xD8, 0xFF}},
+                 {"e.Bmp", {'B', 'M'}},
+                 {"f.x.bmp", {'B', 'M'}}};
     for (const Case& c : cases) {
         const std::string path = folder.file(c.name);
         ASSERT_TRUE(pelgrast().save(path.c_str(), rgb.data(), 5, 4, 0)) << c.name;
@@ -204,7 +212,7 @@ TEST(PelgrastApi, LosslessRoundTripsThroughPngAndBmp) {
 
 TEST(PelgrastApi, BmpFilesAreBottomUpWithPaddedRows) {
     TempFolder folder;
-    const Bytes rgb = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}; // 1 x 4... as 2 x 2
+    const Bytes rgb = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};  // 1 x 4... as 2 x 2
     const std::string path = folder.file("layout.bmp");
     ASSERT_TRUE(pelgrast().save(path.c_str(), rgb.data(), 2, 2, 0));
     const Bytes file = readBytes(path);

@@ -36,7 +36,7 @@ BmpLayout plain24(int32_t w, int32_t h) {
     return s;
 }
 
-} // namespace
+}  // namespace
 
 class BmpRead : public ::testing::Test {
 protected:
@@ -48,7 +48,8 @@ TEST_F(BmpRead, PaletteDepthsBottomUp) {
     // Sample rows as stored (bottom first): {0,1,2,3,1}, {3,2,1,0,2}, {1,1,3,3,0}.
     const auto expected = [](bool oneBit) {
         auto c = [&](int i) { return oneBit ? kFour[i & 1] : kFour[i]; };
-        return rgbRows({{c(1), c(1), c(3), c(3), c(0)}, {c(3), c(2), c(1), c(0), c(2)}, {c(0), c(1), c(2), c(3), c(1)}});
+        return rgbRows(
+            {{c(1), c(1), c(3), c(3), c(0)}, {c(3), c(2), c(1), c(0), c(2)}, {c(0), c(1), c(2), c(3), c(1)}});
     };
     for (const char* name : {"bmp1", "bmp4", "bmp8"}) {
         const Loaded l = load(sample(name).bytes);
@@ -99,7 +100,7 @@ TEST_F(BmpRead, PlainThirtyTwoBitHasNoAlpha) {
     BmpLayout s;
     s.width = 2;
     s.bpp = 32;
-    s.pixels = packRows({{0x12FF0000, 0x000000FF}}, 32); // the top byte is padding here
+    s.pixels = packRows({{0x12FF0000, 0x000000FF}}, 32);  // the top byte is padding here
     const Loaded l = load(makeBmp(s), PG_MODE_RGBA);
     ASSERT_TRUE(l.ok);
     EXPECT_FALSE(l.hasAlpha);
@@ -112,19 +113,19 @@ TEST_F(BmpRead, MasksInsideNewerHeadersAndTopBitMasks) {
     s.width = 2;
     s.bpp = 32;
     s.compression = 3;
-    s.masks = {0xFF000000, 0x00FF0000, 0x0000FF00, 0x000000FF}; // RGBA, red in the top byte
+    s.masks = {0xFF000000, 0x00FF0000, 0x0000FF00, 0x000000FF};  // RGBA, red in the top byte
     s.pixels = packRows({{0x11223344, 0xFF000080}}, 32);
     const Loaded l = load(makeBmp(s), PG_MODE_RGBA);
     ASSERT_TRUE(l.ok);
     EXPECT_TRUE(l.hasAlpha);
     EXPECT_EQ(l.pixels, (Bytes{0x11, 0x22, 0x33, 0x44, 0xFF, 0, 0, 0x80}));
-    s.headerSize = 52; // no alpha mask field
+    s.headerSize = 52;  // no alpha mask field
     s.masks.pop_back();
     const Loaded l52 = load(makeBmp(s), PG_MODE_RGBA);
     ASSERT_TRUE(l52.ok);
     EXPECT_FALSE(l52.hasAlpha);
     EXPECT_EQ(l52.pixels, (Bytes{0x11, 0x22, 0x33, 255, 0xFF, 0, 0, 255}));
-    s.compression = 6; // four masks announced, room for three: nothing is read past the header
+    s.compression = 6;  // four masks announced, room for three: nothing is read past the header
     const Loaded alpha52 = load(makeBmp(s), PG_MODE_RGBA);
     ASSERT_TRUE(alpha52.ok);
     EXPECT_FALSE(alpha52.hasAlpha);
@@ -168,7 +169,7 @@ TEST_F(BmpRead, PaletteIndicesBeyondThePaletteAreBlack) {
     s.width = 3;
     s.bpp = 8;
     s.palette = {kRed, kGreen};
-    s.colorsUsed = 100000; // lies: far more than a byte can index or the file holds
+    s.colorsUsed = 100000;  // lies: far more than a byte can index or the file holds
     s.pixels = packRows({{1, 2, 255}}, 8);
     const Loaded l = load(makeBmp(s));
     ASSERT_TRUE(l.ok);
@@ -226,7 +227,7 @@ TEST_F(BmpRead, RefusesLyingOrUnsupportedHeaders) {
     Bytes pastEnd = makeBmp(plain24(4, 2));
     pastEnd[10] = 0xA0;
     pastEnd[11] = 0x86;
-    pastEnd[12] = 0x01; // pixel offset 100000 in a 78-byte file
+    pastEnd[12] = 0x01;  // pixel offset 100000 in a 78-byte file
     EXPECT_FALSE(load(pastEnd).ok) << "offset past the end";
     // Masks counted in a 40-byte header but missing from the file.
     BmpLayout s = plain24(1, 1);
@@ -253,11 +254,11 @@ TEST_F(BmpRead, RleMissingItsEndOrCutInARunFails) {
     s.bpp = 8;
     s.compression = 1;
     s.palette = kFour;
-    s.pixels = {4, 1, 0, 0}; // one row, then nothing
+    s.pixels = {4, 1, 0, 0};  // one row, then nothing
     EXPECT_FALSE(load(makeBmp(s)).ok);
-    s.pixels = {0, 5, 1, 1}; // absolute run of five with two bytes present
+    s.pixels = {0, 5, 1, 1};  // absolute run of five with two bytes present
     EXPECT_FALSE(load(makeBmp(s)).ok);
-    s.pixels = {4, 1, 0, 0, 4, 2, 0, 0}; // every row ended: no marker needed
+    s.pixels = {4, 1, 0, 0, 4, 2, 0, 0};  // every row ended: no marker needed
     EXPECT_TRUE(load(makeBmp(s)).ok);
 }
 
@@ -268,7 +269,7 @@ TEST_F(BmpRead, HugeHeadersWithLittleDataFailFastWithoutAllocating) {
     rle.bpp = 8;
     rle.compression = 1;
     rle.palette = kFour;
-    rle.pixels = {0, 1}; // end of bitmap right away: legal, but a 256M-pixel memory bomb
+    rle.pixels = {0, 1};  // end of bitmap right away: legal, but a 256M-pixel memory bomb
     BmpLayout raw = plain24(1, 1);
     raw.width = raw.height = 16384;
     raw.pixels.resize(64);

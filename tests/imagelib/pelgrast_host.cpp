@@ -1,9 +1,9 @@
 #include "pelgrast_host.h"
 
-#include <cstdlib>
 #include <dlfcn.h>
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 namespace {
@@ -35,15 +35,14 @@ void recordAllocation(const volatile void*, size_t size) {
 }
 void ignoreFree(const volatile void*) {}
 
-} // namespace
+}  // namespace
 
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
-                                                        void (*)(const volatile void*)) __attribute__((weak));
+                                                         void (*)(const volatile void*)) __attribute__((weak));
 
 long long largestAllocationDuring(const std::function<void()>& action) {
-    static const bool hooked =
-        __sanitizer_install_malloc_and_free_hooks &&
-        __sanitizer_install_malloc_and_free_hooks(recordAllocation, ignoreFree) != 0;
+    static const bool hooked = __sanitizer_install_malloc_and_free_hooks &&
+                               __sanitizer_install_malloc_and_free_hooks(recordAllocation, ignoreFree) != 0;
     largestAllocation = 0;
     action();
     return hooked ? (long long)largestAllocation : -1;
@@ -58,7 +57,7 @@ const Pelgrast& pelgrast() {
 
 Loaded loadFile(const std::string& path, int32_t mode) {
     Loaded result;
-    uint8_t* buffer = reinterpret_cast<uint8_t*>(uintptr_t(1)); // must be overwritten
+    uint8_t* buffer = reinterpret_cast<uint8_t*>(uintptr_t(1));  // must be overwritten
     uint8_t alpha = 7;
     result.width = -1;
     result.height = -1;

@@ -41,7 +41,7 @@ Bytes smoothRgb(int32_t w, int32_t h) {
     return out;
 }
 
-} // namespace
+}  // namespace
 
 class JpegRead : public ::testing::Test {
 protected:
@@ -96,7 +96,7 @@ TEST_F(JpegRead, TruncatedOrCorruptDataFails) {
         }
     }
     Bytes garbage = sample("rgb_baseline").bytes;
-    for (size_t i = 4; i < 40; ++i) garbage[i] = 0xA5; // tables destroyed
+    for (size_t i = 4; i < 40; ++i) garbage[i] = 0xA5;  // tables destroyed
     EXPECT_FALSE(load(garbage).ok);
 }
 
@@ -104,10 +104,10 @@ TEST_F(JpegRead, HugeFrameWithLittleDataFailsFast) {
     Bytes bytes = sample("rgb_baseline").bytes;
     const size_t at = frameSizeOffset(bytes);
     ASSERT_NE(at, 0u);
-    bytes[at] = bytes[at + 1] = bytes[at + 2] = bytes[at + 3] = 0xEA; // 60138 x 60138
+    bytes[at] = bytes[at + 1] = bytes[at + 2] = bytes[at + 3] = 0xEA;  // 60138 x 60138
     Bytes tall = bytes;
     tall[at] = 0x10;
-    tall[at + 1] = 0x00; // 4096 rows: under the pixel limit, far over the data
+    tall[at + 1] = 0x00;  // 4096 rows: under the pixel limit, far over the data
     const auto start = std::chrono::steady_clock::now();
     const long long largest = largestAllocationDuring([&] {
         EXPECT_FALSE(load(bytes).ok);

@@ -1,10 +1,10 @@
 // Reading PNG: depths, colour types, transparency, interlacing, and hostile files.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstring>
 #include <png.h>
 #include <zlib.h>
+#include <chrono>
+#include <cstring>
 
 #include "pelgrast_host.h"
 
@@ -32,7 +32,7 @@ Bytes withHeaderSize(Bytes png, uint32_t width, uint32_t height) {
     return png;
 }
 
-} // namespace
+}  // namespace
 
 class PngRead : public ::testing::Test {
 protected:
@@ -57,7 +57,8 @@ TEST_F(PngRead, SixteenBitSamplesScaleToEightAndKeepAlpha) {
     ASSERT_TRUE(l.ok);
     EXPECT_TRUE(l.hasAlpha);
     // 65535 -> 255, 32768 -> 128, 257 * n -> n.
-    EXPECT_EQ(l.pixels, (Bytes{255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 1, 2, 3, 4, 255, 255, 255, 255, 0, 0, 0, 0}));
+    EXPECT_EQ(l.pixels,
+              (Bytes{255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 1, 2, 3, 4, 255, 255, 255, 255, 0, 0, 0, 0}));
     const Loaded rgb = load(sample("rgba16").bytes, PG_MODE_RGB);
     ASSERT_TRUE(rgb.ok);
     EXPECT_TRUE(rgb.hasAlpha);
@@ -71,7 +72,8 @@ TEST_F(PngRead, PaletteWithTransparencyChunk) {
     // Entries past the transparency list are opaque.
     const Bytes p0{10, 20, 30, 255}, p1{200, 100, 50, 128}, p2{0, 255, 0, 255}, p3{1, 2, 3, 255};
     Bytes expected;
-    for (const Bytes* p : {&p0, &p1, &p2, &p3, &p3, &p2, &p1, &p0}) expected.insert(expected.end(), p->begin(), p->end());
+    for (const Bytes* p : {&p0, &p1, &p2, &p3, &p3, &p2, &p1, &p0})
+        expected.insert(expected.end(), p->begin(), p->end());
     EXPECT_EQ(l.pixels, expected);
 }
 
@@ -94,7 +96,7 @@ TEST_F(PngRead, GreyDepthsAndGreyAlpha) {
     g16.colorType = PNG_COLOR_TYPE_GRAY;
     g16.bitDepth = 16;
     g16.samples = {0x8080, 0xFFFF};
-    g16.trnsGray = 0xFFFF; // a grey transparency key also counts as alpha
+    g16.trnsGray = 0xFFFF;  // a grey transparency key also counts as alpha
     const Loaded l16 = load(makePng(g16), PG_MODE_RGBA);
     ASSERT_TRUE(l16.ok);
     EXPECT_TRUE(l16.hasAlpha);
@@ -123,14 +125,14 @@ TEST_F(PngRead, RefusesBrokenHeadersAndChecksums) {
     EXPECT_FALSE(load(withHeaderSize(good, 0x80000000u, 1)).ok);
     EXPECT_FALSE(load(withHeaderSize(good, 7, 6)).ok) << "one row more than the data holds";
     Bytes badCrc = good;
-    badCrc[17] ^= 1; // width changed, checksum not
+    badCrc[17] ^= 1;  // width changed, checksum not
     EXPECT_FALSE(load(badCrc).ok);
     Bytes badDepth = good;
     badDepth[24] = 3;
     putBe32(&badDepth[29], uint32_t(crc32(0, &badDepth[12], 17)));
     EXPECT_FALSE(load(badDepth).ok);
     Bytes corruptData = good;
-    for (size_t i = 41; i < 60 && i < corruptData.size(); ++i) corruptData[i] ^= 0x5A; // inside IDAT
+    for (size_t i = 41; i < 60 && i < corruptData.size(); ++i) corruptData[i] ^= 0x5A;  // inside IDAT
     EXPECT_FALSE(load(corruptData).ok);
 }
 

@@ -27,7 +27,7 @@ void appendToBytes(png_structp png, png_bytep data, size_t length) {
 }
 void noFlush(png_structp) {}
 
-} // namespace
+}  // namespace
 
 Bytes makeBmp(const BmpLayout& s) {
     Bytes info;
@@ -116,17 +116,17 @@ Bytes makePng(const PngLayout& s) {
     std::vector<png_color> palette;
     for (const Rgb8& c : s.palette) palette.push_back(png_color{c.r, c.g, c.b});
     if (!palette.empty()) png_set_PLTE(png, info, palette.data(), int(palette.size()));
-    if (!s.paletteAlpha.empty())
-        png_set_tRNS(png, info, s.paletteAlpha.data(), int(s.paletteAlpha.size()), nullptr);
+    if (!s.paletteAlpha.empty()) png_set_tRNS(png, info, s.paletteAlpha.data(), int(s.paletteAlpha.size()), nullptr);
     if (s.trnsGray >= 0) {
         png_color_16 key{};
         key.gray = png_uint_16(s.trnsGray);
         png_set_tRNS(png, info, nullptr, 0, &key);
     }
     png_write_info(png, info);
-    const int channels = s.colorType == PNG_COLOR_TYPE_RGB ? 3 : s.colorType == PNG_COLOR_TYPE_RGB_ALPHA ? 4
-                         : s.colorType == PNG_COLOR_TYPE_GRAY_ALPHA                                  ? 2
-                                                                                                     : 1;
+    const int channels = s.colorType == PNG_COLOR_TYPE_RGB          ? 3
+                         : s.colorType == PNG_COLOR_TYPE_RGB_ALPHA  ? 4
+                         : s.colorType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
+                                                                    : 1;
     const size_t perRow = size_t(s.width) * size_t(channels);
     std::vector<Bytes> rows;
     for (int32_t y = 0; y < s.height; ++y) {
@@ -160,8 +160,7 @@ Bytes makePng(const PngLayout& s) {
     return out;
 }
 
-Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& samples, bool progressive,
-               int quality) {
+Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& samples, bool progressive, int quality) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr err{};
     cinfo.err = jpeg_std_error(&err);
@@ -316,7 +315,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp8_core", makeBmp(s)});
     }
     {
-        BmpLayout s; // RLE8: a run, an absolute run, end of line, a delta, end of bitmap
+        BmpLayout s;  // RLE8: a run, an absolute run, end of line, a delta, end of bitmap
         s.width = 6;
         s.height = 3;
         s.bpp = 8;
@@ -326,7 +325,7 @@ std::vector<NamedSample> bmpSamples() {
         out.push_back({"bmp_rle8", makeBmp(s)});
     }
     {
-        BmpLayout s; // RLE4: an alternating run, an absolute run of 3, end of line, end of bitmap
+        BmpLayout s;  // RLE4: an alternating run, an absolute run of 3, end of line, end of bitmap
         s.width = 5;
         s.height = 2;
         s.bpp = 4;
@@ -354,8 +353,8 @@ std::vector<NamedSample> pngSamples() {
     a.height = 2;
     a.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
     a.bitDepth = 16;
-    a.samples = {65535, 0, 0, 65535, 0, 65535, 0, 32768, 0, 0, 65535, 0,
-                 257, 514, 771, 1028, 65535, 65535, 65535, 65535, 0, 0, 0, 0};
+    a.samples = {65535, 0,   0,   65535, 0,     65535, 0,     32768, 0, 0, 65535, 0,
+                 257,   514, 771, 1028,  65535, 65535, 65535, 65535, 0, 0, 0,     0};
     out.push_back({"rgba16", makePng(a)});
 
     PngLayout g;

@@ -19,14 +19,14 @@ struct Rgb8 {
 struct BmpLayout {
     uint32_t headerSize = 40;
     int32_t width = 1;
-    int32_t height = 1; // negative: top-down
+    int32_t height = 1;  // negative: top-down
     uint16_t bpp = 24;
     uint32_t compression = 0;
-    std::vector<uint32_t> masks; // red, green, blue[, alpha]
+    std::vector<uint32_t> masks;  // red, green, blue[, alpha]
     bool masksAfterHeader = false;
     std::vector<Rgb8> palette;
     uint32_t colorsUsed = 0;
-    Bytes pixels; // exactly as stored in the file
+    Bytes pixels;  // exactly as stored in the file
     int64_t pixelOffset = -1;
 };
 Bytes makeBmp(const BmpLayout& layout);
@@ -40,19 +40,18 @@ Bytes packRows(const std::vector<std::vector<uint32_t>>& rows, int bpp);
 struct PngLayout {
     int32_t width = 1;
     int32_t height = 1;
-    int colorType = 2; // PNG_COLOR_TYPE_*
+    int colorType = 2;  // PNG_COLOR_TYPE_*
     int bitDepth = 8;
     bool interlaced = false;
     std::vector<uint16_t> samples;
     std::vector<Rgb8> palette;
-    std::vector<uint8_t> paletteAlpha; // tRNS for palette pictures
-    int trnsGray = -1;                 // tRNS for grey pictures
+    std::vector<uint8_t> paletteAlpha;  // tRNS for palette pictures
+    int trnsGray = -1;                  // tRNS for grey pictures
 };
 Bytes makePng(const PngLayout& layout);
 
 // A JPEG written with libjpeg: 1 (grey), 3 (RGB) or 4 (CMYK, Adobe-inverted) components.
-Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& samples, bool progressive,
-               int quality = 95);
+Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& samples, bool progressive, int quality = 95);
 
 // A progressive colour JPEG that sends each AC coefficient of each component in its
 // own scan: 1 + 189 scans, or 1 + 378 when every coefficient also gets a refinement scan.

@@ -16,38 +16,33 @@ struct StreamFree {
 };
 using Stream = std::unique_ptr<BitStream, StreamFree>;
 
-Stream make(uint32_t chunkSize)
-{
+Stream make(uint32_t chunkSize) {
     Stream s(streams().createBitStream(chunkSize, 0));
     EXPECT_NE(s, nullptr);
     return s;
 }
 
-std::vector<uint8_t> contents(BitStream* s)
-{
+std::vector<uint8_t> contents(BitStream* s) {
     std::vector<uint8_t> bytes(streams().streamSize(s));
     streams().seekStream(s, 0);
     uint32_t read = 0;
-    if (!bytes.empty())
-        EXPECT_EQ(streams().readStreamBytes(s, bytes.data(), uint32_t(bytes.size()), &read, 0), 1);
+    if (!bytes.empty()) EXPECT_EQ(streams().readStreamBytes(s, bytes.data(), uint32_t(bytes.size()), &read, 0), 1);
     EXPECT_EQ(read, bytes.size());
     return bytes;
 }
 
-TEST(BitStream, SingleBitsPackLeastSignificantFirst)
-{
+TEST(BitStream, SingleBitsPackLeastSignificantFirst) {
     Stream s = make(16);
     const uint8_t bits[] = {1, 0, 1};
     uint32_t written = 0;
     EXPECT_EQ(streams().writeBits8(s.get(), bits, 3, &written, 1, 1, 0), 1);
     EXPECT_EQ(written, 3u);
-    EXPECT_EQ(streams().streamSize(s.get()), 0u); // still in the accumulator
+    EXPECT_EQ(streams().streamSize(s.get()), 0u);  // still in the accumulator
     streams().seekStream(s.get(), 0);
     EXPECT_EQ(contents(s.get()), (std::vector<uint8_t>{0x05}));
 }
 
-TEST(BitStream, TwelveBitValueInATwoByteGroupAndBack)
-{
+TEST(BitStream, TwelveBitValueInATwoByteGroupAndBack) {
     Stream s = make(16);
     const uint16_t value = 0xABC;
     uint32_t n = 0;
@@ -61,15 +56,14 @@ TEST(BitStream, TwelveBitValueInATwoByteGroupAndBack)
     EXPECT_EQ(contents(s.get()), (std::vector<uint8_t>{0xBC, 0x0A}));
 }
 
-TEST(BitStream, ByteWrittenWhileBitsPendIsPackedAfterThem)
-{
+TEST(BitStream, ByteWrittenWhileBitsPendIsPackedAfterThem) {
     Stream s = make(8);
     const uint8_t three = 0b101;
     uint32_t n = 0;
     streams().writeBits8(s.get(), &three, 1, &n, 3, 1, 0);
     const uint8_t byte = 0xFF;
     EXPECT_EQ(streams().writeStream(s.get(), &byte, 1, &n, 0), 1);
-    EXPECT_EQ(n, 8u); // counted in bits
+    EXPECT_EQ(n, 8u);  // counted in bits
     streams().seekStream(s.get(), 0);
     // 101 then eight ones: 1111 1101, then 0000 0111.
     EXPECT_EQ(contents(s.get()), (std::vector<uint8_t>{0xFD, 0x07}));
@@ -84,8 +78,7 @@ TEST(BitStream, ByteWrittenWhileBitsPendIsPackedAfterThem)
     EXPECT_EQ(second, 0xFF);
 }
 
-TEST(BitStream, ChunksGrowWithoutLosingBytes)
-{
+TEST(BitStream, ChunksGrowWithoutLosingBytes) {
     Stream s = make(4);
     const uint8_t data[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     uint32_t n = 0;
@@ -108,8 +101,7 @@ TEST(BitStream, ChunksGrowWithoutLosingBytes)
     EXPECT_EQ(contents(s.get()), (std::vector<uint8_t>{1, 2, 3, 0xA, 0xB, 0xC, 7, 8, 9, 10}));
 }
 
-TEST(BitStream, SeekPastTheEndLeavesAZeroGap)
-{
+TEST(BitStream, SeekPastTheEndLeavesAZeroGap) {
     Stream s = make(8);
     streams().seekStream(s.get(), 100);
     EXPECT_EQ(streams().streamSize(s.get()), 0u);
@@ -122,8 +114,7 @@ TEST(BitStream, SeekPastTheEndLeavesAZeroGap)
     EXPECT_EQ(contents(s.get()), expected);
 }
 
-TEST(BitStream, PendingGroupIsWrittenOnceAndNeverLeaksIntoTheNext)
-{
+TEST(BitStream, PendingGroupIsWrittenOnceAndNeverLeaksIntoTheNext) {
     Stream s = make(8);
     uint32_t n = 0;
     EXPECT_EQ(streams().writeBit(s.get(), 1, 0, 1), 1);
@@ -138,8 +129,7 @@ TEST(BitStream, PendingGroupIsWrittenOnceAndNeverLeaksIntoTheNext)
     EXPECT_EQ(contents(s.get()), (std::vector<uint8_t>{0x02}));
 }
 
-TEST(BitStream, SeekAfterAPartlyReadGroupDoesNotWriteItBack)
-{
+TEST(BitStream, SeekAfterAPartlyReadGroupDoesNotWriteItBack) {
     Stream s = make(8);
     const uint8_t data[2] = {0xF0, 0x0F};
     uint32_t n = 0;
@@ -153,8 +143,7 @@ TEST(BitStream, SeekAfterAPartlyReadGroupDoesNotWriteItBack)
     EXPECT_EQ(contents(s.get()), (std::vector<uint8_t>{0xF0, 0x0F}));
 }
 
-TEST(BitStream, ReadingStopsAtTheFirstMissingGroup)
-{
+TEST(BitStream, ReadingStopsAtTheFirstMissingGroup) {
     Stream s = make(8);
     const uint8_t data[3] = {0x01, 0x02, 0x03};
     uint32_t n = 0;
@@ -165,33 +154,31 @@ TEST(BitStream, ReadingStopsAtTheFirstMissingGroup)
     EXPECT_EQ(streams().readBits16(s.get(), values, 3, &n, 16, 2, 0), 1);
     EXPECT_EQ(values[0], 0x0201);
     EXPECT_EQ(values[1], 0x0003);
-    EXPECT_EQ(values[2], 0xEEEE); // not stored
+    EXPECT_EQ(values[2], 0xEEEE);  // not stored
     EXPECT_EQ(n, 32u);
     uint8_t bit = 0;
     EXPECT_EQ(streams().readBit(s.get(), &bit, 0, 2), 0);
 }
 
-TEST(BitStream, RefusedArgumentsChangeNothing)
-{
+TEST(BitStream, RefusedArgumentsChangeNothing) {
     EXPECT_EQ(streams().createBitStream(0, 0), nullptr);
     Stream s = make(8);
     const uint32_t values[2] = {1, 2};
     uint32_t n = 77;
     EXPECT_EQ(streams().writeBits(s.get(), values, 2, &n, 33, 4, 0), 0);
     EXPECT_EQ(streams().readBits(s.get(), (void*)values, 2, &n, 33, 4, 0), 0);
-    EXPECT_EQ(streams().writeBits32(s.get(), values, 2, &n, 8, 0, 0), 0); // group of 0 bytes
-    EXPECT_EQ(streams().writeBits32(s.get(), values, 2, &n, 8, 5, 0), 0); // group of 5 bytes
+    EXPECT_EQ(streams().writeBits32(s.get(), values, 2, &n, 8, 0, 0), 0);  // group of 0 bytes
+    EXPECT_EQ(streams().writeBits32(s.get(), values, 2, &n, 8, 5, 0), 0);  // group of 5 bytes
     EXPECT_EQ(streams().writeBit(s.get(), 1, 0, 9), 0);
     const uint8_t wide = 1;
-    EXPECT_EQ(streams().writeBits8(s.get(), &wide, 1, &n, 9, 1, 0), 0); // 9 bits of a byte
+    EXPECT_EQ(streams().writeBits8(s.get(), &wide, 1, &n, 9, 1, 0), 0);  // 9 bits of a byte
     EXPECT_EQ(n, 77u);
     streams().seekStream(s.get(), 0);
     EXPECT_EQ(streams().streamSize(s.get()), 0u);
     EXPECT_EQ(streams().streamPosition(s.get()), 0u);
 }
 
-TEST(BitStream, WritingInPlaceDoesNotMoveThePosition)
-{
+TEST(BitStream, WritingInPlaceDoesNotMoveThePosition) {
     Stream s = make(8);
     const uint8_t data[3] = {7, 8, 9};
     uint32_t n = 0;
@@ -212,22 +199,17 @@ TEST(BitStream, WritingInPlaceDoesNotMoveThePosition)
 
 // Packing bits least significant first into little-endian groups is the same as one
 // continuous least-significant-first bit string, padded with zeros to a whole group.
-std::vector<uint8_t> packOracle(const std::vector<std::pair<uint32_t, int>>& fields, int groupBytes)
-{
+std::vector<uint8_t> packOracle(const std::vector<std::pair<uint32_t, int>>& fields, int groupBytes) {
     std::vector<uint8_t> bits;
     for (auto [value, width] : fields)
-        for (int j = 0; j < width; ++j)
-            bits.push_back((value >> j) & 1);
-    while (bits.size() % (8 * groupBytes))
-        bits.push_back(0);
+        for (int j = 0; j < width; ++j) bits.push_back((value >> j) & 1);
+    while (bits.size() % (8 * groupBytes)) bits.push_back(0);
     std::vector<uint8_t> bytes(bits.size() / 8, 0);
-    for (size_t i = 0; i < bits.size(); ++i)
-        bytes[i / 8] |= uint8_t(bits[i] << (i % 8));
+    for (size_t i = 0; i < bits.size(); ++i) bytes[i / 8] |= uint8_t(bits[i] << (i % 8));
     return bytes;
 }
 
-TEST(BitStream, MixedWidthsMatchTheContinuousBitStringAndReadBack)
-{
+TEST(BitStream, MixedWidthsMatchTheContinuousBitStringAndReadBack) {
     std::mt19937 rng(2024);
     for (int groupBytes = 1; groupBytes <= 4; ++groupBytes)
         for (uint32_t chunkSize : {1u, 3u, 64u}) {
@@ -261,4 +243,4 @@ TEST(BitStream, MixedWidthsMatchTheContinuousBitStringAndReadBack)
         }
 }
 
-} // namespace
+}  // namespace

@@ -14,21 +14,16 @@ struct Date {
     bool operator==(const Date&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& os, const Date& d)
-{
-    return os << d.year << '-' << d.month << '-' << d.day;
-}
+std::ostream& operator<<(std::ostream& os, const Date& d) { return os << d.year << '-' << d.month << '-' << d.day; }
 
-Date dateOf(uint32_t n)
-{
+Date dateOf(uint32_t n) {
     Date d{-1, -1, -1};
     calendar().dayToDate(n, &d.year, &d.month, &d.day);
     return d;
 }
 
 // The year-by-year walk, taken literally, that the table must reproduce.
-Date walkOracle(uint32_t n)
-{
+Date walkOracle(uint32_t n) {
     const int64_t estimate = n / 365 + 2010;
     int64_t total = 0, before = 0, year = estimate;
     for (int64_t y = 2010; y < estimate; ++y) {
@@ -44,15 +39,13 @@ Date walkOracle(uint32_t n)
     int64_t d = int64_t(n) - before;
     const int lengths[12] = {31, year % 4 == 0 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int m = 1; m <= 12; ++m) {
-        if (d - lengths[m - 1] <= 0)
-            return {int32_t(year), m, int32_t(d)};
+        if (d - lengths[m - 1] <= 0) return {int32_t(year), m, int32_t(d)};
         d -= lengths[m - 1];
     }
     return {int32_t(year), 13, int32_t(d)};
 }
 
-TEST(Calendar, KnownDays)
-{
+TEST(Calendar, KnownDays) {
     EXPECT_EQ(dateOf(0), (Date{2010, 1, 0}));
     EXPECT_EQ(dateOf(1), (Date{2010, 1, 1}));
     EXPECT_EQ(dateOf(365), (Date{2010, 12, 31}));
@@ -62,8 +55,7 @@ TEST(Calendar, KnownDays)
     EXPECT_EQ(calendar().dateToDay(2012, 3, 1), 791u);
 }
 
-TEST(Calendar, EveryDayOfFourCenturiesRoundTripsAndMatchesTheWalk)
-{
+TEST(Calendar, EveryDayOfFourCenturiesRoundTripsAndMatchesTheWalk) {
     // 2100 is a leap year here: no century rule.
     for (uint32_t n = 1; n <= 146100 + 400; ++n) {
         Date d = dateOf(n);
@@ -73,8 +65,7 @@ TEST(Calendar, EveryDayOfFourCenturiesRoundTripsAndMatchesTheWalk)
     EXPECT_EQ(dateOf(calendar().dateToDay(2100, 2, 29)), (Date{2100, 2, 29}));
 }
 
-TEST(Calendar, FarDayNumbersMatchTheWalk)
-{
+TEST(Calendar, FarDayNumbersMatchTheWalk) {
     for (uint32_t n : {1000000u, 123456789u, 4000000000u, 4294967295u}) {
         EXPECT_EQ(dateOf(n), walkOracle(n)) << n;
         Date d = dateOf(n);
@@ -82,8 +73,7 @@ TEST(Calendar, FarDayNumbersMatchTheWalk)
     }
 }
 
-TEST(Calendar, OutOfRangeMonthsAndEarlyYears)
-{
+TEST(Calendar, OutOfRangeMonthsAndEarlyYears) {
     EXPECT_EQ(calendar().dateToDay(2011, 0, 5), calendar().dateToDay(2011, 1, 5));
     EXPECT_EQ(calendar().dateToDay(2011, 13, 5), calendar().dateToDay(2011, 12, 5));
     EXPECT_EQ(calendar().dateToDay(2011, -7, 5), calendar().dateToDay(2011, 1, 5));
@@ -93,8 +83,7 @@ TEST(Calendar, OutOfRangeMonthsAndEarlyYears)
     EXPECT_EQ(calendar().dateToDay(-5, 1, 1), 1u);
 }
 
-TEST(Calendar, SecondsAndTimesOfDay)
-{
+TEST(Calendar, SecondsAndTimesOfDay) {
     EXPECT_EQ(calendar().timeToSeconds(25, 1, 1), 90061u);
     uint16_t h = 0, m = 0, s = 0;
     EXPECT_EQ(calendar().secondsToTime(90061, &h, &m, &s), 1);
@@ -105,22 +94,20 @@ TEST(Calendar, SecondsAndTimesOfDay)
     EXPECT_EQ(s, 59);
 }
 
-SystemTime garbage()
-{
+SystemTime garbage() {
     SystemTime t;
     std::memset(&t, 0xAB, sizeof t);
     return t;
 }
 
-TEST(Calendar, SystemTimeRecords)
-{
+TEST(Calendar, SystemTimeRecords) {
     SystemTime t = garbage();
     calendar().secondsToSystemTime(86400, &t);
     EXPECT_EQ(t.year, 2010);
     EXPECT_EQ(t.month, 1);
     EXPECT_EQ(t.day, 1);
     EXPECT_EQ(t.hour, 0);
-    EXPECT_EQ(t.dayOfWeek, 0); // cleared, never set
+    EXPECT_EQ(t.dayOfWeek, 0);  // cleared, never set
     EXPECT_EQ(t.milliseconds, 0);
 
     t = garbage();
@@ -152,4 +139,4 @@ TEST(Calendar, SystemTimeRecords)
     EXPECT_EQ(calendar().systemTimeToSeconds(&t), when);
 }
 
-} // namespace
+}  // namespace

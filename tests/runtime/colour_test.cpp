@@ -11,36 +11,31 @@ const ColourTable& colours() { return *runtimeRoot().colourTable; }
 
 using Bytes = std::array<int, 3>;
 
-Bytes hsl(uint8_t r, uint8_t g, uint8_t b)
-{
+Bytes hsl(uint8_t r, uint8_t g, uint8_t b) {
     uint8_t h = 1, s = 1, l = 1;
     colours().rgbToHsl(r, g, b, &h, &s, &l, 1);
     return {h, s, l};
 }
 
-Bytes rgbFromHsl(uint8_t h, uint8_t s, uint8_t l)
-{
+Bytes rgbFromHsl(uint8_t h, uint8_t s, uint8_t l) {
     uint8_t r = 1, g = 1, b = 1;
     colours().hslToRgb(h, s, l, &r, &g, &b, 1);
     return {r, g, b};
 }
 
-Bytes hsv(uint8_t r, uint8_t g, uint8_t b)
-{
+Bytes hsv(uint8_t r, uint8_t g, uint8_t b) {
     uint16_t h = 1, s = 1, v = 1;
     EXPECT_EQ(colours().rgbToHsv(r, g, b, &h, &s, &v, 1), 1);
     return {h, s, v};
 }
 
-Bytes rgbFromHsv(uint16_t h, uint16_t s, uint16_t v)
-{
+Bytes rgbFromHsv(uint16_t h, uint16_t s, uint16_t v) {
     uint8_t r = 1, g = 1, b = 1;
     EXPECT_EQ(colours().hsvToRgb(h, s, v, &r, &g, &b, 1), 1);
     return {r, g, b};
 }
 
-TEST(Colour, RgbToHslTruncatesAndRedWrapsToTheTopHue)
-{
+TEST(Colour, RgbToHslTruncatesAndRedWrapsToTheTopHue) {
     EXPECT_EQ(hsl(255, 0, 0), (Bytes{255, 255, 127}));
     EXPECT_EQ(hsl(255, 255, 255), (Bytes{0, 0, 254}));
     EXPECT_EQ(hsl(0, 255, 0), (Bytes{85, 255, 127}));
@@ -51,17 +46,15 @@ TEST(Colour, RgbToHslTruncatesAndRedWrapsToTheTopHue)
     EXPECT_EQ(hsl(255, 0, 128), (Bytes{233, 255, 127}));
 }
 
-TEST(Colour, HslToRgbScalesBy256)
-{
+TEST(Colour, HslToRgbScalesBy256) {
     EXPECT_EQ(rgbFromHsl(0, 0, 255), (Bytes{254, 254, 254}));
     EXPECT_EQ(rgbFromHsl(0, 255, 128), (Bytes{254, 0, 0}));
     EXPECT_EQ(rgbFromHsl(0, 0, 0), (Bytes{0, 0, 0}));
-    EXPECT_EQ(rgbFromHsl(85, 255, 128), (Bytes{2, 254, 0})); // hue 85/256 is just short of a third
+    EXPECT_EQ(rgbFromHsl(85, 255, 128), (Bytes{2, 254, 0}));  // hue 85/256 is just short of a third
     EXPECT_EQ(rgbFromHsl(170, 255, 64), (Bytes{0, 2, 127}));
 }
 
-TEST(Colour, RgbToHsvInDegreesAndPercent)
-{
+TEST(Colour, RgbToHsvInDegreesAndPercent) {
     EXPECT_EQ(hsv(255, 128, 0), (Bytes{30, 100, 100}));
     EXPECT_EQ(hsv(0, 0, 255), (Bytes{240, 100, 100}));
     EXPECT_EQ(hsv(0, 255, 0), (Bytes{120, 100, 100}));
@@ -69,8 +62,7 @@ TEST(Colour, RgbToHsvInDegreesAndPercent)
     EXPECT_EQ(hsv(255, 0, 128), (Bytes{329, 100, 100}));
 }
 
-TEST(Colour, HsvToRgbSextantsAndTheHueOf360)
-{
+TEST(Colour, HsvToRgbSextantsAndTheHueOf360) {
     EXPECT_EQ(rgbFromHsv(0, 100, 100), (Bytes{255, 0, 0}));
     EXPECT_EQ(rgbFromHsv(360, 100, 100), (Bytes{255, 0, 255}));
     EXPECT_EQ(rgbFromHsv(120, 100, 100), (Bytes{0, 255, 0}));
@@ -79,8 +71,7 @@ TEST(Colour, HsvToRgbSextantsAndTheHueOf360)
     EXPECT_EQ(rgbFromHsv(90, 100, 100), (Bytes{127, 255, 0}));
 }
 
-TEST(Colour, DisabledCallsTouchNothingAndNullOutputsAreSkipped)
-{
+TEST(Colour, DisabledCallsTouchNothingAndNullOutputsAreSkipped) {
     uint8_t r = 7, g = 8, b = 9;
     colours().hslToRgb(0, 255, 128, &r, &g, &b, 0);
     colours().rgbToHsl(255, 0, 0, &r, &g, &b, 0);
@@ -101,11 +92,10 @@ TEST(Colour, DisabledCallsTouchNothingAndNullOutputsAreSkipped)
     EXPECT_EQ(b, 0);
 }
 
-TEST(Colour, OutOfRangePercentagesDoNotCrash)
-{
+TEST(Colour, OutOfRangePercentagesDoNotCrash) {
     uint8_t r, g, b;
     EXPECT_EQ(colours().hsvToRgb(65535, 65535, 65535, &r, &g, &b, 1), 1);
     EXPECT_EQ(colours().hsvToRgb(300, 200, 100, &r, &g, &b, 1), 1);
 }
 
-} // namespace
+}  // namespace

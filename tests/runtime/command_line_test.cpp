@@ -18,29 +18,23 @@ struct Answer {
     std::string value;
 };
 
-std::string quoted(const std::string& text)
-{
+std::string quoted(const std::string& text) {
     std::string out = "'";
-    for (char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
 }
 
-std::map<std::string, Answer> runHost(const std::vector<std::string>& args, const std::string& queries)
-{
-    std::string command = "RUNTIME_LIBRARY=" + quoted(RUNTIME_LIBRARY_PATH) + " RUNTIME_QUERIES=" +
-                          quoted(queries) + " " + quoted(RUNTIME_C_HOST_PATH);
-    for (const std::string& arg : args)
-        command += " " + quoted(arg);
+std::map<std::string, Answer> runHost(const std::vector<std::string>& args, const std::string& queries) {
+    std::string command = "RUNTIME_LIBRARY=" + quoted(RUNTIME_LIBRARY_PATH) + " RUNTIME_QUERIES=" + quoted(queries) +
+                          " " + quoted(RUNTIME_C_HOST_PATH);
+    for (const std::string& arg : args) command += " " + quoted(arg);
     std::map<std::string, Answer> answers;
     FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return answers;
+    if (pipe == nullptr) return answers;
     char line[1024];
     while (std::fgets(line, sizeof line, pipe) != nullptr) {
         std::string text(line);
-        if (!text.empty() && text.back() == '\n')
-            text.pop_back();
+        if (!text.empty() && text.back() == '\n') text.pop_back();
         // name|has|true|found|value
         std::vector<std::string> fields;
         std::size_t start = 0;
@@ -56,8 +50,7 @@ std::map<std::string, Answer> runHost(const std::vector<std::string>& args, cons
     return answers;
 }
 
-TEST(CommandLineOptions, OptionsOfARealProcess)
-{
+TEST(CommandLineOptions, OptionsOfARealProcess) {
     auto answers = runHost({"/mode", "fast", "/debug"}, "/mode,/debug,mode,/absent");
     EXPECT_EQ(answers["/mode"].found, 1);
     EXPECT_EQ(answers["/mode"].value, "fast");
@@ -69,8 +62,7 @@ TEST(CommandLineOptions, OptionsOfARealProcess)
     EXPECT_EQ(answers["/absent"].has, 0);
 }
 
-TEST(CommandLineOptions, TrueFlagsValuesAndCase)
-{
+TEST(CommandLineOptions, TrueFlagsValuesAndCase) {
     auto answers = runHost({"loose", "/a", "TRUE", "/b", "true", "/c", "/d", "/A", "x"}, "/a,/b,/c,/A,/d,loose");
     EXPECT_EQ(answers["/a"].isTrue, 1);
     EXPECT_EQ(answers["/b"].isTrue, 1);
@@ -82,19 +74,17 @@ TEST(CommandLineOptions, TrueFlagsValuesAndCase)
     EXPECT_EQ(answers["loose"].has, 0);
 }
 
-TEST(CommandLineOptions, CutsLongArgumentsAndNarrowsText)
-{
+TEST(CommandLineOptions, CutsLongArgumentsAndNarrowsText) {
     std::string longName = "/" + std::string(40, 'n');
     std::string longValue(300, 'v');
-    auto answers = runHost({longName, longValue, "/city", "Z\xC3\xBCrich"},
-                           longName.substr(0, 31) + "," + longName + ",/city");
+    auto answers =
+        runHost({longName, longValue, "/city", "Z\xC3\xBCrich"}, longName.substr(0, 31) + "," + longName + ",/city");
     EXPECT_EQ(answers[longName.substr(0, 31)].value, std::string(255, 'v'));
     EXPECT_EQ(answers[longName].has, 0);
     EXPECT_EQ(answers["/city"].value, "Z\xFCrich");  // one byte a UTF-16 unit
 }
 
-TEST(CommandLineOptions, InThisProcessNothingIsAnOptionUntilParsed)
-{
+TEST(CommandLineOptions, InThisProcessNothingIsAnOptionUntilParsed) {
     const CommandLineTable& options = *runtimeRoot().commandLineTable;
     EXPECT_EQ(options.clearOptions(), 1);
     EXPECT_EQ(options.hasOption("/mode"), 0);

@@ -11,8 +11,7 @@ using tolvanea::parseFilterList;
 
 const char kFilters[] = "JPEG\0*.jpg\0Bitmap\0bmp\0";
 
-TEST(DefaultExtension, AppendsThePatternOfTheSelectedFilter)
-{
+TEST(DefaultExtension, AppendsThePatternOfTheSelectedFilter) {
     EXPECT_EQ(applyDefaultExtension("C:\\x\\pic", "JPEG\0*.jpg\0", 1), "C:\\x\\pic.jpg");
     EXPECT_EQ(applyDefaultExtension("/x/pic", kFilters, 2), "/x/picbmp");  // no star: the whole pattern
     EXPECT_EQ(applyDefaultExtension("pic.png", kFilters, 1), "pic.png");
@@ -22,8 +21,7 @@ TEST(DefaultExtension, AppendsThePatternOfTheSelectedFilter)
     EXPECT_EQ(applyDefaultExtension("pic", "", 1), "pic");
 }
 
-TEST(DefaultExtension, ParsesFilterPairs)
-{
+TEST(DefaultExtension, ParsesFilterPairs) {
     auto filters = parseFilterList(kFilters);
     ASSERT_EQ(filters.size(), 2u);
     EXPECT_EQ(filters[1].description, "Bitmap");

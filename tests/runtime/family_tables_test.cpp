@@ -10,8 +10,7 @@ namespace {
 
 // A table is its size word followed by one function pointer per slot.
 template <class Table>
-void expectEverySlotFilled(const Table* table, const char* name)
-{
+void expectEverySlotFilled(const Table* table, const char* name) {
     ASSERT_NE(table, nullptr) << name;
     const size_t slots = sizeof(Table) / sizeof(void*) - 1;
     EXPECT_EQ(table->size, sizeof(Table)) << name;
@@ -22,8 +21,7 @@ void expectEverySlotFilled(const Table* table, const char* name)
     }
 }
 
-TEST(FamilyTables, EverySlotIsFilled)
-{
+TEST(FamilyTables, EverySlotIsFilled) {
     const RuntimeRoot& root = runtimeRoot();
     expectEverySlotFilled(root.bitStreamTable, "BitStreamTable");
     expectEverySlotFilled(root.jpegTable, "JpegTable");
@@ -36,4 +34,4 @@ TEST(FamilyTables, EverySlotIsFilled)
     EXPECT_EQ(root.randomTable->nextUnit2, root.randomTable->nextUnit);
 }
 
-} // namespace
+}  // namespace

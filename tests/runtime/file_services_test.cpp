@@ -12,8 +12,7 @@ namespace {
 const FileTable& files() { return *runtimeRoot().fileTable; }
 
 // A file with the given bytes, opened for reading (closed by the caller).
-RtHandle openWith(const std::string& bytes)
-{
+RtHandle openWith(const std::string& bytes) {
     std::string path = scratchFolder() + "lines.txt";
     writeWholeFile(path, bytes);
     RtHandle file = files().openForReading(path.c_str(), 0);
@@ -21,11 +20,9 @@ RtHandle openWith(const std::string& bytes)
     return file;
 }
 
-std::u16string u16(const char* narrow)
-{
+std::u16string u16(const char* narrow) {
     std::u16string out;
-    for (const char* p = narrow; *p != '\0'; ++p)
-        out.push_back(static_cast<unsigned char>(*p));
+    for (const char* p = narrow; *p != '\0'; ++p) out.push_back(static_cast<unsigned char>(*p));
     return out;
 }
 
@@ -33,8 +30,7 @@ const RtWide* units(const std::u16string& s) { return reinterpret_cast<const RtW
 
 std::u16string asU16(const RtWide* text) { return std::u16string(reinterpret_cast<const char16_t*>(text)); }
 
-TEST(FileLines, ReadLineDropsTheByteAfterEveryLineEnd)
-{
+TEST(FileLines, ReadLineDropsTheByteAfterEveryLineEnd) {
     RtHandle file = openWith("a\nbc\n");
     char line[256];
     EXPECT_EQ(files().readLine(file, line), 1);
@@ -46,8 +42,7 @@ TEST(FileLines, ReadLineDropsTheByteAfterEveryLineEnd)
     files().closeFile(file);
 }
 
-TEST(FileLines, LastLineWithoutLineEnd)
-{
+TEST(FileLines, LastLineWithoutLineEnd) {
     RtHandle file = openWith("one\r\nlast");
     char line[256];
     EXPECT_EQ(files().readLine(file, line), 1);
@@ -66,8 +61,7 @@ TEST(FileLines, LastLineWithoutLineEnd)
     files().closeFile(file);
 }
 
-TEST(FileLines, NullBufferReadsAndDrops)
-{
+TEST(FileLines, NullBufferReadsAndDrops) {
     RtHandle file = openWith("skip\r\nkeep\r\n");
     EXPECT_EQ(files().readLine(file, nullptr), 1);
     char line[256];
@@ -76,8 +70,7 @@ TEST(FileLines, NullBufferReadsAndDrops)
     files().closeFile(file);
 }
 
-TEST(FileLines, OverlongLinesAreCutNotSplit)
-{
+TEST(FileLines, OverlongLinesAreCutNotSplit) {
     std::string longLine(400, 'q');
     RtHandle file = openWith(longLine + "\r\nnext\r\n");
     char line[300];
@@ -90,8 +83,7 @@ TEST(FileLines, OverlongLinesAreCutNotSplit)
     files().closeFile(file);
 
     std::string wideBytes;
-    for (int i = 0; i < 300; ++i)
-        wideBytes += std::string("w\0", 2);
+    for (int i = 0; i < 300; ++i) wideBytes += std::string("w\0", 2);
     wideBytes += std::string("\r\0\n\0", 4);
     file = openWith(wideBytes + std::string("z\0\r\0\n\0", 6));
     RtWide wideLine[300];
@@ -102,8 +94,7 @@ TEST(FileLines, OverlongLinesAreCutNotSplit)
     files().closeFile(file);
 }
 
-TEST(FileLines, SettingLinesSkipComments)
-{
+TEST(FileLines, SettingLinesSkipComments) {
     RtHandle file = openWith(";x\r\nk=v\r\n");
     char line[256];
     EXPECT_EQ(files().readSettingLine(file, line), 1);
@@ -117,8 +108,7 @@ TEST(FileLines, SettingLinesSkipComments)
     files().closeFile(file);
 }
 
-TEST(FileLines, NumberLines)
-{
+TEST(FileLines, NumberLines) {
     std::string path = scratchFolder() + "numbers.txt";
     RtHandle file = files().createForWriting(path.c_str(), 0);
     ASSERT_NE(file, RT_INVALID_HANDLE);
@@ -138,8 +128,7 @@ TEST(FileLines, NumberLines)
     files().closeFile(file);
 }
 
-TEST(FileText, MarkedTextRoundTrip)
-{
+TEST(FileText, MarkedTextRoundTrip) {
     std::string path = scratchFolder() + "wide.txt";
     RtHandle file = files().createTextForWriting(path.c_str(), 1);
     ASSERT_NE(file, RT_INVALID_HANDLE);
@@ -164,10 +153,11 @@ TEST(FileText, MarkedTextRoundTrip)
     files().closeFile(file);
 }
 
-TEST(FileText, UnmarkedTextStartsAtZero)
-{
+TEST(FileText, UnmarkedTextStartsAtZero) {
     std::string path = scratchFolder() + "bom.txt";
-    writeWholeFile(path, std::string("\xFF\xFE" "a\0", 4));
+    writeWholeFile(path, std::string("\xFF\xFE"
+                                     "a\0",
+                                     4));
     RtBool marker = 1;
     RtHandle file = files().openTextForReading(path.c_str(), &marker);
     ASSERT_NE(file, RT_INVALID_HANDLE);
@@ -189,8 +179,7 @@ TEST(FileText, UnmarkedTextStartsAtZero)
     EXPECT_EQ(readWholeFile(plain), "x\r\n");
 }
 
-TEST(FileRaw, ReadBytesAnswersInverted)
-{
+TEST(FileRaw, ReadBytesAnswersInverted) {
     RtHandle file = openWith("0123456789");
     char buffer[16];
     EXPECT_EQ(files().seekFromStart(file, 6), 6u);
@@ -205,8 +194,7 @@ TEST(FileRaw, ReadBytesAnswersInverted)
     EXPECT_EQ(files().closeFile(RT_INVALID_HANDLE), 0);
 }
 
-TEST(FileOpen, BaseFolderAndItsLimit)
-{
+TEST(FileOpen, BaseFolderAndItsLimit) {
     std::string folder = scratchFolder();
     files().setBaseFolder(folder.c_str());
     RtHandle file = files().createForWriting("based.txt", 1);
@@ -226,8 +214,7 @@ TEST(FileOpen, BaseFolderAndItsLimit)
     files().setBaseFolder("");
 }
 
-TEST(FileOpen, NoSharingIsEnforcedBetweenOpeners)
-{
+TEST(FileOpen, NoSharingIsEnforcedBetweenOpeners) {
     std::string path = scratchFolder() + "locked.txt";
     writeWholeFile(path, "data");
     RtHandle first = files().openForReading(path.c_str(), 0);
@@ -248,8 +235,7 @@ TEST(FileOpen, NoSharingIsEnforcedBetweenOpeners)
     files().closeFile(b);
 }
 
-TEST(FileOpen, APipeWithoutWriterDoesNotHang)
-{
+TEST(FileOpen, APipeWithoutWriterDoesNotHang) {
     std::string path = scratchFolder() + "pipe";
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     RtHandle file = files().openForReading(path.c_str(), 0);
@@ -259,8 +245,7 @@ TEST(FileOpen, APipeWithoutWriterDoesNotHang)
     files().closeFile(file);
 }
 
-TEST(FileOpen, AppendingCreatesAndAppends)
-{
+TEST(FileOpen, AppendingCreatesAndAppends) {
     std::string path = scratchFolder() + "log.txt";
     RtHandle file = files().openForAppending(path.c_str(), 0);
     ASSERT_NE(file, RT_INVALID_HANDLE);
@@ -272,8 +257,7 @@ TEST(FileOpen, AppendingCreatesAndAppends)
     EXPECT_EQ(readWholeFile(path), "one\r\ntwo\r\n");
 }
 
-TEST(FilePaths, SplittingAndTemporaryPath)
-{
+TEST(FilePaths, SplittingAndTemporaryPath) {
     char out[260];
     EXPECT_EQ(files().folderOfPath("C:\\a\\b.txt", out), 1);
     EXPECT_STREQ(out, "C:\\a\\");
@@ -310,8 +294,7 @@ TEST(FilePaths, SplittingAndTemporaryPath)
         unsetenv("TMPDIR");
 }
 
-TEST(FileDialogs, CancelledWithoutAnApplication)
-{
+TEST(FileDialogs, CancelledWithoutAnApplication) {
     char out[260] = "unchanged";
     EXPECT_EQ(files().chooseFileToOpen(nullptr, "JPEG\0*.jpg\0", out), 0);
     EXPECT_EQ(files().chooseFileToOpen2(nullptr, "JPEG\0*.jpg\0", out), 0);

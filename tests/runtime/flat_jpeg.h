@@ -7,8 +7,7 @@
 #include <vector>
 
 // Without data, the stream ends right after the scan header.
-inline std::vector<uint8_t> flatJpeg(int components, uint16_t width, uint16_t height, bool withData = true)
-{
+inline std::vector<uint8_t> flatJpeg(int components, uint16_t width, uint16_t height, bool withData = true) {
     std::vector<uint8_t> j = {0xFF, 0xD8};
     auto marker = [&](uint8_t code, const std::vector<uint8_t>& body) {
         j.push_back(0xFF);
@@ -21,8 +20,8 @@ inline std::vector<uint8_t> flatJpeg(int components, uint16_t width, uint16_t he
     std::vector<uint8_t> dqt = {0x00};
     dqt.insert(dqt.end(), 64, 1);
     marker(0xDB, dqt);
-    std::vector<uint8_t> sof = {8, uint8_t(height >> 8), uint8_t(height), uint8_t(width >> 8), uint8_t(width),
-                                uint8_t(components)};
+    std::vector<uint8_t> sof = {
+        8, uint8_t(height >> 8), uint8_t(height), uint8_t(width >> 8), uint8_t(width), uint8_t(components)};
     for (int c = 0; c < components; ++c) {
         sof.push_back(uint8_t(c + 1));
         sof.push_back(0x11);
@@ -44,13 +43,11 @@ inline std::vector<uint8_t> flatJpeg(int components, uint16_t width, uint16_t he
         }
         sos.insert(sos.end(), {0, 63, 0});
         marker(0xDA, sos);
-        if (!withData)
-            return j;
+        if (!withData) return j;
         const uint64_t blocks = uint64_t((width + 7) / 8) * ((height + 7) / 8) * components;
         const uint64_t bits = blocks * 2;
         j.insert(j.end(), bits / 8, 0x00);
-        if (bits % 8)
-            j.push_back(uint8_t(0xFF >> (bits % 8))); // padded with one bits
+        if (bits % 8) j.push_back(uint8_t(0xFF >> (bits % 8)));  // padded with one bits
     }
     j.push_back(0xFF);
     j.push_back(0xD9);

@@ -5,11 +5,9 @@
 
 #include "fuzz_support.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // Every line is read a byte at a time: larger inputs add time, not coverage.
-    if (size > 2048)
-        return 0;
+    if (size > 2048) return 0;
     const RuntimeRoot& root = fuzzRoot();
     const SettingsTable& settings = *root.settingsTable;
     std::string input = fuzzFile(data, size, "settings.txt");
@@ -25,16 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         settings.getSettingInt(list, entry->key);
         settings.getSettingBool(list, entry->key);
     }
-    if (list != nullptr)
-        settings.setSettingInt(&list, reinterpret_cast<const SettingEntry*>(list->value)->key, 1);
+    if (list != nullptr) settings.setSettingInt(&list, reinterpret_cast<const SettingEntry*>(list->value)->key, 1);
     const uint32_t count = root.valueListTable->countValues(list);
 
     std::string saved = input + ".saved";
     if (settings.saveSettings(saved.c_str(), 0, list)) {
         ListNode* again = settings.loadSettings(saved.c_str(), 0, 0);
         // Every entry survives a save and a load as one line.
-        if (root.valueListTable->countValues(again) != count)
-            __builtin_trap();
+        if (root.valueListTable->countValues(again) != count) __builtin_trap();
         settings.freeSettings(&again);
     }
     while (list != nullptr) {

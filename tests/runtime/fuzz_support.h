@@ -11,8 +11,7 @@
 
 #include "tolvanea/runtime.h"
 
-inline const RuntimeRoot& fuzzRoot()
-{
+inline const RuntimeRoot& fuzzRoot() {
     static RuntimeRoot root = [] {
         RuntimeRoot r{};
         r.size = sizeof r;
@@ -23,8 +22,7 @@ inline const RuntimeRoot& fuzzRoot()
 }
 
 // A file of this process (removed at exit) holding exactly the given bytes.
-inline const std::string& fuzzFile(const uint8_t* data, std::size_t size, const char* tag = "in")
-{
+inline const std::string& fuzzFile(const uint8_t* data, std::size_t size, const char* tag = "in") {
     static std::string folder = [] {
         char pattern[] = "/tmp/vospren-fuzz-XXXXXX";
         std::string made = mkdtemp(pattern) != nullptr ? pattern : "/tmp";
@@ -37,8 +35,7 @@ inline const std::string& fuzzFile(const uint8_t* data, std::size_t size, const 
         std::size_t done = 0;
         while (done < size) {
             ssize_t put = ::write(fd, data + done, size - done);
-            if (put <= 0)
-                break;
+            if (put <= 0) break;
             done += static_cast<std::size_t>(put);
         }
         ::close(fd);

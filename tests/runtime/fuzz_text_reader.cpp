@@ -15,25 +15,20 @@ struct Source {
     int32_t piece;
 };
 
-RtBool fill(RtWord context, int32_t offset, void* buffer, int32_t size, int32_t* got)
-{
+RtBool fill(RtWord context, int32_t offset, void* buffer, int32_t size, int32_t* got) {
     const auto* source = reinterpret_cast<const Source*>(context);
     int32_t available = offset < source->size ? source->size - offset : 0;
     *got = std::min({size, available, source->piece});
-    if (*got > 0)
-        std::memcpy(buffer, source->data + offset, static_cast<std::size_t>(*got));
+    if (*got > 0) std::memcpy(buffer, source->data + offset, static_cast<std::size_t>(*got));
     return 1;
 }
 
-void readLines(const TextReaderTable& readers, TextReader* reader, int32_t capacity, std::size_t size)
-{
+void readLines(const TextReaderTable& readers, TextReader* reader, int32_t capacity, std::size_t size) {
     std::vector<RtWide> buffer(static_cast<std::size_t>(capacity) + 4, 0xBEEF);
     for (std::size_t lines = 0; lines <= size + 2; ++lines) {
-        if (!readers.readReaderLine(reader, buffer.data(), capacity))
-            return;
+        if (!readers.readReaderLine(reader, buffer.data(), capacity)) return;
         for (std::size_t i = static_cast<std::size_t>(capacity); i < buffer.size(); ++i) {
-            if (buffer[i] != 0xBEEF)
-                __builtin_trap();
+            if (buffer[i] != 0xBEEF) __builtin_trap();
         }
     }
     __builtin_trap();  // more lines than bytes
@@ -41,12 +36,10 @@ void readLines(const TextReaderTable& readers, TextReader* reader, int32_t capac
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
-    if (size < 2 || size > (1u << 20))
-        return 0;
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    if (size < 2 || size > (1u << 20)) return 0;
     const TextReaderTable& readers = *fuzzRoot().textReaderTable;
-    const int32_t capacity = data[0] % 40;   // 0 tests the no-room case
+    const int32_t capacity = data[0] % 40;  // 0 tests the no-room case
     const int32_t piece = 1 + data[1] % 17;
     Source source{data + 2, static_cast<int32_t>(size - 2), piece};
 
@@ -55,8 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     readLines(readers, reader, capacity, size);
     readers.resetReader(reader);
     RtBool got = 1;
-    for (std::size_t i = 0; i < 8 && got; ++i)
-        readers.readReaderChar(reader, &got);
+    for (std::size_t i = 0; i < 8 && got; ++i) readers.readReaderChar(reader, &got);
     readers.closeReader(reader);
 
     std::string path = fuzzFile(data + 2, size - 2, "reader.txt");
@@ -64,8 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (reader != nullptr) {
         for (std::size_t i = 0; i <= size; ++i) {
             readers.readReaderChar(reader, &got);
-            if (!got)
-                break;
+            if (!got) break;
         }
         readers.resetReader(reader);
         readLines(readers, reader, capacity, size);

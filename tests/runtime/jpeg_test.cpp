@@ -14,8 +14,7 @@ namespace {
 
 const JpegTable& jpeg() { return *runtimeRoot().jpegTable; }
 
-std::vector<uint8_t> gradient(uint32_t w, uint32_t h)
-{
+std::vector<uint8_t> gradient(uint32_t w, uint32_t h) {
     std::vector<uint8_t> p(size_t(w) * h * 3);
     for (uint32_t y = 0; y < h; ++y)
         for (uint32_t x = 0; x < w; ++x) {
@@ -28,8 +27,7 @@ std::vector<uint8_t> gradient(uint32_t w, uint32_t h)
     return p;
 }
 
-std::vector<uint8_t> encode(const std::vector<uint8_t>& pixels, uint32_t w, uint32_t h, bool colour, int quality)
-{
+std::vector<uint8_t> encode(const std::vector<uint8_t>& pixels, uint32_t w, uint32_t h, bool colour, int quality) {
     std::vector<uint8_t> out(pixels.size() * 2 + 4096);
     uint32_t written = uint32_t(out.size());
     EXPECT_EQ(jpeg().encodeJpeg(out.data(), pixels.data(), w, h, colour, quality, &written), 1);
@@ -44,8 +42,7 @@ struct Decoded {
     std::string messages;
 };
 
-Decoded decode(const std::vector<uint8_t>& data)
-{
+Decoded decode(const std::vector<uint8_t>& data) {
     Decoded d;
     testing::internal::CaptureStderr();
     uint8_t* block = jpeg().decodeJpeg(data.data(), uint32_t(data.size()), &d.width, &d.height);
@@ -58,16 +55,13 @@ Decoded decode(const std::vector<uint8_t>& data)
     return d;
 }
 
-double meanError(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b)
-{
+double meanError(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
     double sum = 0;
-    for (size_t i = 0; i < a.size(); ++i)
-        sum += std::abs(int(a[i]) - int(b[i]));
+    for (size_t i = 0; i < a.size(); ++i) sum += std::abs(int(a[i]) - int(b[i]));
     return sum / double(a.size());
 }
 
-TEST(Jpeg, ColourAndGreyRoundTripsAtSeveralSizesAndQualities)
-{
+TEST(Jpeg, ColourAndGreyRoundTripsAtSeveralSizesAndQualities) {
     const std::pair<uint32_t, uint32_t> sizes[] = {{1, 1}, {17, 5}, {37, 1}, {3, 29}, {64, 48}};
     for (auto [w, h] : sizes)
         for (int quality : {10, 75, 100})
@@ -90,8 +84,7 @@ TEST(Jpeg, ColourAndGreyRoundTripsAtSeveralSizesAndQualities)
             }
 }
 
-TEST(Jpeg, HigherQualityGivesLongerStreams)
-{
+TEST(Jpeg, HigherQualityGivesLongerStreams) {
     const std::vector<uint8_t> p = gradient(64, 48);
     EXPECT_LT(encode(p, 64, 48, true, 10).size(), encode(p, 64, 48, true, 90).size());
     // Qualities out of range are limited by the library, not refused.
@@ -99,19 +92,15 @@ TEST(Jpeg, HigherQualityGivesLongerStreams)
     EXPECT_EQ(encode(p, 64, 48, true, 500), encode(p, 64, 48, true, 100));
 }
 
-TEST(Jpeg, GreyEncodingUsesTruncatedLuminanceWeights)
-{
+TEST(Jpeg, GreyEncodingUsesTruncatedLuminanceWeights) {
     std::vector<uint8_t> red(16 * 16 * 3);
-    for (size_t i = 0; i < red.size(); i += 3)
-        red[i] = 255;
+    for (size_t i = 0; i < red.size(); i += 3) red[i] = 255;
     Decoded d = decode(encode(red, 16, 16, false, 100));
     ASSERT_TRUE(d.ok);
-    for (uint8_t v : d.pixels)
-        ASSERT_EQ(v, 76); // trunc(76.245)
+    for (uint8_t v : d.pixels) ASSERT_EQ(v, 76);  // trunc(76.245)
 }
 
-TEST(Jpeg, EncoderNeverWritesPastTheGivenCapacity)
-{
+TEST(Jpeg, EncoderNeverWritesPastTheGivenCapacity) {
     const std::vector<uint8_t> p = gradient(40, 30);
     const std::vector<uint8_t> full = encode(p, 40, 30, true, 90);
     ASSERT_GT(full.size(), 200u);
@@ -137,8 +126,7 @@ TEST(Jpeg, EncoderNeverWritesPastTheGivenCapacity)
     EXPECT_EQ(jpeg().encodeJpeg(exact.data(), p.data(), 40, 30, 1, 90, nullptr), 0);
 }
 
-TEST(Jpeg, EncoderRefusesMissingPixelsAndImpossibleSizes)
-{
+TEST(Jpeg, EncoderRefusesMissingPixelsAndImpossibleSizes) {
     std::vector<uint8_t> out(4096);
     const std::vector<uint8_t> p = gradient(4, 4);
     uint32_t written = uint32_t(out.size());
@@ -157,8 +145,7 @@ TEST(Jpeg, EncoderRefusesMissingPixelsAndImpossibleSizes)
     EXPECT_EQ(written, 0u);
 }
 
-TEST(Jpeg, ReadSizeFromTheHeaderOnly)
-{
+TEST(Jpeg, ReadSizeFromTheHeaderOnly) {
     const std::vector<uint8_t> data = encode(gradient(33, 7), 33, 7, true, 75);
     int32_t w = 0, h = 0;
     EXPECT_EQ(jpeg().readJpegSize(data.data(), uint32_t(data.size()), &w, &h), 1);
@@ -176,8 +163,7 @@ TEST(Jpeg, ReadSizeFromTheHeaderOnly)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("JPEG Fatal Error"), std::string::npos);
 }
 
-TEST(Jpeg, EmptyAndForeignDataFailWithTheFatalBox)
-{
+TEST(Jpeg, EmptyAndForeignDataFailWithTheFatalBox) {
     Decoded empty = decode({});
     EXPECT_FALSE(empty.ok);
     EXPECT_EQ(empty.width, 0);
@@ -193,8 +179,7 @@ TEST(Jpeg, EmptyAndForeignDataFailWithTheFatalBox)
     EXPECT_FALSE(decode(bad).ok);
 }
 
-TEST(Jpeg, TruncatedDataDecodesAsFarAsItGoes)
-{
+TEST(Jpeg, TruncatedDataDecodesAsFarAsItGoes) {
     const std::vector<uint8_t> p = gradient(160, 120);
     const std::vector<uint8_t> full = encode(p, 160, 120, true, 90);
     // The tables alone take some 600 bytes: cut after them.
@@ -216,39 +201,33 @@ TEST(Jpeg, TruncatedDataDecodesAsFarAsItGoes)
     EXPECT_FALSE(decode(std::vector<uint8_t>(full.begin(), full.begin() + 300)).ok);
 }
 
-TEST(Jpeg, ComponentCountsOtherThanThreeFillTheBlockAsDocumented)
-{
+TEST(Jpeg, ComponentCountsOtherThanThreeFillTheBlockAsDocumented) {
     Decoded grey = decode(flatJpeg(1, 9, 3));
     ASSERT_TRUE(grey.ok) << grey.messages;
     EXPECT_EQ(grey.width, 9);
     EXPECT_EQ(grey.height, 3);
-    for (uint8_t v : grey.pixels)
-        ASSERT_EQ(v, 128);
+    for (uint8_t v : grey.pixels) ASSERT_EQ(v, 128);
 
     Decoded colour = decode(flatJpeg(3, 8, 8));
     ASSERT_TRUE(colour.ok) << colour.messages;
-    for (uint8_t v : colour.pixels)
-        ASSERT_EQ(v, 128);
+    for (uint8_t v : colour.pixels) ASSERT_EQ(v, 128);
 
     for (int components : {2, 4}) {
         Decoded d = decode(flatJpeg(components, 13, 6));
         ASSERT_TRUE(d.ok) << components << ": " << d.messages;
         EXPECT_EQ(d.width, 13);
         ASSERT_EQ(d.pixels.size(), 13u * 6 * 3);
-        for (uint8_t v : d.pixels)
-            ASSERT_EQ(v, 0) << components << " components";
+        for (uint8_t v : d.pixels) ASSERT_EQ(v, 0) << components << " components";
     }
 }
 
-TEST(Jpeg, AHugePictureAnnouncedByAFewBytesIsRefused)
-{
+TEST(Jpeg, AHugePictureAnnouncedByAFewBytesIsRefused) {
     Decoded d = decode(flatJpeg(1, 60000, 60000, false));
     EXPECT_FALSE(d.ok);
     EXPECT_NE(d.messages.find("JPEG Fatal Error"), std::string::npos);
 }
 
-TEST(JpegRows, GreyFlipAndSwap)
-{
+TEST(JpegRows, GreyFlipAndSwap) {
     uint8_t px[3] = {10, 20, 30};
     EXPECT_EQ(jpeg().toGreyRows(px, 1, 1), 1);
     EXPECT_EQ(px[0], 18);
@@ -258,12 +237,12 @@ TEST(JpegRows, GreyFlipAndSwap)
     jpeg().toGreyRows(white, 1, 1);
     EXPECT_EQ(white[0], 255);
 
-    std::vector<uint8_t> rows = {1, 1, 1, 2, 2, 2, 3, 3, 3}; // 3 rows of one pixel
+    std::vector<uint8_t> rows = {1, 1, 1, 2, 2, 2, 3, 3, 3};  // 3 rows of one pixel
     EXPECT_EQ(jpeg().flipRows(rows.data(), 3, 3), 1);
     EXPECT_EQ(rows, (std::vector<uint8_t>{3, 3, 3, 2, 2, 2, 1, 1, 1}));
     EXPECT_EQ(jpeg().flipRows(rows.data(), 3, 1), 1);
     EXPECT_EQ(rows, (std::vector<uint8_t>{3, 3, 3, 2, 2, 2, 1, 1, 1}));
-    std::vector<uint8_t> four = {1, 2, 3, 4, 5, 6, 7, 8}; // 4 rows of 2 bytes
+    std::vector<uint8_t> four = {1, 2, 3, 4, 5, 6, 7, 8};  // 4 rows of 2 bytes
     jpeg().flipRows(four.data(), 2, 4);
     EXPECT_EQ(four, (std::vector<uint8_t>{7, 8, 5, 6, 3, 4, 1, 2}));
 
@@ -280,4 +259,4 @@ TEST(JpegRows, GreyFlipAndSwap)
     EXPECT_EQ(jpeg().swapRedBlue(nullptr, 3, 3), 0);
 }
 
-} // namespace
+}  // namespace

@@ -15,8 +15,7 @@ struct GeneratorFree {
 };
 using Generator = std::unique_ptr<RandomGenerator, GeneratorFree>;
 
-Generator seeded(int32_t seed)
-{
+Generator seeded(int32_t seed) {
     Generator g(randoms().createStandardRandom());
     randoms().seedGenerator(g.get(), seed);
     return g;
@@ -24,8 +23,7 @@ Generator seeded(int32_t seed)
 
 constexpr double unitScale = 1.0 / 2147483647.0;
 
-TEST(Random, SeedZeroGivesThePublishedFirstDraws)
-{
+TEST(Random, SeedZeroGivesThePublishedFirstDraws) {
     Generator g = seeded(0);
     EXPECT_EQ(randoms().nextUnit(g.get()), 1559595546 * unitScale);
     EXPECT_EQ(randoms().nextUnit2(g.get()), 1755192844 * unitScale);
@@ -33,12 +31,10 @@ TEST(Random, SeedZeroGivesThePublishedFirstDraws)
 
     randoms().seedGenerator(g.get(), 0);
     const int32_t expected[] = {72, 81, 76, 55, 20};
-    for (int32_t e : expected)
-        EXPECT_EQ(randoms().nextBelow(g.get(), 100), e);
+    for (int32_t e : expected) EXPECT_EQ(randoms().nextBelow(g.get(), 100), e);
 }
 
-TEST(Random, SameSeedSameSequenceAndSignOfSeedIgnored)
-{
+TEST(Random, SameSeedSameSequenceAndSignOfSeedIgnored) {
     Generator a = seeded(12345), b = seeded(12345), c = seeded(-12345), d = seeded(12346);
     bool differs = false;
     for (int i = 0; i < 200; ++i) {
@@ -50,22 +46,20 @@ TEST(Random, SameSeedSameSequenceAndSignOfSeedIgnored)
     EXPECT_TRUE(differs);
 }
 
-TEST(Random, DegenerateRangesAndWhetherTheyDraw)
-{
+TEST(Random, DegenerateRangesAndWhetherTheyDraw) {
     Generator g = seeded(0), reference = seeded(0);
-    EXPECT_EQ(randoms().nextInRange(g.get(), 5, 3), 5); // no draw
-    EXPECT_EQ(randoms().nextBelow(g.get(), -4), -4);    // no draw
+    EXPECT_EQ(randoms().nextInRange(g.get(), 5, 3), 5);  // no draw
+    EXPECT_EQ(randoms().nextBelow(g.get(), -4), -4);     // no draw
     EXPECT_EQ(randoms().nextUnit(g.get()), randoms().nextUnit(reference.get()));
 
-    EXPECT_EQ(randoms().nextInRange(g.get(), 7, 7), 7); // one draw
+    EXPECT_EQ(randoms().nextInRange(g.get(), 7, 7), 7);  // one draw
     randoms().advanceRandom(reference.get());
-    EXPECT_EQ(randoms().nextBelow(g.get(), 0), 0); // one draw
+    EXPECT_EQ(randoms().nextBelow(g.get(), 0), 0);  // one draw
     randoms().advanceRandom(reference.get());
     EXPECT_EQ(randoms().nextUnit(g.get()), randoms().nextUnit(reference.get()));
 }
 
-TEST(Random, ResultsStayInsideTheirRanges)
-{
+TEST(Random, ResultsStayInsideTheirRanges) {
     Generator g = seeded(99);
     for (int i = 0; i < 2000; ++i) {
         int32_t v = randoms().nextInRange(g.get(), -3, 4);
@@ -83,19 +77,17 @@ TEST(Random, ResultsStayInsideTheirRanges)
     }
 }
 
-TEST(Random, BytesAreTheLowBytesOfSuccessiveDraws)
-{
+TEST(Random, BytesAreTheLowBytesOfSuccessiveDraws) {
     Generator g = seeded(0);
     uint8_t bytes[3] = {};
     randoms().nextBytes(g.get(), bytes, 3);
     EXPECT_EQ(bytes[0], uint8_t(1559595546 & 0xFF));
     EXPECT_EQ(bytes[1], uint8_t(1755192844 & 0xFF));
     EXPECT_EQ(bytes[2], uint8_t(1649316166 & 0xFF));
-    randoms().nextBytes(g.get(), nullptr, 10); // ignored
+    randoms().nextBytes(g.get(), nullptr, 10);  // ignored
 }
 
-TEST(Random, ExtremeSeedsAreDeterministic)
-{
+TEST(Random, ExtremeSeedsAreDeterministic) {
     Generator a = seeded(INT_MIN), b = seeded(INT_MIN), c = seeded(INT_MAX);
     for (int i = 0; i < 10; ++i) {
         double v = randoms().nextUnit(a.get());
@@ -104,14 +96,12 @@ TEST(Random, ExtremeSeedsAreDeterministic)
     }
 }
 
-TEST(Random, CustomStateSizesAndRefusedShapes)
-{
+TEST(Random, CustomStateSizesAndRefusedShapes) {
     Generator standard = seeded(42);
     Generator custom(randoms().createRandom(56, 21));
     ASSERT_NE(custom, nullptr);
     randoms().seedGenerator(custom.get(), 42);
-    for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(randoms().nextUnit(custom.get()), randoms().nextUnit(standard.get()));
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(randoms().nextUnit(custom.get()), randoms().nextUnit(standard.get()));
 
     Generator small(randoms().createRandom(10, 3));
     ASSERT_NE(small, nullptr);
@@ -128,4 +118,4 @@ TEST(Random, CustomStateSizesAndRefusedShapes)
     randoms().destroyRandom(nullptr);
 }
 
-} // namespace
+}  // namespace

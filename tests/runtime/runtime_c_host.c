@@ -9,12 +9,10 @@
 
 #include "tolvanea/runtime.h"
 
-int main(void)
-{
+int main(void) {
     const char* path = getenv("RUNTIME_LIBRARY");
     const char* queries = getenv("RUNTIME_QUERIES");
-    if (path == NULL || queries == NULL)
-        return 2;
+    if (path == NULL || queries == NULL) return 2;
     void* library = dlopen(path, RTLD_NOW);
     if (library == NULL) {
         fprintf(stderr, "%s\n", dlerror());
@@ -22,13 +20,11 @@ int main(void)
     }
     HHFn hh;
     *(void**)&hh = dlsym(library, "HH");
-    if (hh == NULL)
-        return 4;
+    if (hh == NULL) return 4;
     RuntimeRoot root;
     memset(&root, 0, sizeof root);
     root.size = sizeof root;
-    if (!hh(&root))
-        return 5;
+    if (!hh(&root)) return 5;
 
     const CommandLineTable* options = root.commandLineTable;
     options->parseCommandLine();

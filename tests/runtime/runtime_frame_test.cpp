@@ -15,8 +15,7 @@ namespace {
 
 constexpr RtWord W = sizeof(void*);
 
-TEST(RuntimeFrame, RootAndTableSizesFollowTheWordRule)
-{
+TEST(RuntimeFrame, RootAndTableSizesFollowTheWordRule) {
     RuntimeRoot root{};
     root.size = 12345;  // whatever the caller stored, HH writes the real size
     ASSERT_EQ(runtimeEntry()(&root), 1);
@@ -40,8 +39,7 @@ TEST(RuntimeFrame, RootAndTableSizesFollowTheWordRule)
     EXPECT_EQ(runtimeRootSizesFromC(&root), 1);
 }
 
-TEST(RuntimeFrame, TwoRootsShareTheSameTables)
-{
+TEST(RuntimeFrame, TwoRootsShareTheSameTables) {
     RuntimeRoot first{};
     RuntimeRoot second{};
     runtimeEntry()(&first);
@@ -54,16 +52,14 @@ TEST(RuntimeFrame, TwoRootsShareTheSameTables)
     EXPECT_EQ(std::memcmp(&before, first.fileTable, sizeof(FileTable)), 0);
 }
 
-TEST(RuntimeFrame, VersionAndFree)
-{
+TEST(RuntimeFrame, VersionAndFree) {
     const RuntimeRoot& root = runtimeRoot();
     EXPECT_EQ(root.runtimeVersion(), 65537u);
     EXPECT_EQ(root.runtimeFree(nullptr), 1);
     EXPECT_EQ(root.runtimeFree(std::malloc(64)), 1);
 }
 
-TEST(RuntimeFrame, ReservedTableAnswersZero)
-{
+TEST(RuntimeFrame, ReservedTableAnswersZero) {
     const ReservedTable* table = runtimeRoot().reservedTable;
     ASSERT_NE(table->reserved1, nullptr);
     ASSERT_NE(table->reserved2, nullptr);
@@ -71,8 +67,7 @@ TEST(RuntimeFrame, ReservedTableAnswersZero)
     EXPECT_EQ(table->reserved2(), 0u);
 }
 
-TEST(RuntimeFrame, OnlyHHIsExported)
-{
+TEST(RuntimeFrame, OnlyHHIsExported) {
     std::string command = std::string("nm -D --defined-only '") + RUNTIME_LIBRARY_PATH + "'";
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
@@ -80,8 +75,7 @@ TEST(RuntimeFrame, OnlyHHIsExported)
     char line[512];
     while (std::fgets(line, sizeof line, pipe) != nullptr) {
         std::string text(line);
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-            text.pop_back();
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
         std::size_t space = text.rfind(' ');
         symbols.insert(space == std::string::npos ? text : text.substr(space + 1));
     }
@@ -96,8 +90,7 @@ namespace {
 
 // A table seen as its size word followed by its slots.
 template <typename Table>
-std::vector<const void*> slotsOf(const Table* table)
-{
+std::vector<const void*> slotsOf(const Table* table) {
     const auto* words = reinterpret_cast<const RtWord*>(table);
     std::vector<const void*> slots;
     for (std::size_t i = 1; i < sizeof(Table) / sizeof(RtWord); ++i)
@@ -106,8 +99,7 @@ std::vector<const void*> slotsOf(const Table* table)
 }
 
 template <typename Table>
-void expectAllSlotsFilled(const char* name, const Table* table, std::size_t emptySlot = 0)
-{
+void expectAllSlotsFilled(const char* name, const Table* table, std::size_t emptySlot = 0) {
     std::vector<const void*> slots = slotsOf(table);
     for (std::size_t i = 0; i < slots.size(); ++i) {
         if (i + 1 == emptySlot)
@@ -117,8 +109,7 @@ void expectAllSlotsFilled(const char* name, const Table* table, std::size_t empt
     }
 }
 
-TEST(RuntimeFrame, EverySlotIsFilledButSettingsEntryFour)
-{
+TEST(RuntimeFrame, EverySlotIsFilledButSettingsEntryFour) {
     const RuntimeRoot& root = runtimeRoot();
     expectAllSlotsFilled("BoundedListTable", root.boundedListTable);
     expectAllSlotsFilled("DigestTable", root.digestTable);
@@ -137,8 +128,7 @@ TEST(RuntimeFrame, EverySlotIsFilledButSettingsEntryFour)
     expectAllSlotsFilled("TextReaderTable", root.textReaderTable);
 }
 
-TEST(RuntimeFrame, OperationsInTwoSlotsAreOneFunction)
-{
+TEST(RuntimeFrame, OperationsInTwoSlotsAreOneFunction) {
     const RuntimeRoot& root = runtimeRoot();
     EXPECT_EQ(root.fileTable->writeLine, root.fileTable->writeLine2);
     EXPECT_EQ(root.fileTable->chooseFileToOpen, root.fileTable->chooseFileToOpen2);

@@ -17,8 +17,7 @@ struct LoadedRuntime {
     HHFn hh = nullptr;
     RuntimeRoot root{};
 
-    LoadedRuntime()
-    {
+    LoadedRuntime() {
         handle = dlopen(RUNTIME_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
         if (handle == nullptr) {
             std::fprintf(stderr, "cannot load %s: %s\n", RUNTIME_LIBRARY_PATH, dlerror());
@@ -30,29 +29,24 @@ struct LoadedRuntime {
             std::abort();
         }
         root.size = sizeof(RuntimeRoot);
-        if (hh(&root) != 1)
-            std::abort();
+        if (hh(&root) != 1) std::abort();
     }
 };
 
-LoadedRuntime& loaded()
-{
+LoadedRuntime& loaded() {
     static LoadedRuntime runtime;  // never unloaded, as in the program
     return runtime;
 }
 
 struct ScratchRoot {
     std::filesystem::path path;
-    ScratchRoot()
-    {
+    ScratchRoot() {
         char pattern[] = "/tmp/vospren-runtime-XXXXXX";
         char* made = mkdtemp(pattern);
-        if (made == nullptr)
-            std::abort();
+        if (made == nullptr) std::abort();
         path = made;
     }
-    ~ScratchRoot()
-    {
+    ~ScratchRoot() {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
@@ -64,8 +58,7 @@ const RuntimeRoot& runtimeRoot() { return loaded().root; }
 
 HHFn runtimeEntry() { return loaded().hh; }
 
-std::string scratchFolder()
-{
+std::string scratchFolder() {
     static ScratchRoot root;
     static int counter = 0;
     std::filesystem::path folder = root.path / std::to_string(++counter);
@@ -73,14 +66,12 @@ std::string scratchFolder()
     return folder.string() + "/";
 }
 
-std::string readWholeFile(const std::string& path)
-{
+std::string readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void writeWholeFile(const std::string& path, const std::string& bytes)
-{
+void writeWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

@@ -4,14 +4,12 @@
 #include <fstream>
 #include <string>
 
-inline void writeSeed(const char* folder, const std::string& name, const std::string& bytes)
-{
+inline void writeSeed(const char* folder, const std::string& name, const std::string& bytes) {
     std::ofstream out(std::string(folder) + "/" + name, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline std::string marked(const std::string& narrow)
-{
+inline std::string marked(const std::string& narrow) {
     std::string bytes("\xFE\xFF\x00", 3);
     for (char c : narrow) {
         bytes.push_back(c);

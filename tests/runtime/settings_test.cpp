@@ -9,22 +9,18 @@ namespace {
 
 const SettingsTable& settings() { return *runtimeRoot().settingsTable; }
 
-const SettingEntry* entryAt(const ListNode* list, int index)
-{
-    for (; list != nullptr && index > 0; --index)
-        list = list->next;
+const SettingEntry* entryAt(const ListNode* list, int index) {
+    for (; list != nullptr && index > 0; --index) list = list->next;
     return list != nullptr ? reinterpret_cast<const SettingEntry*>(list->value) : nullptr;
 }
 
-ListNode* loadText(const std::string& text)
-{
+ListNode* loadText(const std::string& text) {
     std::string path = scratchFolder() + "settings.txt";
     writeWholeFile(path, text);
     return settings().loadSettings(path.c_str(), 0, 0);
 }
 
-TEST(SettingsFile, KeysUpperCasedUpToTheFirstEquals)
-{
+TEST(SettingsFile, KeysUpperCasedUpToTheFirstEquals) {
     ListNode* list = loadText("; comment\r\nname=Value=2\r\nSize = 5\r\n\r\nno equals here\r\nmixed=aB\r\n");
     ASSERT_EQ(runtimeRoot().valueListTable->countValues(list), 3u);
     EXPECT_STREQ(entryAt(list, 0)->key, "NAME");
@@ -33,23 +29,21 @@ TEST(SettingsFile, KeysUpperCasedUpToTheFirstEquals)
     EXPECT_STREQ(entryAt(list, 1)->value, " 5");
     EXPECT_STREQ(entryAt(list, 2)->value, "aB");
     EXPECT_STREQ(settings().getSetting(list, "name", "x"), "Value=2");
-    EXPECT_EQ(settings().getSettingInt(list, "size"), 0);     // the key has a trailing blank
+    EXPECT_EQ(settings().getSettingInt(list, "size"), 0);  // the key has a trailing blank
     EXPECT_EQ(settings().getSettingInt(list, "size "), 5);
     settings().freeSettings(&list);
     EXPECT_EQ(list, nullptr);
     settings().freeSettings(nullptr);
 }
 
-TEST(SettingsFile, MissingOrEmptyFiles)
-{
+TEST(SettingsFile, MissingOrEmptyFiles) {
     EXPECT_EQ(settings().loadSettings((scratchFolder() + "absent.txt").c_str(), 0, 0), nullptr);
     // Reported on standard error when no application runs.
     EXPECT_EQ(settings().loadSettings((scratchFolder() + "absent.txt").c_str(), 0, 1), nullptr);
     EXPECT_EQ(loadText(";only a comment\r\n"), nullptr);
 }
 
-TEST(SettingsFile, SaveLoadChangeSave)
-{
+TEST(SettingsFile, SaveLoadChangeSave) {
     ListNode* list = nullptr;
     EXPECT_EQ(settings().setSettingInt(&list, "Count", 7), 1);
     ASSERT_NE(list, nullptr);
@@ -81,16 +75,14 @@ TEST(SettingsFile, SaveLoadChangeSave)
     runtimeRoot().fileTable->setBaseFolder("");
 }
 
-TEST(SettingsFile, SaveReportsACreateFailure)
-{
+TEST(SettingsFile, SaveReportsACreateFailure) {
     ListNode* list = nullptr;
     settings().setSettingInt(&list, "a", 1);
     EXPECT_EQ(settings().saveSettings((scratchFolder() + "no/such/folder.cfg").c_str(), 0, list), 0);
     settings().freeSettings(&list);
 }
 
-TEST(SettingsList, DuplicatesAndRemoval)
-{
+TEST(SettingsList, DuplicatesAndRemoval) {
     ListNode* list = loadText("k=first\r\nother=o\r\nK=second\r\n");
     EXPECT_STREQ(settings().getSetting(list, "k", ""), "first");
     EXPECT_EQ(settings().removeSetting(&list, "K"), 1);
@@ -103,11 +95,11 @@ TEST(SettingsList, DuplicatesAndRemoval)
     EXPECT_EQ(list, nullptr);
 }
 
-TEST(SettingsList, TypedReadings)
-{
-    ListNode* list = loadText("empty=\r\nb1= 1\r\nb2=01\r\nb3=1x\r\nb4=2\r\nb5=TRUE\r\n"
-                              "p1=10,20\r\np2=1,2,3\r\np3=5\r\np4=,7\r\n"
-                              "c1=ff0000\r\nc2=0000FF\r\nc3=FF8\r\nc4=0102030405\r\nh1=FF8000\r\n");
+TEST(SettingsList, TypedReadings) {
+    ListNode* list = loadText(
+        "empty=\r\nb1= 1\r\nb2=01\r\nb3=1x\r\nb4=2\r\nb5=TRUE\r\n"
+        "p1=10,20\r\np2=1,2,3\r\np3=5\r\np4=,7\r\n"
+        "c1=ff0000\r\nc2=0000FF\r\nc3=FF8\r\nc4=0102030405\r\nh1=FF8000\r\n");
     EXPECT_STREQ(settings().getSetting(list, "empty", "fallback"), "fallback");
     EXPECT_STREQ(settings().getSetting(list, "absent", "fallback"), "fallback");
     EXPECT_EQ(settings().getSettingBool(list, "b1"), 1);
@@ -133,7 +125,7 @@ TEST(SettingsList, TypedReadings)
 
     EXPECT_EQ(settings().getSettingColour(list, "c1"), 0u);  // lower-case digits count as 0
     EXPECT_EQ(settings().getSettingColour(list, "c2"), 0xFF0000u);
-    EXPECT_EQ(settings().getSettingColour(list, "c3"), 0xFFu);  // the odd digit is ignored
+    EXPECT_EQ(settings().getSettingColour(list, "c3"), 0xFFu);                // the odd digit is ignored
     EXPECT_EQ(settings().getSettingColour(list, "c4"), 0x04030201u | 0x05u);  // the fifth pair wraps
     EXPECT_EQ(settings().getSettingHex(list, "h1"), 0xFF8000u);
     EXPECT_EQ(settings().getSettingHex(list, "c2"), 0x0000FFu);
@@ -142,8 +134,7 @@ TEST(SettingsList, TypedReadings)
     settings().freeSettings(&list);
 }
 
-TEST(SettingsList, OverlongKeysAndValuesAreCut)
-{
+TEST(SettingsList, OverlongKeysAndValuesAreCut) {
     ListNode* list = nullptr;
     std::string longKey(200, 'k');
     settings().setSettingInt(&list, longKey.c_str(), 5);

@@ -12,8 +12,7 @@ const TextReaderTable& readers() { return *runtimeRoot().textReaderTable; }
 
 std::u16string asU16(const RtWide* text) { return std::u16string(reinterpret_cast<const char16_t*>(text)); }
 
-std::string utf16Marked(const std::string& narrow)
-{
+std::string utf16Marked(const std::string& narrow) {
     std::string bytes("\xFE\xFF\x00", 3);
     for (char c : narrow) {
         bytes.push_back(c);
@@ -23,15 +22,13 @@ std::string utf16Marked(const std::string& narrow)
 }
 
 // Every line the reader gives, until it reports false.
-std::vector<std::u16string> allLines(TextReader* reader, int32_t capacity = 256)
-{
+std::vector<std::u16string> allLines(TextReader* reader, int32_t capacity = 256) {
     std::vector<std::u16string> lines;
     std::vector<RtWide> buffer(static_cast<std::size_t>(capacity) + 1, 0x7777);
     while (readers().readReaderLine(reader, buffer.data(), capacity)) {
         lines.push_back(asU16(buffer.data()));
         EXPECT_EQ(buffer[static_cast<std::size_t>(capacity)], 0x7777);  // never past capacity
-        if (lines.size() > 100000)
-            break;
+        if (lines.size() > 100000) break;
     }
     return lines;
 }
@@ -43,8 +40,7 @@ struct MemorySource {
     int calls = 0;
 };
 
-RtBool memoryFill(RtWord context, int32_t sourceOffset, void* buffer, int32_t size, int32_t* got)
-{
+RtBool memoryFill(RtWord context, int32_t sourceOffset, void* buffer, int32_t size, int32_t* got) {
     auto* source = reinterpret_cast<MemorySource*>(context);
     ++source->calls;
     int32_t available = std::max<int32_t>(0, static_cast<int32_t>(source->bytes.size()) - sourceOffset);
@@ -53,14 +49,12 @@ RtBool memoryFill(RtWord context, int32_t sourceOffset, void* buffer, int32_t si
     return 1;
 }
 
-TextReader* openMemory(MemorySource& source)
-{
+TextReader* openMemory(MemorySource& source) {
     return readers().openReader(reinterpret_cast<const void*>(&memoryFill), 0, RT_READER_FUNCTION_MODE,
                                 reinterpret_cast<RtWord>(&source));
 }
 
-TextReader* openFile(const std::string& bytes)
-{
+TextReader* openFile(const std::string& bytes) {
     std::string path = scratchFolder() + "reader.txt";
     writeWholeFile(path, bytes);
     return readers().openReader(path.c_str(), 0, 0, 0);
@@ -68,8 +62,7 @@ TextReader* openFile(const std::string& bytes)
 
 const std::vector<std::u16string> kExpected = {u"x", u"k=v"};
 
-TEST(TextReader, LinesCollapseAndLoseLeadingSemicolons)
-{
+TEST(TextReader, LinesCollapseAndLoseLeadingSemicolons) {
     TextReader* reader = openFile(";x\r\nk=v\r\n\r\n");
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(allLines(reader), kExpected);
@@ -87,8 +80,7 @@ TEST(TextReader, LinesCollapseAndLoseLeadingSemicolons)
     EXPECT_EQ(readers().openReader((scratchFolder() + "missing").c_str(), 0, 0, 0), nullptr);
 }
 
-TEST(TextReader, LongLinesAreCutAndTheRestSkipped)
-{
+TEST(TextReader, LongLinesAreCutAndTheRestSkipped) {
     TextReader* reader = openFile(std::string(50, 'a') + "\r\nb\r\n");
     EXPECT_EQ(allLines(reader, 10), (std::vector<std::u16string>{std::u16string(9, u'a'), u"b"}));
     readers().closeReader(reader);
@@ -103,8 +95,7 @@ TEST(TextReader, LongLinesAreCutAndTheRestSkipped)
     readers().closeReader(reader);
 }
 
-TEST(TextReader, FunctionModeAcrossBlockBoundaries)
-{
+TEST(TextReader, FunctionModeAcrossBlockBoundaries) {
     // Lines straddle the 64 KiB blocks; the source also delivers odd-sized pieces.
     std::string text;
     std::vector<std::u16string> expected;
@@ -131,8 +122,7 @@ TEST(TextReader, FunctionModeAcrossBlockBoundaries)
     readers().closeReader(reader);
 }
 
-TEST(TextReader, CharactersAndShortSources)
-{
+TEST(TextReader, CharactersAndShortSources) {
     MemorySource tiny{"ab"};
     TextReader* reader = openMemory(tiny);
     RtBool got = 0;
@@ -152,7 +142,10 @@ TEST(TextReader, CharactersAndShortSources)
     readers().closeReader(reader);
 
     // A marker alone is not taken for text; an odd last byte comes out alone.
-    MemorySource odd{std::string("\xFE\xFF\x00" "A\0B", 6)};
+    MemorySource odd{
+        std::string("\xFE\xFF\x00"
+                    "A\0B",
+                    6)};
     reader = openMemory(odd);
     EXPECT_EQ(readers().readReaderChar(reader, &got), 'A');
     EXPECT_EQ(readers().readReaderChar(reader, &got), 'B');
@@ -162,8 +155,7 @@ TEST(TextReader, CharactersAndShortSources)
     readers().closeReader(reader);
 }
 
-TEST(TextReader, ResetDiscardsTheCurrentBlock)
-{
+TEST(TextReader, ResetDiscardsTheCurrentBlock) {
     MemorySource source{std::string(40, 'x') + "\r\n" + std::string(58, 'y')};
     TextReader* reader = openMemory(source);
     RtWide line[128];
@@ -173,11 +165,9 @@ TEST(TextReader, ResetDiscardsTheCurrentBlock)
     readers().closeReader(reader);
 }
 
-TEST(TextReader, HostileFillCountsAreClamped)
-{
+TEST(TextReader, HostileFillCountsAreClamped) {
     struct Liar {
-        static RtBool fill(RtWord, int32_t sourceOffset, void* buffer, int32_t size, int32_t* got)
-        {
+        static RtBool fill(RtWord, int32_t sourceOffset, void* buffer, int32_t size, int32_t* got) {
             std::fill_n(static_cast<char*>(buffer), size, 'q');
             *got = sourceOffset == 0 ? size * 4 : -7;  // more than asked, then negative
             return 1;

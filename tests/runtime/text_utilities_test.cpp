@@ -10,34 +10,30 @@ namespace {
 
 const TextTable& text() { return *runtimeRoot().textTable; }
 
-std::u16string wide(const char* narrow)
-{
+std::u16string wide(const char* narrow) {
     std::u16string out;
-    for (const char* p = narrow; *p != '\0'; ++p)
-        out.push_back(static_cast<unsigned char>(*p));
+    for (const char* p = narrow; *p != '\0'; ++p) out.push_back(static_cast<unsigned char>(*p));
     return out;
 }
 
 const RtWide* units(const std::u16string& s) { return reinterpret_cast<const RtWide*>(s.c_str()); }
 
-bool match(const char* pattern, const char* name, bool exactCase = false)
-{
+bool match(const char* pattern, const char* name, bool exactCase = false) {
     std::u16string p = wide(pattern), n = wide(name);
     return text().matchWildcard(units(p), units(n), exactCase ? 1 : 0) == 1;
 }
 
-std::vector<std::string> split(const char* source, char separator, bool trim)
-{
+std::vector<std::string> split(const char* source, char separator, bool trim) {
     ListNode* list = text().splitText(source, separator, trim ? 1 : 0, std::malloc);
     std::vector<std::string> pieces;
     for (ListNode* node = list; node != nullptr; node = node->next)
         pieces.emplace_back(reinterpret_cast<const char*>(node->value));
-    runtimeRoot().valueListTable->destroyValueList(list, [](RtWord value) { std::free(reinterpret_cast<void*>(value)); });
+    runtimeRoot().valueListTable->destroyValueList(list,
+                                                   [](RtWord value) { std::free(reinterpret_cast<void*>(value)); });
     return pieces;
 }
 
-TEST(SplitText, KeepsEmptyPiecesAndTrimsOnlySpaces)
-{
+TEST(SplitText, KeepsEmptyPiecesAndTrimsOnlySpaces) {
     EXPECT_EQ(split("a, b,,c", ',', true), (std::vector<std::string>{"a", "b", "", "c"}));
     EXPECT_EQ(split("a, b,,c", ',', false), (std::vector<std::string>{"a", " b", "", "c"}));
     EXPECT_EQ(split("", ',', true), (std::vector<std::string>{""}));
@@ -46,8 +42,7 @@ TEST(SplitText, KeepsEmptyPiecesAndTrimsOnlySpaces)
     EXPECT_EQ(text().splitText("a,b", ',', 0, nullptr), nullptr);
 }
 
-TEST(SplitText, CutsOverlongPieces)
-{
+TEST(SplitText, CutsOverlongPieces) {
     std::string source(300, 'x');
     source += ",y";
     std::vector<std::string> pieces = split(source.c_str(), ',', false);
@@ -56,8 +51,7 @@ TEST(SplitText, CutsOverlongPieces)
     EXPECT_EQ(pieces[1], "y");
 }
 
-TEST(TextConversion, TruncatesAndExtends)
-{
+TEST(TextConversion, TruncatesAndExtends) {
     const RtWide source[] = {0x41, 0x00E9, 0x0142, 0};
     char narrow[8];
     EXPECT_EQ(text().wideToNarrow(source, narrow), 4);
@@ -70,8 +64,7 @@ TEST(TextConversion, TruncatesAndExtends)
     EXPECT_EQ(back[2], 0);
 }
 
-TEST(TextConversion, UpperCaseRule)
-{
+TEST(TextConversion, UpperCaseRule) {
     EXPECT_EQ(text().upperWideChar(0x00E9), 0x00C9);
     EXPECT_EQ(text().upperWideChar(0x00E0), 0x00C0);
     EXPECT_EQ(text().upperWideChar(0x00E7), 0x00E7);  // 'ç' stays
@@ -88,8 +81,7 @@ TEST(TextConversion, UpperCaseRule)
     EXPECT_EQ(buffer[4], 0);
 }
 
-TEST(Wildcard, CaseAndStars)
-{
+TEST(Wildcard, CaseAndStars) {
     EXPECT_TRUE(match("*.TXT", "readme.txt"));
     EXPECT_FALSE(match("*.TXT", "readme.txt", true));
     EXPECT_FALSE(match("*.txt", "a.b.txt"));  // no backtracking past the first '.'
@@ -103,8 +95,7 @@ TEST(Wildcard, CaseAndStars)
     EXPECT_TRUE(match("\xE9t\xE9", "\xC9T\xC9"));  // 'é' upper-cases
 }
 
-TEST(Wildcard, SingleCharacterClasses)
-{
+TEST(Wildcard, SingleCharacterClasses) {
     EXPECT_TRUE(match("a?c", "abc"));
     EXPECT_TRUE(match("a>c", "abc"));
     EXPECT_FALSE(match("a?c", "abd"));
@@ -116,8 +107,7 @@ TEST(Wildcard, SingleCharacterClasses)
     EXPECT_TRUE(match("*\"b", "a.b"));
 }
 
-TEST(Wildcard, RefusesOverlongTexts)
-{
+TEST(Wildcard, RefusesOverlongTexts) {
     std::string name(260, 'a');
     EXPECT_FALSE(match("*", name.c_str()));
     name.resize(259);

@@ -9,16 +9,13 @@ namespace {
 const ValueListTable& lists() { return *runtimeRoot().valueListTable; }
 const BoundedListTable& bounded() { return *runtimeRoot().boundedListTable; }
 
-std::vector<RtWord> forwards(ListNode* list)
-{
+std::vector<RtWord> forwards(ListNode* list) {
     std::vector<RtWord> values;
-    for (ListNode* cursor = list; cursor != nullptr;)
-        values.push_back(lists().nextValue(&cursor, 1));
+    for (ListNode* cursor = list; cursor != nullptr;) values.push_back(lists().nextValue(&cursor, 1));
     return values;
 }
 
-std::vector<RtWord> backwards(ListNode* list)
-{
+std::vector<RtWord> backwards(ListNode* list) {
     std::vector<RtWord> values;
     for (ListNode* cursor = lists().lastNode(list); cursor != nullptr;)
         values.push_back(lists().previousValue(&cursor, 1));
@@ -27,10 +24,8 @@ std::vector<RtWord> backwards(ListNode* list)
 
 // The invariant every operation keeps: the first node names the last, links
 // agree both ways, the first node has no previous.
-void expectConsistent(ListNode* list)
-{
-    if (list == nullptr)
-        return;
+void expectConsistent(ListNode* list) {
+    if (list == nullptr) return;
     EXPECT_EQ(list->previous, nullptr);
     ListNode* node = list;
     while (node->next != nullptr) {
@@ -40,11 +35,9 @@ void expectConsistent(ListNode* list)
     EXPECT_EQ(list->last, node);
 }
 
-ListNode* listOf(std::initializer_list<RtWord> values)
-{
+ListNode* listOf(std::initializer_list<RtWord> values) {
     ListNode* list = nullptr;
-    for (RtWord value : values)
-        list = lists().appendValue(list, value, nullptr);
+    for (RtWord value : values) list = lists().appendValue(list, value, nullptr);
     return list;
 }
 
@@ -54,8 +47,7 @@ void recordRelease(RtWord value) { released.push_back(value); }
 std::vector<std::pair<RtWord, RtWord>> boundedReleased;
 void recordBoundedRelease(RtWord context, RtWord value) { boundedReleased.emplace_back(context, value); }
 
-TEST(ValueList, AppendPopAndAppendKeepsTheLastNode)
-{
+TEST(ValueList, AppendPopAndAppendKeepsTheLastNode) {
     ListNode* list = listOf({1, 2, 3});
     EXPECT_EQ(lists().popFirstValue(&list), 1u);
     ListNode* four = nullptr;
@@ -75,8 +67,7 @@ TEST(ValueList, AppendPopAndAppendKeepsTheLastNode)
     EXPECT_EQ(lists().lastNode(nullptr), nullptr);
 }
 
-TEST(ValueList, InsertBefore)
-{
+TEST(ValueList, InsertBefore) {
     ListNode* list = nullptr;
     ListNode* result = lists().insertValueBefore(&list, nullptr, 7);
     ASSERT_NE(list, nullptr);
@@ -94,8 +85,7 @@ TEST(ValueList, InsertBefore)
     lists().destroyValueList(list, nullptr);
 }
 
-TEST(ValueList, RemoveWalksAndReleases)
-{
+TEST(ValueList, RemoveWalksAndReleases) {
     ListNode* list = listOf({1, 2, 3});
     released.clear();
     EXPECT_EQ(lists().removeValue(&list, 2, recordRelease), 1);
@@ -120,8 +110,7 @@ TEST(ValueList, RemoveWalksAndReleases)
     EXPECT_EQ(released, (std::vector<RtWord>{5, 4, 6}));
 }
 
-TEST(ValueList, SwapsAndLookups)
-{
+TEST(ValueList, SwapsAndLookups) {
     ListNode* list = listOf({10, 20, 30});
     EXPECT_EQ(lists().swapWithPrevious(list), nullptr);
     EXPECT_EQ(lists().swapWithNext(lists().lastNode(list)), nullptr);
@@ -156,8 +145,7 @@ TEST(ValueList, SwapsAndLookups)
     lists().destroyValueList(list, nullptr);
 }
 
-TEST(ValueList, UniqueAppendCopyAndReverse)
-{
+TEST(ValueList, UniqueAppendCopyAndReverse) {
     ListNode* list = lists().appendUniqueValue(nullptr, 3);
     list = lists().appendUniqueValue(list, 4);
     list = lists().appendUniqueValue(list, 3);
@@ -172,17 +160,14 @@ TEST(ValueList, UniqueAppendCopyAndReverse)
     expectConsistent(reversed);
     EXPECT_EQ(lists().copyValueList(nullptr), nullptr);
     EXPECT_EQ(lists().reversedValueList(nullptr), nullptr);
-    for (ListNode* l : {list, copy, reversed})
-        lists().destroyValueList(l, nullptr);
+    for (ListNode* l : {list, copy, reversed}) lists().destroyValueList(l, nullptr);
 }
 
-TEST(BoundedList, FullHistoryDropsTheOldest)
-{
+TEST(BoundedList, FullHistoryDropsTheOldest) {
     boundedReleased.clear();
     BoundedList* history = bounded().createBoundedList(77, 3, recordBoundedRelease);
     ASSERT_NE(history, nullptr);
-    for (RtWord value : {1, 2, 3, 4})
-        bounded().pushBounded(history, value);
+    for (RtWord value : {1, 2, 3, 4}) bounded().pushBounded(history, value);
     EXPECT_EQ(bounded().boundedCount(history), 3);
     EXPECT_EQ(boundedReleased, (std::vector<std::pair<RtWord, RtWord>>{{77, 1}}));
     EXPECT_EQ(bounded().boundedItemAt(history, 0), 2u);
@@ -215,8 +200,7 @@ TEST(BoundedList, FullHistoryDropsTheOldest)
     EXPECT_EQ(boundedReleased, (std::vector<std::pair<RtWord, RtWord>>{{77, 5}, {77, 6}}));
 }
 
-TEST(BoundedList, RefusesEmptyCapacityAndWorksWithoutRelease)
-{
+TEST(BoundedList, RefusesEmptyCapacityAndWorksWithoutRelease) {
     EXPECT_EQ(bounded().createBoundedList(0, 0, nullptr), nullptr);
     EXPECT_EQ(bounded().createBoundedList(0, -5, nullptr), nullptr);
     BoundedList* history = bounded().createBoundedList(0, 1, nullptr);

@@ -151,8 +151,7 @@ typedef void (*ValueReleaseFn)(RtWord value);
 typedef void* (*SplitAllocateFn)(size_t size);
 /* Text reader source: reads up to size bytes from sourceOffset into buffer and
  * stores the number delivered in *got (0 at the end). Its result is not used. */
-typedef RtBool (*ReaderFillFn)(RtWord context, int32_t sourceOffset, void* buffer, int32_t size,
-                               int32_t* got);
+typedef RtBool (*ReaderFillFn)(RtWord context, int32_t sourceOffset, void* buffer, int32_t size, int32_t* got);
 /* stepLine's plotting function; the fourth argument is always 1. */
 typedef void (*PlotFn)(RtWord context, int32_t x, int32_t y, int32_t one);
 
@@ -255,40 +254,40 @@ typedef uint32_t (*SeekFileFn)(RtHandle file, int32_t position);
  * failure. */
 typedef struct FileTable {
     RtWord size;
-    BrowseForFolderFn browseForFolder;         /* 1 */
-    OpenForReadingFn openForReading;           /* 2 */
-    CreateForWritingFn createForWriting;       /* 3 */
-    ReadBytesFn readBytes;                     /* 4 */
-    WriteBytesFn writeBytes;                   /* 5 */
-    WriteLineFn writeLine;                     /* 6 */
-    ReadLineFn readLine;                       /* 7 */
-    ReadNumberLineFn readNumberLine;           /* 8 */
-    WriteNumberLineFn writeNumberLine;         /* 9 */
-    CloseFileFn closeFile;                     /* 10 */
-    ChooseFileFn chooseFileToOpen;             /* 11 */
-    ChooseFileFn chooseFileToOpen2;            /* 12: same function as 11 */
-    ChooseFileFn chooseFileToSave;             /* 13 */
-    RewindFileFn rewindFile;                   /* 14 */
-    FileSizeFn fileSize;                       /* 15 */
-    SetBaseFolderFn setBaseFolder;             /* 16 */
-    OpenForAppendingFn openForAppending;       /* 17 */
-    TempFilePathFn tempFilePath;               /* 18 */
-    MatchWildcardFn matchWildcard;             /* 19: same function as TextTable's */
-    OpenTextForReadingFn openTextForReading;   /* 20 */
+    BrowseForFolderFn browseForFolder;           /* 1 */
+    OpenForReadingFn openForReading;             /* 2 */
+    CreateForWritingFn createForWriting;         /* 3 */
+    ReadBytesFn readBytes;                       /* 4 */
+    WriteBytesFn writeBytes;                     /* 5 */
+    WriteLineFn writeLine;                       /* 6 */
+    ReadLineFn readLine;                         /* 7 */
+    ReadNumberLineFn readNumberLine;             /* 8 */
+    WriteNumberLineFn writeNumberLine;           /* 9 */
+    CloseFileFn closeFile;                       /* 10 */
+    ChooseFileFn chooseFileToOpen;               /* 11 */
+    ChooseFileFn chooseFileToOpen2;              /* 12: same function as 11 */
+    ChooseFileFn chooseFileToSave;               /* 13 */
+    RewindFileFn rewindFile;                     /* 14 */
+    FileSizeFn fileSize;                         /* 15 */
+    SetBaseFolderFn setBaseFolder;               /* 16 */
+    OpenForAppendingFn openForAppending;         /* 17 */
+    TempFilePathFn tempFilePath;                 /* 18 */
+    MatchWildcardFn matchWildcard;               /* 19: same function as TextTable's */
+    OpenTextForReadingFn openTextForReading;     /* 20 */
     CreateTextForWritingFn createTextForWriting; /* 21 */
-    WriteLineFn writeLine2;                    /* 22: same function as 6 */
-    WriteWideLineFn writeWideLine;             /* 23 */
-    ReadWideLineFn readWideLine;               /* 24 */
-    ReadLineFn readLineUntilCR;                /* 25 */
-    ReadLineFn readSettingLine;                /* 26 */
-    ReadWideLineFn readWideSettingLine;        /* 27 */
-    WriteTextLineFn writeTextLine;             /* 28 */
-    PathPartFn folderOfPath;                   /* 29 */
-    PathPartFn fileNameOfPath;                 /* 30 */
-    PathPartFn baseNameOfPath;                 /* 31 */
-    PathPartFn extensionOfPath;                /* 32 */
-    SeekFileFn seekFromStart;                  /* 33 */
-    SeekFileFn seekFromCurrent;                /* 34 */
+    WriteLineFn writeLine2;                      /* 22: same function as 6 */
+    WriteWideLineFn writeWideLine;               /* 23 */
+    ReadWideLineFn readWideLine;                 /* 24 */
+    ReadLineFn readLineUntilCR;                  /* 25 */
+    ReadLineFn readSettingLine;                  /* 26 */
+    ReadWideLineFn readWideSettingLine;          /* 27 */
+    WriteTextLineFn writeTextLine;               /* 28 */
+    PathPartFn folderOfPath;                     /* 29 */
+    PathPartFn fileNameOfPath;                   /* 30 */
+    PathPartFn baseNameOfPath;                   /* 31 */
+    PathPartFn extensionOfPath;                  /* 32 */
+    SeekFileFn seekFromStart;                    /* 33 */
+    SeekFileFn seekFromCurrent;                  /* 34 */
 } FileTable;
 
 /* ------------------------------------------- the unnamed table at root slot 5 */
@@ -438,8 +437,7 @@ typedef BitStream* (*CreateBitStreamFn)(uint32_t chunkSize, uint8_t creationFlag
 typedef RtBool (*DestroyBitStreamFn)(BitStream* stream);
 typedef RtBool (*WriteStreamBytesFn)(BitStream* stream, const void* data, uint32_t count, uint32_t* written,
                                      RtBool noAdvance);
-typedef RtBool (*ReadStreamBytesFn)(BitStream* stream, void* data, uint32_t count, uint32_t* read,
-                                    RtBool noAdvance);
+typedef RtBool (*ReadStreamBytesFn)(BitStream* stream, void* data, uint32_t count, uint32_t* read, RtBool noAdvance);
 typedef uint32_t (*StreamPositionFn)(const BitStream* stream);
 typedef RtBool (*SeekStreamFn)(BitStream* stream, uint32_t position);
 typedef uint32_t (*StreamSizeFn)(const BitStream* stream);
@@ -460,8 +458,8 @@ typedef RtBool (*ReadBits32Fn)(BitStream* stream, uint32_t* values, uint32_t cou
 /* values are bytes, 16-bit or 32-bit words as bitsPerValue selects (<=8, <=16, <=32) */
 typedef RtBool (*WriteBitsFn)(BitStream* stream, const void* values, uint32_t count, uint32_t* bitsWritten,
                               uint32_t bitsPerValue, uint32_t groupBytes, RtBool noAdvance);
-typedef RtBool (*ReadBitsFn)(BitStream* stream, void* values, uint32_t count, uint32_t* bitsRead,
-                             uint32_t bitsPerValue, uint32_t groupBytes, RtBool noAdvance);
+typedef RtBool (*ReadBitsFn)(BitStream* stream, void* values, uint32_t count, uint32_t* bitsRead, uint32_t bitsPerValue,
+                             uint32_t groupBytes, RtBool noAdvance);
 
 typedef struct BitStreamTable {
     RtWord size;
@@ -531,8 +529,8 @@ typedef uint8_t* (*DecodeJpegFn)(const void* data, uint32_t size, int32_t* width
  * so a caller may ask with a capacity of 0 (or a null out) and call again with
  * a block of that size. A null written is refused (false). After a library
  * error ("JPEG Fatal Error" box) *written is 0. */
-typedef RtBool (*EncodeJpegFn)(uint8_t* out, const uint8_t* pixels, uint32_t width, uint32_t height,
-                               RtBool colour, int32_t quality, uint32_t* written);
+typedef RtBool (*EncodeJpegFn)(uint8_t* out, const uint8_t* pixels, uint32_t width, uint32_t height, RtBool colour,
+                               int32_t quality, uint32_t* written);
 typedef RtBool (*ReadJpegSizeFn)(const void* data, uint32_t size, int32_t* width, int32_t* height);
 typedef RtBool (*RowsFn)(uint8_t* block, uint32_t perRow, uint32_t rowCount);
 
@@ -644,9 +642,9 @@ typedef RtBool (*HHFn)(RuntimeRoot* root);
 #endif
 
 #define TOLVANEA_W sizeof(void*)
-#define TOLVANEA_TABLE_LAYOUT(T, slots, lastField)                                                             \
-    TOLVANEA_STATIC_ASSERT(sizeof(T) == (1 + (slots)) * TOLVANEA_W, #T " size");                               \
-    TOLVANEA_STATIC_ASSERT(offsetof(T, lastField) == (slots) * TOLVANEA_W, #T " slot order")
+#define TOLVANEA_TABLE_LAYOUT(T, slots, lastField)                               \
+    TOLVANEA_STATIC_ASSERT(sizeof(T) == (1 + (slots)) * TOLVANEA_W, #T " size"); \
+    TOLVANEA_STATIC_ASSERT(offsetof(T, lastField) == (slots)*TOLVANEA_W, #T " slot order")
 
 TOLVANEA_STATIC_ASSERT(sizeof(RtWord) == sizeof(void*), "words are pointer-width");
 TOLVANEA_STATIC_ASSERT(sizeof(RtHandle) == sizeof(void*), "handles are words");

@@ -175,7 +175,8 @@ TEST_F(CompositingDialogs, CommandsFollowTheStandardFlow) {
     FakePictureHost host;
     ImageLibrary none;  // every file fails to load: both messages, nothing drawn
     runTagCommand(host, none);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"require", "message: The picture is not initialized,please goto File->New"}));
+    EXPECT_EQ(host.log,
+              (std::vector<std::string>{"require", "message: The picture is not initialized,please goto File->New"}));
 
     host.picture = createPicture(16, 16, 0);
     host.log.clear();

@@ -1,12 +1,12 @@
 // With a QApplication running, the runtime's message boxes and dialogs are Qt
 // widgets. The tests answer them as a user would, from a timer.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -19,8 +19,7 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 namespace {
 
 // Runs act on the next modal widget that shows up.
-void whenModalShows(std::function<void(QWidget*)> act)
-{
+void whenModalShows(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
@@ -35,8 +34,7 @@ void whenModalShows(std::function<void(QWidget*)> act)
 
 class PlatformDialogs : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "runtime_qt_tests";
         static char* argv[] = {name, nullptr};
@@ -47,8 +45,7 @@ protected:
 
 QApplication* PlatformDialogs::app = nullptr;
 
-TEST_F(PlatformDialogs, CreateFailureAsksWithItsOwnCaption)
-{
+TEST_F(PlatformDialogs, CreateFailureAsksWithItsOwnCaption) {
     QString caption, text;
     bool critical = false;
     whenModalShows([&](QWidget* modal) {
@@ -66,8 +63,7 @@ TEST_F(PlatformDialogs, CreateFailureAsksWithItsOwnCaption)
     EXPECT_TRUE(critical);
 }
 
-TEST_F(PlatformDialogs, MissingSettingsFileIsReported)
-{
+TEST_F(PlatformDialogs, MissingSettingsFileIsReported) {
     QString caption, text;
     whenModalShows([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -82,8 +78,7 @@ TEST_F(PlatformDialogs, MissingSettingsFileIsReported)
     EXPECT_EQ(text, QString::fromStdString(path));
 }
 
-TEST_F(PlatformDialogs, SaveDialogAddsTheSelectedFiltersExtension)
-{
+TEST_F(PlatformDialogs, SaveDialogAddsTheSelectedFiltersExtension) {
     std::string folder = scratchFolder();
     QString title;
     whenModalShows([&](QWidget* modal) {
@@ -101,8 +96,7 @@ TEST_F(PlatformDialogs, SaveDialogAddsTheSelectedFiltersExtension)
     EXPECT_EQ(std::string(out), folder + "pic.jpg;*.jpeg");  // the pattern minus its star, as it stands
 }
 
-TEST_F(PlatformDialogs, OpenAndFolderDialogs)
-{
+TEST_F(PlatformDialogs, OpenAndFolderDialogs) {
     std::string folder = scratchFolder();
     writeWholeFile(folder + "in.bmp", "BM");
     whenModalShows([&](QWidget* modal) {
