@@ -100,13 +100,9 @@ void CDConfig::accept() {
 }
 
 void runConfigurationCommand(CDConfig& dialog, const std::function<int(QDialog&)>& exec) {
-    ConfigParams& p = configParams();
+    takePaintSettingsIntoConfigParams();
+    const ConfigParams& p = configParams();
     PaintSettings& s = paintSettings();
-    p.configBlendColor = s.blendColor;
-    p.configMixFrom = s.mixFromPercent;
-    p.configMixTo = s.mixToPercent;
-    p.connectable = s.connectable;
-    p.rotationAntiAlias = s.rotationAntiAlias;
     dialog.loadControls();
     if (exec(dialog) != QDialog::Accepted) return;
     s.blendColor = p.configBlendColor;

@@ -52,7 +52,7 @@ void registerCompositingSteps(StepTable& table) {
                [](const std::vector<std::string>& a) { return parseOnOff(a[0]) ? -1 : 0; },
                [](CliContext&, const std::vector<std::string>& a) {
                    paintSettings().rotationAntiAlias = *parseOnOff(a[0]) ? 1 : 0;
-                   storeConfigurationDialog();
+                   takePaintSettingsIntoConfigParams();  // as the Configuration dialog's OK
                    return true;
                }});
 

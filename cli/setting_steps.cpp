@@ -7,16 +7,6 @@
 #include "generators/palette_file.h"
 #include "params/parameter_blocks.h"
 
-void storeConfigurationDialog() {
-    const PaintSettings& s = paintSettings();
-    ConfigParams& p = configParams();
-    p.configBlendColor = s.blendColor;
-    p.connectable = s.connectable;
-    p.configMixFrom = s.mixFromPercent;
-    p.configMixTo = s.mixToPercent;
-    p.rotationAntiAlias = s.rotationAntiAlias;
-}
-
 void registerSettingSteps(StepTable& table) {
     table.add({"seed", 1, "seed N", "every later operation seeds with N where it would read the clock",
                [](const std::vector<std::string>& a) { return parseInt64(a[0]) ? -1 : 0; },
@@ -29,7 +19,7 @@ void registerSettingSteps(StepTable& table) {
                [](const std::vector<std::string>& a) { return parseOnOff(a[0]) ? -1 : 0; },
                [](CliContext&, const std::vector<std::string>& a) {
                    paintSettings().connectable = *parseOnOff(a[0]) ? 1 : 0;
-                   storeConfigurationDialog();
+                   takePaintSettingsIntoConfigParams();  // as the Configuration dialog's OK
                    return true;
                }});
 

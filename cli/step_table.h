@@ -92,8 +92,3 @@ void registerConfigSteps(StepTable& table);       // config, save-config
 void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
 void registerPreviewSteps(StepTable& table);      // preview, insert-tag
 void registerStepGroups(StepTable& table);
-
-// What the Configuration dialog's OK stores when only one of its settings changed: it
-// takes the live blend colour and mix range into its block on opening and keeps both
-// flags. The "connectable" and "anti-alias" steps end with it.
-void storeConfigurationDialog();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "compositing/stamp_block.h"
 #include "core/coverage_mask.h"
 #include "core/picture.h"
 
@@ -69,19 +70,7 @@ void blendDisc(Picture* picture, CoverageMask* mask, int32_t x, int32_t y, const
             // The integer part kept to its low 8 bits (within 64 bits, as any
             // percentage a 32-bit field holds gives).
             const uint32_t levelHere = uint32_t(uint64_t(int64_t(lv)) & 0xFF);
-            uint8_t* dst = pixelRow + size_t(px) * 4;
-            uint8_t n0 = blendChannel(dst[0], cell[0], levelHere);
-            uint8_t n1 = blendChannel(dst[1], cell[1], levelHere);
-            uint8_t n2 = blendChannel(dst[2], cell[2], levelHere);
-            if (level != 255) {
-                n0 = blendChannel(dst[0], n0, level);
-                n1 = blendChannel(dst[1], n1, level);
-                n2 = blendChannel(dst[2], n2, level);
-            }
-            dst[0] = n0;
-            dst[1] = n1;
-            dst[2] = n2;
-            dst[3] = 255;
+            blendCellInto(pixelRow + size_t(px) * 4, cell, levelHere, level);
             const double v = opacity * c;
             if (maskRow) {
                 uint8_t& coverage = maskRow[px];

@@ -49,19 +49,7 @@ void stampBlock(Picture* picture, int32_t x, int32_t y, const uint8_t* cells, in
                 dst[2] = cell[2];
                 dst[3] = 255;
             } else if (opacity != 0 && !matchesKeyColor(cell, keyColor)) {
-                uint8_t* dst = row + size_t(px) * 4;
-                uint8_t n0 = blendChannel(dst[0], cell[0], opacity);
-                uint8_t n1 = blendChannel(dst[1], cell[1], opacity);
-                uint8_t n2 = blendChannel(dst[2], cell[2], opacity);
-                if (level != 255) {
-                    n0 = blendChannel(dst[0], n0, level);
-                    n1 = blendChannel(dst[1], n1, level);
-                    n2 = blendChannel(dst[2], n2, level);
-                }
-                dst[0] = n0;
-                dst[1] = n1;
-                dst[2] = n2;
-                dst[3] = 255;
+                blendCellInto(row + size_t(px) * 4, cell, opacity, level);
             }
             if (++px == pw && connectable) px = 0;
         }

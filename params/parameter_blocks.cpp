@@ -1,5 +1,7 @@
 #include "params/parameter_blocks.h"
 
+#include "core/paint_settings.h"
+
 namespace {
 
 template <class Block>
@@ -34,4 +36,14 @@ void resetParameterBlocks() {
     sharpenParams() = {};
     newPictureParams() = {};
     configParams() = {};
+}
+
+void takePaintSettingsIntoConfigParams() {
+    const PaintSettings& s = paintSettings();
+    ConfigParams& p = configParams();
+    p.configBlendColor = s.blendColor;
+    p.connectable = s.connectable;
+    p.configMixFrom = s.mixFromPercent;
+    p.configMixTo = s.mixToPercent;
+    p.rotationAntiAlias = s.rotationAntiAlias;
 }

@@ -35,6 +35,10 @@ struct ConfigParams {
     uint8_t rotationAntiAlias = 0;
 };
 
+// What the Configuration dialog does on opening: takes the live blend colour, mix
+// range and both flags of PaintSettings into its block.
+void takePaintSettingsIntoConfigParams();
+
 CircleParams& circleParams();
 RectangleParams& rectangleParams();
 PolygonParams& polygonParams();
