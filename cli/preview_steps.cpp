@@ -38,6 +38,8 @@ bool insertTag(CliContext& c, const std::vector<std::string>& a) {
     p.insertAngle = insertAngleFromText(a[3]);
     p.insertAntiAlias = a[4] == "1" ? 1 : 0;
     p.insertLevel = insertLevelFromMixText(a[5]);
+    // The dialog shows the stored history in its combo and reading it stores the combo.
+    p.insertHistory = insertComboEntries(p.insertHistory);
     const ImageLibrary* lib = c.imageLibrary();
     if (!lib) return false;
     // The loader reports an unreadable file itself.

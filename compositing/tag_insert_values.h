@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "compositing/tag_insert_params.h"
 
@@ -17,6 +18,13 @@ inline constexpr size_t kInsertAngleChars = 31;
 std::string clippedInsertFile(std::string_view utf8Path);
 void storeInsertFile(TagInsertBlock& block, std::string_view utf8Path);
 std::string insertFileOf(const TagInsertBlock& block);
+
+// The history combo's entries as the dialog shows a stored history: "Browse ..." first
+// placed, then each stored entry unless an entry already begins with it (letter case
+// aside), every entry at its place in a list sorted without regard to case. Reading
+// the dialog stores exactly these entries back.
+inline constexpr const char* kInsertBrowseEntry = "Browse ...";
+std::vector<std::string> insertComboEntries(const std::vector<std::string>& storedHistory);
 
 // The rotation text's C decimal value, kept modulo 65536 (70000 keeps 4464).
 uint16_t insertAngleFromText(std::string_view text);

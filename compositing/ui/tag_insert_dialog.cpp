@@ -98,8 +98,9 @@ void cmodlesstaginsert::fillInsertDialog() {
     mix_->setText(QString::number(mixPercentShown(p.insertLevel)));
     antiAlias_->setChecked(p.insertAntiAlias != 0);
     history_->clear();
-    addEntry(kBrowseEntry, kBrowseMarker);
-    for (const std::string& entry : p.insertHistory) addPathEntry(QString::fromStdString(entry));
+    for (const std::string& entry : insertComboEntries(p.insertHistory)) {
+        history_->addItem(QString::fromStdString(entry), entry == kInsertBrowseEntry ? kBrowseMarker : kPathMarker);
+    }
 }
 
 void cmodlesstaginsert::readInsertDialog() {

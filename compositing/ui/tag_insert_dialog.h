@@ -75,6 +75,3 @@ private:
 // after its owner went away).
 cmodlesstaginsert* existingTagInsertDialog();
 cmodlesstaginsert& tagInsertDialog(QWidget* owner);
-
-// The entry of the combo that opens the file chooser.
-inline constexpr const char* kBrowseEntry = "Browse ...";

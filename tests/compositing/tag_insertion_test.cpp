@@ -106,3 +106,24 @@ TEST(TagInsertValues, WheelAndKeypadSteps) {
 }
 
 }  // namespace
+
+// The combo the dialog fills from a stored history, which reading it stores back:
+// "Browse ..." once, entries sorted without regard to case, none that begins another.
+TEST(TagInsertValues, StoredHistoryComesBackAsTheComboShowsIt) {
+    using List = std::vector<std::string>;
+    const struct {
+        List stored, shown;
+    } cases[] = {
+        {{}, {"Browse ..."}},
+        {{"Browse ..."}, {"Browse ..."}},
+        {{"/z/b.png", "/A/a.png", "Browse ..."}, {"/A/a.png", "/z/b.png", "Browse ..."}},
+        {{"/t/tag.png", "/T/TAG"}, {"/t/tag.png", "Browse ..."}},
+        {{"/t/TAG", "/t/tag.png"}, {"/t/TAG", "/t/tag.png", "Browse ..."}},
+        {{"c.png", "b.png"}, {"b.png", "Browse ...", "c.png"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(insertComboEntries(c.stored), c.shown);
+        EXPECT_EQ(insertComboEntries(insertComboEntries(c.stored)), c.shown)
+            << "reading and showing again changes nothing";
+    }
+}
