@@ -15,8 +15,10 @@ std::string clippedInsertFile(std::string_view utf8Path) {
 
 void storeInsertFile(TagInsertBlock& block, std::string_view utf8Path) {
     const std::string clipped = clippedInsertFile(utf8Path);
-    std::memset(block.insertFile, 0, sizeof block.insertFile);
+    // Text and terminator only: the bytes after it stay as held, and the configuration
+    // file writes them so.
     std::memcpy(block.insertFile, clipped.data(), clipped.size());
+    block.insertFile[clipped.size()] = '\0';
 }
 
 std::string insertFileOf(const TagInsertBlock& block) {

@@ -86,6 +86,7 @@ TEST(TagInsertValues, DialogTextsBecomeTheBlockAndBack) {
     storeInsertFile(block, "/tmp/t.png");
     EXPECT_EQ(insertFileOf(block), "/tmp/t.png");
     EXPECT_EQ(block.insertFile[10], '\0');
+    EXPECT_EQ(block.insertFile[11], 'a') << "bytes after the terminator stay as held";
 }
 
 TEST(TagInsertValues, WheelAndKeypadSteps) {
