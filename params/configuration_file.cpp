@@ -15,50 +15,44 @@
 
 namespace {
 
-// Writes little-endian fields into a block's byte image.
-class Packer {
+// Walks the fields of one item over its little-endian byte image, in one of two
+// directions: packing copies each field into the image, unpacking copies it back.
+// Each item lists its fields once, so writing and reading cannot drift apart.
+class Fields {
 public:
-    explicit Packer(uint8_t* at) : p_(at) {}
-    void u8(uint8_t v) { *p_++ = v; }
-    void u16(uint16_t v) {
-        u8(uint8_t(v));
-        u8(uint8_t(v >> 8));
+    enum Direction { Pack, Unpack };
+    Fields(uint8_t* image, Direction direction) : p_(image), unpack_(direction == Unpack) {}
+
+    bool unpacking() const { return unpack_; }
+    void u8(uint8_t& v) { bytes(&v, 1); }
+    void u16(uint16_t& v) {
+        uint8_t b[2] = {uint8_t(v), uint8_t(v >> 8)};
+        bytes(b, 2);
+        if (unpack_) v = uint16_t(b[0] | (b[1] << 8));
     }
-    void u32(uint32_t v) {
-        u16(uint16_t(v));
-        u16(uint16_t(v >> 16));
+    void u32(uint32_t& v) {
+        uint16_t lo = uint16_t(v), hi = uint16_t(v >> 16);
+        u16(lo);
+        u16(hi);
+        if (unpack_) v = lo | (uint32_t(hi) << 16);
     }
-    void i32(int32_t v) { u32(uint32_t(v)); }
-    void bytes(const void* data, size_t size) {
-        std::memcpy(p_, data, size);
+    void i32(int32_t& v) {
+        uint32_t u = uint32_t(v);
+        u32(u);
+        if (unpack_) v = int32_t(u);
+    }
+    void bytes(void* data, size_t size) {
+        if (unpack_) {
+            std::memcpy(data, p_, size);
+        } else {
+            std::memcpy(p_, data, size);
+        }
         p_ += size;
     }
 
 private:
     uint8_t* p_;
-};
-
-// Reads them back.
-class Unpacker {
-public:
-    explicit Unpacker(const uint8_t* at) : p_(at) {}
-    uint8_t u8() { return *p_++; }
-    uint16_t u16() {
-        const uint16_t lo = u8();
-        return uint16_t(lo | (uint16_t(u8()) << 8));
-    }
-    uint32_t u32() {
-        const uint32_t lo = u16();
-        return lo | (uint32_t(u16()) << 16);
-    }
-    int32_t i32() { return int32_t(u32()); }
-    void bytes(void* data, size_t size) {
-        std::memcpy(data, p_, size);
-        p_ += size;
-    }
-
-private:
-    const uint8_t* p_;
+    bool unpack_;
 };
 
 using Records = ConfigurationRecords;
@@ -69,8 +63,7 @@ using Records = ConfigurationRecords;
 struct Item {
     enum Kind { Block, Bare, List } kind;
     size_t size;
-    void (*pack)(const Records&, Packer&);
-    void (*unpack)(const Records&, Unpacker&);
+    void (*fields)(const Records&, Fields&);
     std::vector<std::string>& (*list)(const Records&);
 };
 
@@ -79,167 +72,104 @@ constexpr size_t kLargestBlock = sizeof(TagInsertBlock);
 // Reading and writing share this table, so a saved file loads back into the same values.
 const Item kItems[] = {
     {Item::Block, 12,
-     [](const Records& r, Packer& p) {
-         p.i32(r.circle.rayMin);
-         p.i32(r.circle.rayMax);
-         p.i32(r.circle.circleCount);
-     },
-     [](const Records& r, Unpacker& u) {
-         r.circle.rayMin = u.i32();
-         r.circle.rayMax = u.i32();
-         r.circle.circleCount = u.i32();
+     [](const Records& r, Fields& f) {
+         CircleParams& b = r.circle;
+         for (int32_t* v : {&b.rayMin, &b.rayMax, &b.circleCount}) f.i32(*v);
      },
      nullptr},
     {Item::Block, 24,
-     [](const Records& r, Packer& p) {
-         const PolygonParams& b = r.polygon;
-         for (int32_t v : {b.rayMin, b.rayMax, b.angMin, b.angMax, b.polygonCount}) p.i32(v);
-         p.u8(b.polygonFill);
-         p.bytes(b.unused, sizeof b.unused);
-     },
-     [](const Records& r, Unpacker& u) {
+     [](const Records& r, Fields& f) {
          PolygonParams& b = r.polygon;
-         for (int32_t* v : {&b.rayMin, &b.rayMax, &b.angMin, &b.angMax, &b.polygonCount}) *v = u.i32();
-         b.polygonFill = u.u8();
-         u.bytes(b.unused, sizeof b.unused);
+         for (int32_t* v : {&b.rayMin, &b.rayMax, &b.angMin, &b.angMax, &b.polygonCount}) f.i32(*v);
+         f.u8(b.polygonFill);
+         f.bytes(b.unused, sizeof b.unused);
      },
      nullptr},
     {Item::Block, 20,
-     [](const Records& r, Packer& p) {
-         const RectangleParams& b = r.rectangle;
-         for (int32_t v : {b.xMin, b.yMin, b.xMax, b.yMax, b.rectangleCount}) p.i32(v);
-     },
-     [](const Records& r, Unpacker& u) {
+     [](const Records& r, Fields& f) {
          RectangleParams& b = r.rectangle;
-         for (int32_t* v : {&b.xMin, &b.yMin, &b.xMax, &b.yMax, &b.rectangleCount}) *v = u.i32();
+         for (int32_t* v : {&b.xMin, &b.yMin, &b.xMax, &b.yMax, &b.rectangleCount}) f.i32(*v);
      },
      nullptr},
     {Item::Block, 24,
-     [](const Records& r, Packer& p) {
-         const VectorParams& b = r.vector;
-         for (int32_t v : {b.lengthMin, b.lengthMax, b.weightMin, b.weightMax, b.vectorCount}) p.i32(v);
-         p.u8(b.vectorFill);
-         p.bytes(b.unused, sizeof b.unused);
-     },
-     [](const Records& r, Unpacker& u) {
+     [](const Records& r, Fields& f) {
          VectorParams& b = r.vector;
-         for (int32_t* v : {&b.lengthMin, &b.lengthMax, &b.weightMin, &b.weightMax, &b.vectorCount}) *v = u.i32();
-         b.vectorFill = u.u8();
-         u.bytes(b.unused, sizeof b.unused);
+         for (int32_t* v : {&b.lengthMin, &b.lengthMax, &b.weightMin, &b.weightMax, &b.vectorCount}) f.i32(*v);
+         f.u8(b.vectorFill);
+         f.bytes(b.unused, sizeof b.unused);
      },
      nullptr},
     {Item::Block, 32,
-     [](const Records& r, Packer& p) {
-         const CircleMixBlock& b = r.circleMix;
-         for (int32_t v : {b.mixMinPercent, b.mixMaxPercent, b.radiusMin, b.radiusMax, b.discCount, b.opaqueMinPercent,
-                           b.opaqueMaxPercent})
-             p.i32(v);
-         p.u8(b.discRotation);
-         p.u8(b.plug);
-         p.bytes(b.unused, sizeof b.unused);
-     },
-     [](const Records& r, Unpacker& u) {
+     [](const Records& r, Fields& f) {
          CircleMixBlock& b = r.circleMix;
          for (int32_t* v : {&b.mixMinPercent, &b.mixMaxPercent, &b.radiusMin, &b.radiusMax, &b.discCount,
                             &b.opaqueMinPercent, &b.opaqueMaxPercent})
-             *v = u.i32();
-         b.discRotation = u.u8();
-         b.plug = u.u8();
-         u.bytes(b.unused, sizeof b.unused);
+             f.i32(*v);
+         f.u8(b.discRotation);
+         f.u8(b.plug);
+         f.bytes(b.unused, sizeof b.unused);
      },
      nullptr},
     {Item::Block, 2,
-     [](const Records& r, Packer& p) {
-         p.u8(r.settings.mixFromPercent);
-         p.u8(r.settings.mixToPercent);
-     },
-     [](const Records& r, Unpacker& u) {
-         r.settings.mixFromPercent = u.u8();
-         r.settings.mixToPercent = u.u8();
+     [](const Records& r, Fields& f) {
+         f.u8(r.settings.mixFromPercent);
+         f.u8(r.settings.mixToPercent);
      },
      nullptr},
     {Item::Block, 12,
-     [](const Records& r, Packer& p) {
-         p.i32(r.newPicture.pictureWidth);
-         p.i32(r.newPicture.pictureHeight);
-         p.i32(r.newPicture.reserved);
-     },
-     [](const Records& r, Unpacker& u) {
-         r.newPicture.pictureWidth = u.i32();
-         r.newPicture.pictureHeight = u.i32();
-         r.newPicture.reserved = u.i32();
+     [](const Records& r, Fields& f) {
+         NewPictureParams& b = r.newPicture;
+         for (int32_t* v : {&b.pictureWidth, &b.pictureHeight, &b.reserved}) f.i32(*v);
      },
      nullptr},
     {Item::Block, 8,
-     [](const Records& r, Packer& p) {
-         p.u8(r.noise.monochrome);
-         p.u8(r.noise.noisePercent);
-         p.bytes(r.noise.padding, sizeof r.noise.padding);
-         p.i32(r.noise.seed);
-     },
-     [](const Records& r, Unpacker& u) {
-         r.noise.monochrome = u.u8();
-         r.noise.noisePercent = u.u8();
-         u.bytes(r.noise.padding, sizeof r.noise.padding);
-         r.noise.seed = u.i32();
+     [](const Records& r, Fields& f) {
+         f.u8(r.noise.monochrome);
+         f.u8(r.noise.noisePercent);
+         f.bytes(r.noise.padding, sizeof r.noise.padding);
+         f.i32(r.noise.seed);
      },
      nullptr},
-    {Item::Bare, 4, [](const Records& r, Packer& p) { p.u32(r.settings.blendColor); },
-     [](const Records& r, Unpacker& u) { r.settings.blendColor = u.u32(); }, nullptr},
+    {Item::Bare, 4, [](const Records& r, Fields& f) { f.u32(r.settings.blendColor); }, nullptr},
     // The block's two flags are the live settings' own.
     {Item::Block, 8,
-     [](const Records& r, Packer& p) {
-         p.u32(r.config.configBlendColor);
-         p.u8(r.settings.connectable);
-         p.u8(r.config.configMixFrom);
-         p.u8(r.config.configMixTo);
-         p.u8(r.settings.rotationAntiAlias);
-     },
-     [](const Records& r, Unpacker& u) {
-         r.config.configBlendColor = u.u32();
-         r.config.connectable = r.settings.connectable = u.u8();
-         r.config.configMixFrom = u.u8();
-         r.config.configMixTo = u.u8();
-         r.config.rotationAntiAlias = r.settings.rotationAntiAlias = u.u8();
+     [](const Records& r, Fields& f) {
+         f.u32(r.config.configBlendColor);
+         f.u8(r.settings.connectable);
+         f.u8(r.config.configMixFrom);
+         f.u8(r.config.configMixTo);
+         f.u8(r.settings.rotationAntiAlias);
+         if (f.unpacking()) {
+             r.config.connectable = r.settings.connectable;
+             r.config.rotationAntiAlias = r.settings.rotationAntiAlias;
+         }
      },
      nullptr},
-    {Item::List, 0, nullptr, nullptr,
-     [](const Records& r) -> std::vector<std::string>& { return r.circleMix.mixFiles; }},
-    {Item::List, 0, nullptr, nullptr, [](const Records& r) -> std::vector<std::string>& { return r.tag.tagFiles; }},
-    {Item::Bare, 4, [](const Records& r, Packer& p) { p.i32(r.tag.tagCount); },
-     [](const Records& r, Unpacker& u) { r.tag.tagCount = u.i32(); }, nullptr},
+    {Item::List, 0, nullptr, [](const Records& r) -> std::vector<std::string>& { return r.circleMix.mixFiles; }},
+    {Item::List, 0, nullptr, [](const Records& r) -> std::vector<std::string>& { return r.tag.tagFiles; }},
+    {Item::Bare, 4, [](const Records& r, Fields& f) { f.i32(r.tag.tagCount); }, nullptr},
     {Item::Block, 8,
-     [](const Records& r, Packer& p) {
-         p.u8(r.tag.tagRotation);
-         p.bytes(r.tag.unused, sizeof r.tag.unused);
-     },
-     [](const Records& r, Unpacker& u) {
-         r.tag.tagRotation = u.u8();
-         u.bytes(r.tag.unused, sizeof r.tag.unused);
+     [](const Records& r, Fields& f) {
+         f.u8(r.tag.tagRotation);
+         f.bytes(r.tag.unused, sizeof r.tag.unused);
      },
      nullptr},
     {Item::Block, 264,
-     [](const Records& r, Packer& p) {
-         p.bytes(r.tagInsert.insertFile, sizeof r.tagInsert.insertFile);
-         p.u16(r.tagInsert.insertAngle);
-         p.u8(r.tagInsert.insertAntiAlias);
-         p.u8(r.tagInsert.insertLevel);
-     },
-     [](const Records& r, Unpacker& u) {
+     [](const Records& r, Fields& f) {
          TagInsertBlock& b = r.tagInsert;
-         u.bytes(b.insertFile, sizeof b.insertFile);
+         f.bytes(b.insertFile, sizeof b.insertFile);
          // Whoever reads the path takes it as a zero-terminated text: a file that
          // fills all 260 bytes must not lead them past the field.
-         if (!std::memchr(b.insertFile, 0, sizeof b.insertFile)) b.insertFile[sizeof b.insertFile - 1] = 0;
-         b.insertAngle = u.u16();
-         b.insertAntiAlias = u.u8();
-         b.insertLevel = u.u8();
+         if (f.unpacking() && !std::memchr(b.insertFile, 0, sizeof b.insertFile)) {
+             b.insertFile[sizeof b.insertFile - 1] = 0;
+         }
+         f.u16(b.insertAngle);
+         f.u8(b.insertAntiAlias);
+         f.u8(b.insertLevel);
      },
      nullptr},
-    {Item::List, 0, nullptr, nullptr,
-     [](const Records& r) -> std::vector<std::string>& { return r.tagInsert.insertHistory; }},
-    {Item::Block, 4, [](const Records& r, Packer& p) { p.i32(r.sharpen.sharpenPercent); },
-     [](const Records& r, Unpacker& u) { r.sharpen.sharpenPercent = u.i32(); }, nullptr},
+    {Item::List, 0, nullptr, [](const Records& r) -> std::vector<std::string>& { return r.tagInsert.insertHistory; }},
+    {Item::Block, 4, [](const Records& r, Fields& f) { f.i32(r.sharpen.sharpenPercent); }, nullptr},
 };
 
 // A list entry as the file carries it: the text up to its first zero byte, no
@@ -295,13 +225,13 @@ private:
 
 void readBlock(ItemReader& in, const Item& item, const Records& r) {
     uint8_t image[kLargestBlock];
-    Packer packer(image);
-    item.pack(r, packer);
+    Fields packer(image, Fields::Pack);
+    item.fields(r, packer);
     size_t wanted = item.size;
     if (item.kind == Item::Block) wanted = std::min<size_t>(in.u16(), item.size);
     in.read(image, wanted);
-    Unpacker unpacker(image);
-    item.unpack(r, unpacker);
+    Fields unpacker(image, Fields::Unpack);
+    item.fields(r, unpacker);
 }
 
 // The list is replaced by what the file holds. Entries end where the data ends:
@@ -413,8 +343,8 @@ std::vector<uint8_t> configurationBytes(const ConfigurationRecords& records) {
         if (item.kind == Item::Block) putU16(out, item.size);
         const size_t at = out.size();
         out.resize(at + item.size);
-        Packer packer(out.data() + at);
-        item.pack(records, packer);
+        Fields packer(out.data() + at, Fields::Pack);
+        item.fields(records, packer);
     }
     return out;
 }
