@@ -43,10 +43,8 @@ void registerClipboardSteps(StepTable& table) {
                "import a picture file without its margin of 1/10 of each side on every side",
                [](const std::vector<std::string>& a) { return a[0].empty() ? 0 : -1; },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib) return false;
-                   PicturePtr loaded = loadPictureFile(*lib, a[0]);
-                   if (!loaded) return c.refuse("Failure import image " + a[0]);
+                   PicturePtr loaded = c.importPicture(a[0]);
+                   if (!loaded) return false;
                    const char* problem =
                        pictureSizeProblem(partImportCheckedSide(loaded->width), partImportCheckedSide(loaded->height));
                    if (problem) return c.refuse(problem);

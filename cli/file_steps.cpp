@@ -9,10 +9,8 @@ void registerFileSteps(StepTable& table) {
     table.add({"load", 1, "load FILE", "import a picture file (any size) through the image library",
                [](const std::vector<std::string>& a) { return a[0].empty() ? 0 : -1; },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib) return false;
-                   PicturePtr loaded = loadPictureFile(*lib, a[0]);
-                   if (!loaded) return c.refuse("Failure import image " + a[0]);
+                   PicturePtr loaded = c.importPicture(a[0]);
+                   if (!loaded) return false;
                    c.picture = std::move(loaded);
                    return true;
                }});

@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "exchange/image_library.h"
+#include "exchange/picture_file.h"
 
 CliContext::CliContext(CliInteraction& ui, std::ostream& err, std::string imageLibraryPath)
     : ui(ui), err(err), imageLibraryPath_(std::move(imageLibraryPath)) {}
@@ -18,6 +19,14 @@ bool CliContext::refuse(const std::string& message) {
 bool CliContext::requirePicture() {
     const char* problem = pictureProblem(picture.get());
     return problem ? refuse(problem) : true;
+}
+
+PicturePtr CliContext::importPicture(const std::string& path) {
+    const ImageLibrary* lib = imageLibrary();
+    if (!lib) return nullptr;
+    PicturePtr loaded = loadPictureFile(*lib, path);
+    if (!loaded) refuse("Failure import image " + path);
+    return loaded;
 }
 
 const ImageLibrary* CliContext::imageLibrary() {

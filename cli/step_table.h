@@ -27,6 +27,8 @@ public:
     // The image library, bound at first use (from --imagelib when given); null when
     // it cannot be loaded, after saying why.
     const ImageLibrary* imageLibrary();
+    // A picture file read through the image library, or null after saying why.
+    PicturePtr importPicture(const std::string& path);
 
 private:
     std::string imageLibraryPath_;
