@@ -3,10 +3,10 @@
 #include "cli/arguments.h"
 #include "cli/step_table.h"
 #include "compositing/circle_mix.h"
+#include "compositing/file_list_rule.h"
 #include "compositing/tag_stamping.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
-#include "params/file_list_rule.h"
 #include "params/parameter_blocks.h"
 
 namespace {

@@ -1,6 +1,9 @@
 #include "compositing/tag_insert_values.h"
 
+#include "compositing/file_list_rule.h"
+
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "core/c_integer.h"
@@ -50,38 +53,17 @@ uint16_t angleAfterKeypadMinus(uint16_t angle) {
 
 uint16_t angleAfterKeypadPlus(uint16_t angle) { return uint16_t((int32_t(angle) + 5) % 360); }
 
-namespace {
-
-char foldCase(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-int compareFolded(const std::string& a, const std::string& b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char fa = static_cast<unsigned char>(foldCase(a[i]));
-        const unsigned char fb = static_cast<unsigned char>(foldCase(b[i]));
-        if (fa != fb) return fa < fb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+int addHistoryEntry(std::vector<std::string>& entries, const std::string& text) {
+    for (const std::string& e : entries)
+        if (beginsWithFolded(e, text)) return -1;
+    size_t at = 0;
+    while (at < entries.size() && compareFolded(entries[at], text) <= 0) ++at;
+    entries.insert(entries.begin() + std::ptrdiff_t(at), text);
+    return int(at);
 }
-
-bool beginsWithFolded(const std::string& entry, const std::string& prefix) {
-    return prefix.size() <= entry.size() && compareFolded(entry.substr(0, prefix.size()), prefix) == 0;
-}
-
-void addSorted(std::vector<std::string>& entries, const std::string& text) {
-    auto at = entries.begin();
-    while (at != entries.end() && compareFolded(*at, text) <= 0) ++at;
-    entries.insert(at, text);
-}
-
-}  // namespace
 
 std::vector<std::string> insertComboEntries(const std::vector<std::string>& storedHistory) {
     std::vector<std::string> entries{kInsertBrowseEntry};
-    for (const std::string& entry : storedHistory) {
-        bool held = false;
-        for (const std::string& e : entries) held = held || beginsWithFolded(e, entry);
-        if (!held) addSorted(entries, entry);
-    }
+    for (const std::string& entry : storedHistory) addHistoryEntry(entries, entry);
     return entries;
 }

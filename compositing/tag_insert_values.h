@@ -25,6 +25,8 @@ std::string insertFileOf(const TagInsertBlock& block);
 // the dialog stores exactly these entries back.
 inline constexpr const char* kInsertBrowseEntry = "Browse ...";
 std::vector<std::string> insertComboEntries(const std::vector<std::string>& storedHistory);
+// Adds one entry under that rule; its index, or -1 when an entry already begins with it.
+int addHistoryEntry(std::vector<std::string>& entries, const std::string& text);
 
 // The rotation text's C decimal value, kept modulo 65536 (70000 keeps 4464).
 uint16_t insertAngleFromText(std::string_view text);

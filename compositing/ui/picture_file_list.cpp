@@ -1,6 +1,6 @@
 #include "compositing/ui/picture_file_list.h"
 
-#include "params/file_list_rule.h"
+#include "compositing/file_list_rule.h"
 #include "ui/file_list_widget.h"
 
 QString compositingFileFilter() {

@@ -11,7 +11,7 @@ struct FileListRule;
 // dialog reads it.
 QString compositingFileFilter();
 
-// The rule of the parameter blocks' file lists (params/file_list_rule.h): sorted, a
+// The rule of the parameter blocks' file lists (compositing/file_list_rule.h): sorted, a
 // path that begins a listed one (letter case ignored) left out.
 FileListRule compositingFileListRule();
 

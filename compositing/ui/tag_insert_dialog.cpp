@@ -123,15 +123,10 @@ void cmodlesstaginsert::moveUnder(QWidget* owner) {
 }
 
 void cmodlesstaginsert::addPathEntry(const QString& path) {
-    if (history_->findText(path, Qt::MatchStartsWith) >= 0) return;
-    addEntry(path, kPathMarker);
-}
-
-void cmodlesstaginsert::addEntry(const QString& text, int marker) {
-    // A sorted list: each entry goes before the first that sorts after it.
-    int at = 0;
-    while (at < history_->count() && QString::compare(history_->itemText(at), text, Qt::CaseInsensitive) <= 0) ++at;
-    history_->insertItem(at, text, marker);
+    std::vector<std::string> entries;
+    for (int i = 0; i < history_->count(); ++i) entries.push_back(history_->itemText(i).toStdString());
+    const int at = addHistoryEntry(entries, path.toStdString());
+    if (at >= 0) history_->insertItem(at, path, kPathMarker);
 }
 
 void cmodlesstaginsert::chooseEntry(int index) {

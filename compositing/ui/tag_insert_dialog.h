@@ -52,7 +52,6 @@ private:
     // Adds a path entry unless an entry already begins with it (any letter case);
     // the list stays sorted.
     void addPathEntry(const QString& path);
-    void addEntry(const QString& text, int marker);
     void chooseEntry(int index);
     void removeSelected();
     void browseOne();

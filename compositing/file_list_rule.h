@@ -13,3 +13,7 @@ bool addToFileList(std::vector<std::string>& list, const std::string& path);
 
 // The place a path takes in a list sorted by the rule above.
 bool fileListOrder(const std::string& a, const std::string& b);
+
+// The comparisons under the rule: ASCII letters folded to lower case.
+int compareFolded(const std::string& a, const std::string& b);
+bool beginsWithFolded(const std::string& entry, const std::string& prefix);

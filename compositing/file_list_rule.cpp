@@ -1,26 +1,27 @@
-#include "params/file_list_rule.h"
+#include "compositing/file_list_rule.h"
 
 #include <algorithm>
 
 namespace {
 char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool beginsWithFolded(const std::string& entry, const std::string& prefix) {
-    if (prefix.size() > entry.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (fold(entry[i]) != fold(prefix[i])) return false;
-    return true;
-}
 }  // namespace
 
-bool fileListOrder(const std::string& a, const std::string& b) {
+int compareFolded(const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         const unsigned char fa = static_cast<unsigned char>(fold(a[i])), fb = static_cast<unsigned char>(fold(b[i]));
-        if (fa != fb) return fa < fb;
+        if (fa != fb) return fa < fb ? -1 : 1;
     }
-    if (a.size() != b.size()) return a.size() < b.size();
-    return a < b;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool beginsWithFolded(const std::string& entry, const std::string& prefix) {
+    return prefix.size() <= entry.size() && compareFolded(entry.substr(0, prefix.size()), prefix) == 0;
+}
+
+bool fileListOrder(const std::string& a, const std::string& b) {
+    const int folded = compareFolded(a, b);
+    return folded != 0 ? folded < 0 : a < b;
 }
 
 bool addToFileList(std::vector<std::string>& list, const std::string& path) {
