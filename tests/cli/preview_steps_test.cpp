@@ -15,6 +15,7 @@
 #include "core/paint_settings.h"
 #include "exchange/picture_file.h"
 #include "params/parameter_blocks.h"
+#include "tests/compositing/insert_oracle.h"
 #include "tests/support/fake_interaction.h"
 
 namespace {
@@ -45,24 +46,6 @@ protected:
     std::filesystem::path dir_;
     std::string err_;
 };
-
-// A cell-by-cell model of one click: the tag centred on the pointer folded into the
-// picture, each pixel moved towards the cell by opacity x level, then putPixel.
-void modelInsert(Picture& p, const CellBlock& tag, int32_t px, int32_t py, uint8_t level) {
-    const int32_t x0 = px % p.width - tag.width / 2, y0 = py % p.height - tag.height / 2;
-    for (int32_t r = 0; r < tag.height; ++r) {
-        for (int32_t c = 0; c < tag.width; ++c) {
-            const uint8_t* cell = tag.cells() + (size_t(r) * tag.width + c) * 4;
-            int32_t x = x0 + c, y = y0 + r;
-            mapPoint(&p, x, y, &x, &y);
-            uint8_t cr = 0, cg = 0, cb = 0;
-            getPixel(&p, x, y, &cr, &cg, &cb);
-            const uint8_t l = blendChannel(0, cell[3], level);
-            putPixel(&p, x0 + c, y0 + r, blendChannel(cr, cell[0], l), blendChannel(cg, cell[1], l),
-                     blendChannel(cb, cell[2], l));
-        }
-    }
-}
 
 TEST_F(PreviewSteps, PreviewFileIsTheShownDisplayImage) {
     ASSERT_EQ(run({"seed", "5", "new", "100", "60", "circles", "4", "20", "40", "save", path("p.png")}), 0);
@@ -136,7 +119,8 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
         const std::optional<CellBlock> turned =
             c.turn == 0 ? tag : rotateBlock(tag->cells(), tag->width, tag->height, c.turn, c.antiAlias[0] == '1');
         ASSERT_TRUE(turned);
-        modelInsert(*expected, *turned, std::stoi(c.x), std::stoi(c.y), c.level);
+        oracle::insertTag(*expected, turned->cells(), turned->width, turned->height, std::stoi(c.x), std::stoi(c.y),
+                          c.level);
         PicturePtr actual = loadPictureFile(lib_, path("out.png"));
         ASSERT_TRUE(actual);
         EXPECT_EQ(0, std::memcmp(expected->pixels, actual->pixels, size_t(80) * 50 * 4))

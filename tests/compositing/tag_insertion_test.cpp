@@ -7,27 +7,11 @@
 #include <vector>
 
 #include "compositing/tag_insert_values.h"
+#include "tests/compositing/insert_oracle.h"
 #include "tests/filters/test_pictures.h"
 #include "tests/support/picture_compare.h"
 
 namespace {
-
-void modelInsert(Picture& p, const std::vector<uint8_t>& cells, int32_t tw, int32_t th, int32_t px, int32_t py,
-                 uint8_t level) {
-    const int32_t x0 = px % p.width - tw / 2, y0 = py % p.height - th / 2;
-    for (int32_t r = 0; r < th; ++r) {
-        for (int32_t c = 0; c < tw; ++c) {
-            const uint8_t* cell = &cells[(size_t(r) * tw + c) * 4];
-            int32_t x = x0 + c, y = y0 + r;
-            mapPoint(&p, x, y, &x, &y);
-            uint8_t cr = 0, cg = 0, cb = 0;
-            getPixel(&p, x, y, &cr, &cg, &cb);
-            const uint8_t l = blendChannel(0, cell[3], level);
-            putPixel(&p, x0 + c, y0 + r, blendChannel(cr, cell[0], l), blendChannel(cg, cell[1], l),
-                     blendChannel(cb, cell[2], l));
-        }
-    }
-}
 
 TEST(TagInsertion, StampsOneCopyAsDefinedInBothModes) {
     SettingsGuard guard;
@@ -48,7 +32,7 @@ TEST(TagInsertion, StampsOneCopyAsDefinedInBothModes) {
             PicturePtr actual = makeBusyPicture(40, 30, 4);
             PicturePtr expected = makeBusyPicture(40, 30, 4);
             const TagFootprint f = insertTagAt(*actual, tag.data(), c.tw, c.th, c.px, c.py, c.level);
-            modelInsert(*expected, tag, c.tw, c.th, c.px, c.py, c.level);
+            oracle::insertTag(*expected, tag.data(), c.tw, c.th, c.px, c.py, c.level);
             ASSERT_EQ(firstDifference(*expected, *actual), "")
                 << c.tw << "x" << c.th << " at " << c.px << "," << c.py << " connectable " << int(connectable);
             EXPECT_EQ(f.x, c.px % 40 - c.tw / 2);
