@@ -12,37 +12,15 @@
 #include "exchange/image_library.h"
 #include "exchange/part_clipboard.h"
 #include "exchange/picture_file.h"
+#include "tests/cli/cli_test.h"
 #include "tests/exchange/exchange_pictures.h"
 #include "tests/support/picture_compare.h"
 
 namespace {
 
-class ClipboardSteps : public ::testing::Test {
+class ClipboardSteps : public CliTest {
 protected:
-    void SetUp() override {
-        resetPaintSettings();
-        dir_ = std::filesystem::temp_directory_path() / ("vospren_part_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        std::string error;
-        ASSERT_TRUE(loadImageLibraryFrom(VOSPREN_IMAGELIB_PATH, library_, &error)) << error;
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(dir_);
-        resetPaintSettings();
-    }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    int run(std::vector<std::string> args) {
-        out_.str("");
-        err_.str("");
-        args.insert(args.begin(), {"--imagelib", VOSPREN_IMAGELIB_PATH});
-        return runCommandLine(args, out_, err_, false);
-    }
-    PicturePtr load(const std::string& name) { return loadPictureFile(library_, path(name)); }
     void save(const Picture& p, const std::string& name) { ASSERT_TRUE(savePictureFile(library_, p, path(name))); }
-
-    ImageLibrary library_;
-    std::filesystem::path dir_;
-    std::ostringstream out_, err_;
 };
 
 TEST_F(ClipboardSteps, A512ConnectablePictureGoesTo640AndBackUnchanged) {

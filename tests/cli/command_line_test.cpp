@@ -18,36 +18,14 @@
 #include "generators/palette.h"
 #include "generators/palette_file.h"
 #include "generators/vector_generator.h"
+#include "tests/cli/cli_test.h"
 #include "tests/core/raster_oracle.h"
 #include "tests/support/fake_interaction.h"
 
 namespace {
 
-class CommandLine : public ::testing::Test {
+class CommandLine : public CliTest {
 protected:
-    void SetUp() override {
-        resetPaintSettings();
-        currentPalette() = Palette{};
-        dir_ =
-            std::filesystem::temp_directory_path() / ("vospren_cli_" + std::to_string(::getpid()) + "_" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(dir_);
-        resetPaintSettings();
-        currentPalette() = Palette{};
-    }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    int run(std::vector<std::string> args) {
-        out_.str("");
-        err_.str("");
-        args.insert(args.begin(), {"--imagelib", VOSPREN_IMAGELIB_PATH});
-        return runCommandLine(args, out_, err_, false);
-    }
-
     // Runs the real program; returns its exit status.
     static int runProgram(const std::vector<std::string>& args, pid_t* child = nullptr) {
         const pid_t pid = fork();
@@ -72,9 +50,6 @@ protected:
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-
-    std::filesystem::path dir_;
-    std::ostringstream out_, err_;
 };
 
 // Red, green, blue of a 24-bit bitmap file, top row first.

@@ -13,19 +13,15 @@
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
 #include "params/parameter_blocks.h"
+#include "tests/cli/cli_test.h"
 #include "tests/support/fake_interaction.h"
 
 namespace {
 
-class CompositingSteps : public ::testing::Test {
+class CompositingSteps : public CliTest {
 protected:
     void SetUp() override {
-        reset();
-        dir_ =
-            std::filesystem::temp_directory_path() / ("vospren_comp_" + std::to_string(::getpid()) + "_" +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-        ASSERT_TRUE(loadImageLibraryFrom(VOSPREN_IMAGELIB_PATH, lib_, nullptr));
+        CliTest::SetUp();
         // Two source pictures: one drawn with translucent discs, one of rectangles on white.
         ASSERT_EQ(run({"seed", "5", "new", "37", "29", "mix", "40", "100", "circles", "3", "12", "40", "save",
                        path("a.png")}),
@@ -33,31 +29,9 @@ protected:
         ASSERT_EQ(
             run({"seed", "6", "new", "52", "44", "rectangles", "2", "2", "14", "14", "30", "save", path("b.bmp")}),
             kExitOk);
-        reset();
+        resetState();
     }
-    void TearDown() override {
-        std::filesystem::remove_all(dir_);
-        reset();
-    }
-    static void reset() {
-        resetPaintSettings();
-        tagParams() = TagParams{};
-        circleMixParams() = CircleMixParams{};
-    }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    int run(std::vector<std::string> args) {
-        out_.str("");
-        err_.str("");
-        args.insert(args.begin(), {"--imagelib", VOSPREN_IMAGELIB_PATH});
-        return runCommandLine(args, out_, err_, false);
-    }
-    // The picture a saved .bmp holds, as the library reads it back.
-    PicturePtr saved(const std::string& name) { return loadPictureFile(lib_, path(name)); }
     static PicturePtr white(int32_t w, int32_t h) { return createPicture(w, h, 0); }
-
-    std::filesystem::path dir_;
-    std::ostringstream out_, err_;
-    ImageLibrary lib_;
 };
 
 // Each step stores its block as the dialog's OK would and runs the operation on it:
@@ -77,7 +51,7 @@ TEST_F(CompositingSteps, StepsRunTheOperationsOnTheirBlocks) {
     EXPECT_EQ(tagParams().tagCount, 40);
     EXPECT_EQ(tagParams().tagRotation, 1);
 
-    reset();
+    resetState();
     paintSettings().connectable = 0;
     paintSettings().rotationAntiAlias = 1;
     paintSettings().mixFromPercent = 30;
@@ -89,26 +63,26 @@ TEST_F(CompositingSteps, StepsRunTheOperationsOnTheirBlocks) {
     FakeInteraction ui;
     ui.clock = 77;
     PicturePtr want = white(90, 70);
-    stampTags(want.get(), tags, 0x00FFFFFF, true, lib_, ui);
-    PicturePtr got = saved("t.bmp");
+    stampTags(want.get(), tags, 0x00FFFFFF, true, library_, ui);
+    PicturePtr got = load("t.bmp");
     ASSERT_TRUE(got);
     EXPECT_EQ(0, std::memcmp(want->pixels, got->pixels, 90 * 70 * 4));
 
-    reset();
+    resetState();
     ASSERT_EQ(run({"seed", "12", "blend-color", "none",       "mix-file", path("b.bmp"), "mix-file",   path("a.png"),
                    "new",  "64", "48",          "circle-mix", "60",       "100",         "4",          "9",
                    "30",   "20", "50",          "1",          "1",        "save",        path("m.bmp")}),
               kExitOk)
         << err_.str();
-    reset();
+    resetState();
     paintSettings().blendColor = PaintSettings::kNoBlendColor;
     CircleMixParams mix;
     static_cast<CircleMixBlock&>(mix) = CircleMixBlock{60, 100, 4, 9, 30, 20, 50, 1, 1, {}};
     mix.mixFiles = {path("a.png"), path("b.bmp")};
     ui.clock = 12;
     want = white(64, 48);
-    mixCircles(want.get(), mix, false, lib_, ui);
-    got = saved("m.bmp");
+    mixCircles(want.get(), mix, false, library_, ui);
+    got = load("m.bmp");
     ASSERT_TRUE(got);
     EXPECT_EQ(0, std::memcmp(want->pixels, got->pixels, 64 * 48 * 4));
 }
@@ -136,7 +110,7 @@ TEST_F(CompositingSteps, BadArgumentsAndEmptyLists) {
               kExitRefused,
               "add files with 'mix-file FILE'"},
              {{"tag-file", "x", "tags", "5", "0"}, kExitRefused, "The picture is not initialized"}}) {
-        reset();
+        resetState();
         EXPECT_EQ(run(c.args), c.exit) << c.mentions;
         EXPECT_NE(err_.str().find(c.mentions), std::string::npos) << err_.str();
     }
@@ -165,7 +139,7 @@ TEST_F(CompositingSteps, BadArgumentsAndEmptyLists) {
     EXPECT_NE(err_.str().find("Error openging file " + path("folder") + " error 21"), std::string::npos) << err_.str();
     for (const char* name : {"folder", "junk.png", "cut.png", "bomb.bmp"})
         EXPECT_NE(err_.str().find("The file " + path(name) + " has incorrect format"), std::string::npos) << name;
-    PicturePtr untouched = saved("n.bmp");
+    PicturePtr untouched = load("n.bmp");
     ASSERT_TRUE(untouched);
     for (int32_t i = 0; i < 20 * 20 * 4; ++i) ASSERT_EQ(untouched->pixels[i], 255);
 }

@@ -15,46 +15,23 @@
 #include "core/paint_settings.h"
 #include "exchange/picture_file.h"
 #include "params/parameter_blocks.h"
+#include "tests/cli/cli_test.h"
 #include "tests/compositing/insert_oracle.h"
 #include "tests/support/fake_interaction.h"
 
 namespace {
 
-class PreviewSteps : public ::testing::Test {
-protected:
-    void SetUp() override {
-        resetPaintSettings();
-        std::string error;
-        ASSERT_TRUE(loadImageLibraryFrom(VOSPREN_IMAGELIB_PATH, lib_, &error)) << error;
-        dir_ = std::filesystem::temp_directory_path() / ("vospren_preview_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(dir_);
-        resetPaintSettings();
-    }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    int run(std::vector<std::string> args) {
-        std::ostringstream out, err;
-        args.insert(args.begin(), {"--imagelib", VOSPREN_IMAGELIB_PATH});
-        const int code = runCommandLine(args, out, err, false);
-        err_ = err.str();
-        return code;
-    }
-
-    ImageLibrary lib_;
-    std::filesystem::path dir_;
-    std::string err_;
-};
+class PreviewSteps : public CliTest {};
 
 TEST_F(PreviewSteps, PreviewFileIsTheShownDisplayImage) {
     ASSERT_EQ(run({"seed", "5", "new", "100", "60", "circles", "4", "20", "40", "save", path("p.png")}), 0);
-    PicturePtr picture = loadPictureFile(lib_, path("p.png"));
+    PicturePtr picture = loadPictureFile(library_, path("p.png"));
     ASSERT_TRUE(picture);
     for (auto [zoom, frame] : {std::pair{1, 0}, {3, 1}, {7, 1}, {16, 0}}) {
         const std::string out = path("pv" + std::to_string(zoom) + ".png");
-        ASSERT_EQ(run({"load", path("p.png"), "preview", std::to_string(zoom), std::to_string(frame), out}), 0) << err_;
-        PicturePtr written = loadPictureFile(lib_, out);
+        ASSERT_EQ(run({"load", path("p.png"), "preview", std::to_string(zoom), std::to_string(frame), out}), 0)
+            << err_.str();
+        PicturePtr written = loadPictureFile(library_, out);
         ASSERT_TRUE(written);
         PreviewDisplay d;
         buildPreviewDisplay(*picture, zoom, frame == 1, d);
@@ -66,12 +43,12 @@ TEST_F(PreviewSteps, PreviewFileIsTheShownDisplayImage) {
         }
     }
     // 100 x 60 at zoom 3: copies of 33 x 20.
-    PicturePtr z3 = loadPictureFile(lib_, path("pv3.png"));
+    PicturePtr z3 = loadPictureFile(library_, path("pv3.png"));
     EXPECT_EQ(z3->width, 99);
     EXPECT_EQ(z3->height, 60);
 
     EXPECT_EQ(run({"new", "5", "5", "preview", "6", "0", path("e.png")}), 1);
-    EXPECT_NE(err_.find("is empty"), std::string::npos);
+    EXPECT_NE(err_.str().find("is empty"), std::string::npos);
     EXPECT_EQ(run({"preview", "1", "0", path("e.png")}), 1);
     EXPECT_EQ(run({"new", "8", "8", "preview", "17", "0", path("e.png")}), 2);
     EXPECT_EQ(run({"new", "8", "8", "preview", "1", "2", path("e.png")}), 2);
@@ -82,9 +59,9 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
     ASSERT_EQ(run({"seed", "8", "new", "23", "17", "rectangles", "2", "2", "9", "9", "30", "save", path("tag.bmp")}),
               0);
     ASSERT_EQ(run({"seed", "2", "new", "80", "50", "circles", "3", "15", "60", "save", path("base.png")}), 0);
-    PicturePtr base = loadPictureFile(lib_, path("base.png"));
+    PicturePtr base = loadPictureFile(library_, path("base.png"));
     FakeInteraction ui;
-    const std::optional<TagImage> tag = loadTagImage(lib_, path("tag.bmp"), 0x00FFFFFF, ui);
+    const std::optional<TagImage> tag = loadTagImage(library_, path("tag.bmp"), 0x00FFFFFF, ui);
     ASSERT_TRUE(tag);
 
     const struct {
@@ -109,7 +86,7 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
         args.insert(args.end(),
                     {"insert-tag", path("tag.bmp"), c.x, c.y, c.angle, c.antiAlias, c.mix, "save", path("out.png")});
         resetPaintSettings();
-        ASSERT_EQ(run(args), 0) << err_;
+        ASSERT_EQ(run(args), 0) << err_.str();
         EXPECT_EQ(tagInsertParams().insertLevel, c.level) << c.mix;
         EXPECT_EQ(tagInsertParams().insertAngle, uint16_t(c.turn)) << c.angle;
 
@@ -121,7 +98,7 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
         ASSERT_TRUE(turned);
         oracle::insertTag(*expected, turned->cells(), turned->width, turned->height, std::stoi(c.x), std::stoi(c.y),
                           c.level);
-        PicturePtr actual = loadPictureFile(lib_, path("out.png"));
+        PicturePtr actual = loadPictureFile(library_, path("out.png"));
         ASSERT_TRUE(actual);
         EXPECT_EQ(0, std::memcmp(expected->pixels, actual->pixels, size_t(80) * 50 * 4))
             << "at " << c.x << "," << c.y << " angle " << c.angle;
@@ -131,7 +108,7 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
     }
 
     EXPECT_EQ(run({"new", "8", "8", "insert-tag", path("none.png"), "1", "1", "0", "0", "50"}), 1);
-    EXPECT_NE(err_.find("Error openging file"), std::string::npos);
+    EXPECT_NE(err_.str().find("Error openging file"), std::string::npos);
     EXPECT_EQ(run({"insert-tag", path("tag.bmp"), "1", "1", "0", "0", "50"}), 1);
     EXPECT_EQ(run({"new", "8", "8", "insert-tag", path("tag.bmp"), "1", "1", "4x", "0", "50"}), 2);
     EXPECT_EQ(run({"new", "8", "8", "insert-tag", path("tag.bmp"), "1", "1", "0", "2", "50"}), 2);
