@@ -1,7 +1,7 @@
 #include "app/escape_information.h"
 
 #include "app/escape_information_dialog.h"
-#include "app/program_settings.h"
+#include "ui/program_settings.h"
 
 void showEscapeInformation(QWidget* parent, const std::function<int(QDialog&)>& exec) {
     QSettings settings(kSettingsOrganization, kSettingsApplication);

@@ -1,6 +1,6 @@
 #include "app/window_placement.h"
 
-#include "app/program_settings.h"
+#include "ui/program_settings.h"
 
 #include <QStyle>
 #include <QWidget>

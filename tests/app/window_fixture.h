@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/program_settings.h"
+#include "ui/program_settings.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
 #include "tests/support/modal_driver.h"

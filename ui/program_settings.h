@@ -1,7 +1,8 @@
 #pragma once
 #include <QSettings>
 
-// The program's own per-user settings: window placement and the information flag.
+// The program's own per-user settings (window placement, the information flag and the
+// options of our own), shared by the shell and the feature dialogs.
 inline constexpr const char* kSettingsOrganization = "Tolvanea";
 inline constexpr const char* kSettingsApplication = "KorvintePicture";
 inline constexpr const char* kDontShowInformationKey = "dontshowinformation1";
