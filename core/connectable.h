@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/numeric.h"
+
 // The three rules every pixel access goes through: wrap-around, plane layout and
 // channel blending. Inline because they run once or more per touched pixel.
 
@@ -12,12 +14,8 @@ inline bool mapConnectable(int32_t width, int32_t height, int32_t x, int32_t y, 
         if (outY) *outY = y;
         return false;
     }
-    int32_t mx = x % width;
-    if (mx < 0) mx += width;
-    int32_t my = y % height;
-    if (my < 0) my += height;
-    if (outX) *outX = mx;
-    if (outY) *outY = my;
+    if (outX) *outX = int32_t(wrapIndex(x, width));
+    if (outY) *outY = int32_t(wrapIndex(y, height));
     return true;
 }
 

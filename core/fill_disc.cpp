@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/numeric.h"
 #include "core/span_painter.h"
 
 namespace {
@@ -55,8 +56,7 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
     const int64_t w = painter.width();
     for (int64_t row = 0; row < h; ++row) {
         int64_t laps = 0;
-        int64_t first = (row - int64_t(cy)) % h;
-        if (first < 0) first += h;
+        const int64_t first = wrapIndex(row - int64_t(cy), h);
         for (int64_t j = first; j <= jHi && !painter.saturated(laps); j += h) {
             const int64_t half = halfWidth(j, r);
             painter.run(row, int64_t(cx) - half, 2 * half + 1);

@@ -88,7 +88,7 @@ void SpanPainter::run(int64_t y, int64_t x0, int64_t len, int64_t times) {
         return;
     }
     if (times > saturation_) times = saturation_;
-    const int64_t start = mod(x0, w);
+    const int64_t start = wrapIndex(x0, w);
     const int64_t laps = len / w;
     const int64_t rest = len % w;
     if (laps > 0) {
