@@ -68,7 +68,7 @@ private:
 };
 
 inline int64_t SpanPainter::rowOf(int64_t y) const {
-    if (wrap_) return wrapIndex(y, height_);
+    if (wrap_) return fold(y, height_);
     return (y < 0 || y >= height_) ? -1 : y;
 }
 
