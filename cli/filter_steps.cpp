@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <iostream>
 #include <new>
 #include <string>
@@ -21,11 +20,7 @@ constexpr const char* kNoMemory = "Not enough memory to filter this picture";
 
 bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
 
-std::string seamLine(const char* axis, const SeamAxis& a) {
-    char line[128];
-    std::snprintf(line, sizeof line, "seam %s %.4f (wrap %.4f, inside %.4f)", axis, a.ratio, a.wrap, a.inside);
-    return line;
-}
+std::string seamLine(const char* axis, const SeamAxis& a) { return "seam " + seamAxisText(axis, a, 4, 4); }
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "compositing/stamp_block.h"
+#include "core/connectable.h"
 #include "core/coverage_mask.h"
-#include "core/numeric.h"
 #include "core/picture.h"
 
 void blendDisc(Picture* picture, CoverageMask* mask, int32_t x, int32_t y, const uint8_t* block, int32_t bw, int32_t bh,

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "compositing/tag_image.h"
-#include "core/numeric.h"
+#include "core/connectable.h"
 #include "core/picture.h"
 
 void stampBlock(Picture* picture, int32_t x, int32_t y, const uint8_t* cells, int32_t w, int32_t h, uint32_t keyColor) {

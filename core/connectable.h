@@ -1,10 +1,15 @@
 #pragma once
 #include <cstdint>
 
-#include "core/numeric.h"
-
 // The three rules every pixel access goes through: wrap-around, plane layout and
 // channel blending. Inline because they run once or more per touched pixel.
+
+// The non-negative remainder of v by m > 0: the index v names on a ring of m cells, so
+// that v and v + m name the same cell. Every wrap-around goes through it.
+constexpr int64_t wrapIndex(int64_t v, int64_t m) {
+    const int64_t r = v % m;
+    return r < 0 ? r + m : r;
+}
 
 // Folds any coordinate into [0, width) x [0, height) by the non-negative remainder,
 // so x and x + width name the same pixel on both sides of the picture.

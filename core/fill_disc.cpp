@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/numeric.h"
+#include "core/connectable.h"
 #include "core/span_painter.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/numeric.h"
+#include "core/connectable.h"
 #include "core/span_painter.h"
 
 void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor colour) {

@@ -12,13 +12,6 @@ inline int32_t truncToInt32(double v) {
     return static_cast<int32_t>(v);
 }
 
-// The non-negative remainder of v by m > 0: the index v names on a ring of m cells, so
-// that v and v + m name the same cell. Every wrap-around goes through it.
-constexpr int64_t wrapIndex(int64_t v, int64_t m) {
-    const int64_t r = v % m;
-    return r < 0 ? r + m : r;
-}
-
 // Saturates a wide integer into 32 bits.
 inline int32_t clampToInt32(int64_t v) {
     if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();

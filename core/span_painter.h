@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/numeric.h"
+#include "core/connectable.h"
 #include "core/paint_settings.h"
 #include "core/picture.h"
 #include "core/shape_color.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/numeric.h"
+#include "core/connectable.h"
 #include "core/parallel.h"
 #include "filters/wide_paths.h"
 

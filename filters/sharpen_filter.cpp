@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/numeric.h"
+#include "core/connectable.h"
 #include "core/parallel.h"
 #include "filters/wide_paths.h"
 
