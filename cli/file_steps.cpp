@@ -21,10 +21,7 @@ void registerFileSteps(StepTable& table) {
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
                    const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib || !savePictureFile(*lib, *c.picture, a[0])) {
-                       c.refuse("Failure export image " + a[0]);
-                       return c.refuse("Erreur exportation");
-                   }
+                   if (!lib || !savePictureFile(*lib, *c.picture, a[0])) return c.refuseExport(a[0]);
                    return true;
                },
                "Please enter extension eg(.jpg)"});
