@@ -31,8 +31,9 @@ void registerClipboardSteps(StepTable& table) {
                        return noMemory(c, int64_t(picture.width) + 2 * m.x, int64_t(picture.height) + 2 * m.y);
                    }
                    const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib || !savePictureFile(*lib, *enlarged, a[0])) {
-                       c.refuse("Failure export image " + a[0]);
+                   std::string reason;
+                   if (!lib || !writePictureFile(*lib, *enlarged, a[0], &reason)) {
+                       c.refuse(exportFailureMessage(a[0], reason));
                        return c.refuse("Erreur exportation");
                    }
                    return true;

@@ -21,8 +21,9 @@ void registerFileSteps(StepTable& table) {
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
                    const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib || !savePictureFile(*lib, *c.picture, a[0])) {
-                       c.refuse("Failure export image " + a[0]);
+                   std::string reason;
+                   if (!lib || !writePictureFile(*lib, *c.picture, a[0], &reason)) {
+                       c.refuse(exportFailureMessage(a[0], reason));
                        return c.refuse("Erreur exportation");
                    }
                    return true;

@@ -19,7 +19,7 @@ bool hasExtension(const std::string& path) {
 }  // namespace
 
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui) {
-    if (savePictureFile(lib, picture, path)) return true;
+    if (writePictureFile(lib, picture, path)) return true;
     ui.showMessage("Failure export image " + path, kMainCaption, Interaction::Icon::Error);
     return false;
 }
