@@ -16,7 +16,7 @@ void registerFileSteps(StepTable& table) {
                }});
 
     table.add({"save", 1, "save FILE",
-               "export through the image library; the extension (.bmp, .png, .jpg) picks the format",
+               "export the picture; the extension (.bmp, .png, .jpg) picks the format",
                [](const std::vector<std::string>& a) { return hasFileExtension(a[0]) ? -1 : 0; },
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
