@@ -1,4 +1,5 @@
-#include <fstream>
+#include <cstring>
+#include <filesystem>
 
 #include "cli_test.h"
 #include "exchange/png_compression.h"
