@@ -15,8 +15,7 @@ void registerFileSteps(StepTable& table) {
                    return true;
                }});
 
-    table.add({"save", 1, "save FILE",
-               "export the picture; the extension (.bmp, .png, .jpg) picks the format",
+    table.add({"save", 1, "save FILE", "export the picture; the extension (.bmp, .png, .jpg) picks the format",
                [](const std::vector<std::string>& a) { return hasFileExtension(a[0]) ? -1 : 0; },
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
