@@ -20,8 +20,9 @@ bool hasExtension(const std::string& path) {
 }  // namespace
 
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui) {
-    if (savePictureFile(lib, picture, path)) return true;
-    reportExportFailure(ui, path);
+    std::string reason;
+    if (writePictureFile(lib, picture, path, &reason)) return true;
+    reportExportFailure(ui, path, reason);
     return false;
 }
 
