@@ -1,0 +1,47 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "core/interaction.h"
+#include "core/picture.h"
+
+// "Make Seamless": turns a picture into one that tiles along the chosen axes, keeping
+// its detail (periodic) or its contrast (blend). The result replaces the picture: the
+// paint level and connectable mode play no part.
+enum class SeamlessMethod : int32_t {
+    // The periodic component of the periodic-plus-smooth decomposition: the picture
+    // minus the smooth field that carries the jumps across the wrapped edges.
+    Periodic = 0,
+    // The picture blended with its copy shifted by half the size, the variance kept.
+    Blend = 1,
+};
+
+enum class SeamlessAxes : int32_t {
+    Both = 0,
+    Horizontal = 1,  // the left and right edges meet
+    Vertical = 2,    // the top and bottom edges meet
+};
+
+struct SeamlessOptions {
+    SeamlessMethod method = SeamlessMethod::Periodic;
+    SeamlessAxes axes = SeamlessAxes::Both;
+};
+
+inline bool seamlessAlongX(SeamlessAxes axes) { return axes != SeamlessAxes::Vertical; }
+inline bool seamlessAlongY(SeamlessAxes axes) { return axes != SeamlessAxes::Horizontal; }
+
+enum class SeamlessOutcome {
+    Done,
+    TooSmall,  // a side below 4: nothing changed
+    Stopped,   // Escape answered with Yes between two channels: nothing changed
+};
+
+// The working memory beyond the picture for a picture of this size, in bytes.
+size_t makeSeamlessExtraBytes(int32_t width, int32_t height, SeamlessMethod method);
+
+// Works channel by channel into a plane of its own and copies it into the picture at
+// the end, so a stop leaves the picture as it was. Asks `ui` about Escape before the
+// first channel (the answer is ignored, as every long operation does) and between the
+// channels, and reports the channels done through ui.progress. When the working memory
+// cannot be had, std::bad_alloc leaves the picture as it was. Alpha stays 255.
+SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interaction& ui);
