@@ -8,6 +8,7 @@ void registerStepGroups(StepTable& table) {
     registerFileSteps(table);
     registerClipboardSteps(table);
     registerFilterSteps(table);
+    registerSeamlessSteps(table);
     registerConfigSteps(table);
     registerCompositingSteps(table);
     registerPreviewSteps(table);
