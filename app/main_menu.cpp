@@ -84,6 +84,7 @@ QMap<int, QAction*> buildMainMenu(QMenuBar* bar, const std::function<void(int id
     b.item(filter, "&Sharpen ...", cmd::Sharpen);
     filter->addSeparator();
     b.item(filter, "&Render Connectable ...", cmd::RenderConnectable);
+    b.item(filter, "Make Sea&mless ...", cmd::MakeSeamless);
 
     QMenu* part = bar->addMenu("Part.&ClipBoard");
     b.item(part, "&Import", cmd::PartImport);

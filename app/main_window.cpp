@@ -33,6 +33,7 @@
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
 #include "filters/ui/filter_commands.h"
+#include "filters/ui/make_seamless_command.h"
 #include "generators/ui/generator_commands.h"
 #include "generators/ui/palette_editor.h"
 #include "params/configuration_file.h"
@@ -107,6 +108,7 @@ void CvosprenDlg::createCommands() {
     h[cmd::Noise] = [this] { runNoiseCommand(*this); };
     h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
     h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
+    h[cmd::MakeSeamless] = [this] { runMakeSeamlessCommand(*this); };
     h[cmd::Preview] = [this] { runPreviewCommand(*this, imageLib_, [this](QDialog& d) { return runDialog(d); }); };
 
     h[cmd::ExportClipboard] = [this] { runExportClipboardCommand(*this); };
