@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  clang libclang-rt-dev
+  clang libclang-rt-dev libomp-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
   # the transforms of Make Seamless
