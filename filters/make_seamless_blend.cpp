@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/parallel.h"
 #include "filters/wide_paths.h"
 
 namespace {
@@ -89,15 +90,17 @@ void seamlessBlend(const Picture& picture, bool alongX, bool alongY, uint8_t* ou
 
     const size_t split = size_t(width - across.shift) * 4;  // where the shifted copy wraps
     const size_t shift = size_t(across.shift) * 4;
-    for (int32_t y = 0; y < height; ++y) {
-        const uint8_t* r0 = picture.pixels + size_t(y) * stride;
-        const uint8_t* r1 = picture.pixels + size_t((y + down.shift) % height) * stride;
-        uint8_t* o = out + size_t(y) * stride;
-        const float rowKeep = down.keep[size_t(y)];
-        const float rowMoved = down.moved[size_t(y)];
-        blendRun(r0, r0 + shift, r1, r1 + shift, keep.data(), moved.data(), mean.data(), rowKeep, rowMoved, o,
-                 int32_t(split));
-        blendRun(r0 + split, r0, r1 + split, r1, keep.data() + split, moved.data() + split, mean.data() + split,
-                 rowKeep, rowMoved, o + split, int32_t(stride - split));
-    }
+    parallelRows(height, 16, [&](int64_t begin, int64_t end) {
+        for (int32_t y = int32_t(begin); y < int32_t(end); ++y) {
+            const uint8_t* r0 = picture.pixels + size_t(y) * stride;
+            const uint8_t* r1 = picture.pixels + size_t((y + down.shift) % height) * stride;
+            uint8_t* o = out + size_t(y) * stride;
+            const float rowKeep = down.keep[size_t(y)];
+            const float rowMoved = down.moved[size_t(y)];
+            blendRun(r0, r0 + shift, r1, r1 + shift, keep.data(), moved.data(), mean.data(), rowKeep, rowMoved, o,
+                     int32_t(split));
+            blendRun(r0 + split, r0, r1 + split, r1, keep.data() + split, moved.data() + split, mean.data() + split,
+                     rowKeep, rowMoved, o + split, int32_t(stride - split));
+        }
+    });
 }

@@ -11,6 +11,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/parallel.h"
 #include "filters/wide_paths.h"
 
 namespace {
@@ -232,7 +233,8 @@ void solveBlock(const ChannelSolve& s, const Picture& picture, int channel, int3
 }  // namespace
 
 size_t periodicBlockFloats(int32_t width) {
-    return size_t(kPeriodicBlockRows + 1) * 2 * size_t(width / 2 + 1) + 4 * size_t(width / 2 + 1);
+    return size_t(parallelThreads()) *
+           (size_t(kPeriodicBlockRows + 1) * 2 * size_t(width / 2 + 1) + 4 * size_t(width / 2 + 1));
 }
 
 void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out) {
@@ -284,8 +286,17 @@ void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, b
         s.x[k + 1] = -std::sin(theta);
     }
 
-    BlockWork work(s.lanes);
-    for (int32_t i0 = 0; i0 < m; i0 += kPeriodicBlockRows) {
-        solveBlock(s, picture, channel, i0, std::min(m, i0 + kPeriodicBlockRows), plans, work, out);
-    }
+    // The blocks are shared out over the cores, each band with rows of its own; a block
+    // gives the same bytes whichever band runs it.
+    const int64_t blocks = (int64_t(m) + kPeriodicBlockRows - 1) / kPeriodicBlockRows;
+    const int64_t bands = parallelBandCount(blocks, 1);
+    std::vector<BlockWork> work;
+    work.reserve(size_t(bands));
+    for (int64_t b = 0; b < bands; ++b) work.emplace_back(s.lanes);
+    parallelBands(blocks, bands, [&](int64_t band, int64_t first, int64_t end) {
+        for (int64_t block = first; block < end; ++block) {
+            const int32_t i0 = int32_t(block * kPeriodicBlockRows);
+            solveBlock(s, picture, channel, i0, std::min(m, i0 + kPeriodicBlockRows), plans, work[size_t(band)], out);
+        }
+    });
 }

@@ -12,11 +12,12 @@
 // s is solved in the domain of rows transformed along x: there each frequency's column
 // is a cyclic tridiagonal system with the jumps on its right-hand side, which two
 // first-order recursions solve exactly; one inverse real transform per row brings s
-// back. Rows go in blocks of a fixed height, each started from closed forms, so the
-// bytes do not depend on how the blocks are shared out. Needs both sides of at least 4;
+// back. Rows go in blocks of a fixed height, each started from closed forms and shared
+// out over the cores, so the bytes do not depend on the number of threads. Needs both sides of at least 4;
 // throws std::bad_alloc when its buffers cannot be had.
 void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out);
 
-// Rows per block, and the working floats one block takes for a picture `width` wide.
+// Rows per block, and the working floats the blocks take for a picture `width` wide
+// (one block's rows for each thread).
 inline constexpr int32_t kPeriodicBlockRows = 256;
 size_t periodicBlockFloats(int32_t width);
