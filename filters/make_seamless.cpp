@@ -7,12 +7,6 @@
 #include "filters/make_seamless_blend.h"
 #include "filters/make_seamless_periodic.h"
 
-size_t makeSeamlessExtraBytes(int32_t width, int32_t height, SeamlessMethod method) {
-    const size_t plane = size_t(width) * size_t(height) * 4;
-    if (method == SeamlessMethod::Blend) return plane + 12 * size_t(width) + 8 * size_t(height);
-    return plane + sizeof(float) * periodicBlockFloats(width) + 64 * size_t(width / 2 + 1) + 8 * size_t(height);
-}
-
 SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interaction& ui) {
     if (!picture || picture->width < 4 || picture->height < 4) return SeamlessOutcome::TooSmall;
     // A key press left over from before the command is cleared, its answer ignored.

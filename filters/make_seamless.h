@@ -1,5 +1,4 @@
 #pragma once
-#include <cstddef>
 #include <cstdint>
 
 #include "core/interaction.h"
@@ -36,12 +35,11 @@ enum class SeamlessOutcome {
     Stopped,   // Escape answered with Yes between two channels: nothing changed
 };
 
-// The working memory beyond the picture for a picture of this size, in bytes.
-size_t makeSeamlessExtraBytes(int32_t width, int32_t height, SeamlessMethod method);
-
 // Works channel by channel into a plane of its own and copies it into the picture at
 // the end, so a stop leaves the picture as it was. Asks `ui` about Escape before the
 // first channel (the answer is ignored, as every long operation does) and between the
 // channels, and reports the channels done through ui.progress. When the working memory
 // cannot be had, std::bad_alloc leaves the picture as it was. Alpha stays 255.
+// Beyond the picture it takes one plane of the picture's size and, for the periodic
+// method, the rows of one block of each thread (about 8 bytes a column per row).
 SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interaction& ui);

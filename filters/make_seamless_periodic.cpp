@@ -232,11 +232,6 @@ void solveBlock(const ChannelSolve& s, const Picture& picture, int channel, int3
 
 }  // namespace
 
-size_t periodicBlockFloats(int32_t width) {
-    return size_t(parallelThreads()) *
-           (size_t(kPeriodicBlockRows + 1) * 2 * size_t(width / 2 + 1) + 4 * size_t(width / 2 + 1));
-}
-
 void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out) {
     const int32_t n = picture.width;
     const int32_t m = picture.height;

@@ -17,7 +17,5 @@
 // throws std::bad_alloc when its buffers cannot be had.
 void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out);
 
-// Rows per block, and the working floats the blocks take for a picture `width` wide
-// (one block's rows for each thread).
+// Rows per block.
 inline constexpr int32_t kPeriodicBlockRows = 256;
-size_t periodicBlockFloats(int32_t width);
