@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "core/parallel.h"
@@ -57,7 +59,7 @@ double seamlessBlendWeight(int32_t j, int32_t n) {
     return (double(n) - 0.5 - double(j)) / double(h);
 }
 
-void seamlessBlend(const Picture& picture, bool alongX, bool alongY, uint8_t* out) {
+void seamlessBlend(Picture& picture, bool alongX, bool alongY) {
     const int32_t width = picture.width;
     const int32_t height = picture.height;
     const size_t stride = size_t(width) * 4;
@@ -90,17 +92,39 @@ void seamlessBlend(const Picture& picture, bool alongX, bool alongY, uint8_t* ou
 
     const size_t split = size_t(width - across.shift) * 4;  // where the shifted copy wraps
     const size_t shift = size_t(across.shift) * 4;
+    // Output row y from the rows y and y + hy, into `o`.
+    auto blendRow = [&](int32_t y, uint8_t* o) {
+        const uint8_t* r0 = picture.pixels + size_t(y) * stride;
+        const uint8_t* r1 = picture.pixels + size_t((y + down.shift) % height) * stride;
+        const float rowKeep = down.keep[size_t(y)];
+        const float rowMoved = down.moved[size_t(y)];
+        blendRun(r0, r0 + shift, r1, r1 + shift, keep.data(), moved.data(), mean.data(), rowKeep, rowMoved, o,
+                 int32_t(split));
+        blendRun(r0 + split, r0, r1 + split, r1, keep.data() + split, moved.data() + split, mean.data() + split,
+                 rowKeep, rowMoved, o + split, int32_t(stride - split));
+    };
+
+    // Along an even height (or none) the rows y and y + hy use each other only, so each
+    // pair is blended into two rows of its own and written back: no second plane.
+    if (!alongY || height % 2 == 0) {
+        const int32_t pairs = alongY ? height / 2 : height;
+        const int64_t bands = parallelBandCount(pairs, 8);
+        std::vector<uint8_t> rows(size_t(bands) * 2 * stride);
+        parallelBands(pairs, bands, [&](int64_t band, int64_t begin, int64_t end) {
+            uint8_t* first = rows.data() + size_t(band) * 2 * stride;
+            uint8_t* second = first + stride;
+            for (int32_t y = int32_t(begin); y < int32_t(end); ++y) {
+                blendRow(y, first);
+                if (alongY) blendRow(y + down.shift, second);
+                std::memcpy(picture.pixels + size_t(y) * stride, first, stride);
+                if (alongY) std::memcpy(picture.pixels + size_t(y + down.shift) * stride, second, stride);
+            }
+        });
+        return;
+    }
+    std::unique_ptr<uint8_t[]> out(new uint8_t[stride * size_t(height)]);
     parallelRows(height, 16, [&](int64_t begin, int64_t end) {
-        for (int32_t y = int32_t(begin); y < int32_t(end); ++y) {
-            const uint8_t* r0 = picture.pixels + size_t(y) * stride;
-            const uint8_t* r1 = picture.pixels + size_t((y + down.shift) % height) * stride;
-            uint8_t* o = out + size_t(y) * stride;
-            const float rowKeep = down.keep[size_t(y)];
-            const float rowMoved = down.moved[size_t(y)];
-            blendRun(r0, r0 + shift, r1, r1 + shift, keep.data(), moved.data(), mean.data(), rowKeep, rowMoved, o,
-                     int32_t(split));
-            blendRun(r0 + split, r0, r1 + split, r1, keep.data() + split, moved.data() + split, mean.data() + split,
-                     rowKeep, rowMoved, o + split, int32_t(stride - split));
-        }
+        for (int32_t y = int32_t(begin); y < int32_t(end); ++y) blendRow(y, out.get() + size_t(y) * stride);
     });
+    std::memcpy(picture.pixels, out.get(), stride * size_t(height));
 }

@@ -10,8 +10,10 @@
 // For an odd n the two ramps are n - h and h pixels long.
 double seamlessBlendWeight(int32_t j, int32_t n);
 
-// Writes into `out` (a plane of the picture's layout) the variance-keeping blend
+// Replaces the picture by the variance-keeping blend
 // m + (w (u - m) + (1 - w)(v - m)) / sqrt(w^2 + (1 - w)^2) per channel, m the channel's
 // mean; with both axes, the same along x and then along y, rounded once at the end.
-// Alpha becomes 255. Needs both sides of at least 4.
-void seamlessBlend(const Picture& picture, bool alongX, bool alongY, uint8_t* out);
+// Alpha becomes 255. Needs both sides of at least 4. Works in place through two rows a
+// thread, except along an odd height, which takes a second plane; when its memory
+// cannot be had, std::bad_alloc leaves the picture as it was.
+void seamlessBlend(Picture& picture, bool alongX, bool alongY);
