@@ -1,6 +1,5 @@
 #include "filters/make_seamless.h"
 
-#include <cstring>
 #include <memory>
 #include <new>
 
@@ -20,15 +19,26 @@ SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interact
         ui.progress(3);
         return SeamlessOutcome::Done;
     }
-    const size_t plane = size_t(picture->width) * size_t(picture->height) * 4;
-    std::unique_ptr<uint8_t[]> out(new uint8_t[plane]);
-    // Alpha stays 255; the channels fill in the rest.
-    for (size_t k = 3; k < plane; k += 4) out[k] = 255;
+    // Red and green go into planes of their own until no stop can come any more; blue,
+    // the last, is written into the picture directly, then red and green join it.
+    const size_t count = size_t(picture->width) * size_t(picture->height);
+    std::unique_ptr<uint8_t[]> planes(new uint8_t[2 * count]);
     for (int channel = 0; channel < 3; ++channel) {
         if (channel > 0 && interruptRequested(ui)) return SeamlessOutcome::Stopped;
-        seamlessPeriodicChannel(*picture, channel, alongX, alongY, out.get());
+        if (channel < 2) {
+            seamlessPeriodicChannel(*picture, channel, alongX, alongY, planes.get() + size_t(channel) * count, 1);
+        } else {
+            seamlessPeriodicChannel(*picture, channel, alongX, alongY, picture->pixels + channel, 4);
+        }
         ui.progress(channel + 1);
     }
-    std::memcpy(picture->pixels, out.get(), plane);
+    const uint8_t* red = planes.get();
+    const uint8_t* green = red + count;
+    uint8_t* p = picture->pixels;
+    for (size_t k = 0; k < count; ++k, p += 4) {
+        p[0] = red[k];
+        p[1] = green[k];
+        p[3] = 255;
+    }
     return SeamlessOutcome::Done;
 }

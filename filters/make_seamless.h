@@ -35,13 +35,13 @@ enum class SeamlessOutcome {
     Stopped,   // Escape answered with Yes between two channels: nothing changed
 };
 
-// The periodic method works channel by channel into a plane of its own and copies it
-// into the picture at the end, so a stop leaves the picture as it was; the blend is one
-// short pass over all channels. Asks `ui` about Escape before the
+// The periodic method works channel by channel, red and green into planes of their own
+// that join the picture after the last channel, so a stop leaves the picture as it was;
+// the blend is one short pass over all channels. Asks `ui` about Escape before the
 // first channel (the answer is ignored, as every long operation does) and between the
 // channels, and reports the channels done through ui.progress. When the working memory
 // cannot be had, std::bad_alloc leaves the picture as it was. Alpha stays 255.
-// Beyond the picture the periodic method takes one plane of the picture's size and the
-// rows of one block for each thread (about 8 bytes a column per row); the blend two rows
+// Beyond the picture the periodic method takes half a plane of the picture's size and
+// the rows of one block for each thread (about 8 bytes a column per row); the blend two rows
 // for each thread, or a plane along an odd height.
 SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interaction& ui);

@@ -18,7 +18,7 @@ namespace {
 
 // Far rows whose weight falls below this share of the nearest one are left out of the
 // closed forms that start a block; the rows are stored as floats, far coarser.
-constexpr double kNegligible = 1e-10;
+constexpr double kNegligible = 1e-8;
 
 struct FftwDeleter {
     void operator()(float* p) const { fftwf_free(p); }
@@ -165,18 +165,27 @@ FILTER_PASS_BODY void anticausalBody(double* __restrict state, const double* __r
     }
 }
 
-// out = u - s, rounded half up and clamped, into one channel of a row of pixels.
-FILTER_PASS_BODY void subtractBody(const uint8_t* __restrict u, const float* __restrict s, uint8_t* __restrict out,
-                                   int32_t count) {
+// out = u - s, rounded half up and clamped, from one channel of a row of pixels into
+// the same channel (out may be u itself) or into a row of single bytes.
+FILTER_PASS_BODY void subtractBody(const uint8_t* u, const float* __restrict s, uint8_t* out, int32_t count) {
     for (int32_t j = 0; j < count; ++j) {
         const float v = std::clamp(float(u[4 * j]) - s[j], 0.0f, 255.0f);
         out[4 * j] = uint8_t(int32_t(v + 0.5f));
     }
 }
 
+FILTER_PASS_BODY void subtractToBytesBody(const uint8_t* __restrict u, const float* __restrict s,
+                                          uint8_t* __restrict out, int32_t count) {
+    for (int32_t j = 0; j < count; ++j) {
+        const float v = std::clamp(float(u[4 * j]) - s[j], 0.0f, 255.0f);
+        out[j] = uint8_t(int32_t(v + 0.5f));
+    }
+}
+
 constexpr auto causalStep = widePass<causalBody>;
 constexpr auto anticausalStep = widePass<anticausalBody>;
 constexpr auto subtractRow = widePass<subtractBody>;
+constexpr auto subtractToBytes = widePass<subtractToBytesBody>;
 
 // The working rows of one block.
 struct BlockWork {
@@ -200,7 +209,7 @@ void startLanes(const ChannelSolve& s, bool anticausal, int32_t i, std::vector<d
 }
 
 void solveBlock(const ChannelSolve& s, const Picture& picture, int channel, int32_t i0, int32_t i1,
-                const RowPlans& plans, BlockWork& work, uint8_t* out) {
+                const RowPlans& plans, BlockWork& work, uint8_t* out, int32_t outStep) {
     const size_t lanes = size_t(s.lanes);
     const size_t stride = size_t(picture.width) * 4;
     // Causal: rows i0..i1-1, the first one from its closed form.
@@ -225,14 +234,20 @@ void solveBlock(const ChannelSolve& s, const Picture& picture, int channel, int3
         row[0] = float(s.ramp * (double(i) - 0.5 * double(s.height - 1)));
         row[1] = 0.0f;
         fftwf_execute_dft_c2r(plans.inverse, spectrum, row);
-        const size_t at = size_t(i) * stride + size_t(channel);
-        subtractRow(picture.pixels + at, row, out + at, picture.width);
+        const uint8_t* u = picture.pixels + size_t(i) * stride + size_t(channel);
+        uint8_t* o = out + size_t(i) * size_t(picture.width) * size_t(outStep);
+        if (outStep == 1) {
+            subtractToBytes(u, row, o, picture.width);
+        } else {
+            subtractRow(u, row, o, picture.width);
+        }
     }
 }
 
 }  // namespace
 
-void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out) {
+void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out,
+                             int32_t outStep) {
     const int32_t n = picture.width;
     const int32_t m = picture.height;
     const size_t stride = size_t(n) * 4;
@@ -291,7 +306,8 @@ void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, b
     parallelBands(blocks, bands, [&](int64_t band, int64_t first, int64_t end) {
         for (int64_t block = first; block < end; ++block) {
             const int32_t i0 = int32_t(block * kPeriodicBlockRows);
-            solveBlock(s, picture, channel, i0, std::min(m, i0 + kPeriodicBlockRows), plans, work[size_t(band)], out);
+            solveBlock(s, picture, channel, i0, std::min(m, i0 + kPeriodicBlockRows), plans, work[size_t(band)], out,
+                       outStep);
         }
     });
 }
