@@ -106,6 +106,7 @@ void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
 void registerClipboardSteps(StepTable& table);    // part-export, part-import
 void registerFilterSteps(StepTable& table);       // noise, sharpen, render-connectable, seam-report
+void registerSeamlessSteps(StepTable& table);     // make-seamless
 void registerConfigSteps(StepTable& table);       // config, save-config
 void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
 void registerPreviewSteps(StepTable& table);      // preview, insert-tag
