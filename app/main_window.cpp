@@ -42,6 +42,8 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     view_ = new PictureView(this);
     setCentralWidget(view_);
     connect(view_, &PictureView::resized, this, [this] { layoutControls(); });
+    connect(view_, &PictureView::zoomStepRequested, this,
+            [this](int step) { runCommand(step > 0 ? cmd::ZoomIn : cmd::ZoomOut); });
     pictureStatus_ = new QLabel(this);
     pictureStatus_->setObjectName("pictureStatus");
     statusBar()->addPermanentWidget(pictureStatus_);
@@ -117,7 +119,7 @@ void CvosprenDlg::refreshView() {
         return;
     }
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
-    view_->setDisplayImage(std::move(image));
+    view_->setDisplayImage(std::move(image), zoom_);
     view_->repaint();
 }
 
