@@ -106,7 +106,7 @@ void BM_SeamMeasure(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_Noise)
     ->ArgNames({"mono", "wide", "threads"})
     ->Args({0, 1, 1})
@@ -116,7 +116,8 @@ BENCHMARK(BM_Noise)
     ->Args({0, 0, 1})
     ->Args({1, 0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_Sharpen)
     ->ArgNames({"connectable", "level", "wide", "threads"})
     ->Args({0, 255, 1, 1})
@@ -128,7 +129,8 @@ BENCHMARK(BM_Sharpen)
     ->Args({0, 255, 0, 1})
     ->Args({1, 255, 0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_RenderConnectable)
     ->ArgNames({"level", "wide", "threads"})
     ->Args({255, 1, 1})
@@ -137,13 +139,15 @@ BENCHMARK(BM_RenderConnectable)
     ->Args({127, 1, 2})
     ->Args({255, 0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_SeamMeasure)
     ->ArgNames({"wide", "threads"})
     ->Args({1, 1})
     ->Args({1, 2})
     ->Args({0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 BENCHMARK_MAIN();
