@@ -21,6 +21,7 @@
 #include "app/main_menu.h"
 #include "app/new_picture_dialog.h"
 #include "app/picture_view.h"
+#include "app/recovery_keeper.h"
 #include "app/status_texts.h"
 #include "app/window_placement.h"
 #include "compositing/ui/compositing_commands.h"
@@ -36,6 +37,7 @@
 #include "generators/ui/generator_commands.h"
 #include "generators/ui/palette_editor.h"
 #include "params/configuration_file.h"
+#include "storage/file_name.h"
 
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
@@ -147,6 +149,7 @@ CDConfig& CvosprenDlg::configurationDialog() {
 
 void CvosprenDlg::replacePicture(PicturePtr picture) {
     current_ = std::move(picture);
+    if (recovery_) recovery_->pictureChanged();
     // The bars follow the new size so that the whole picture can be reached.
     layoutControls();
 }
@@ -157,6 +160,8 @@ void CvosprenDlg::saveUndoSnapshot() {
 }
 
 void CvosprenDlg::refreshView() {
+    // Every change of the picture ends with a refresh: the recovery file follows it.
+    if (recovery_) recovery_->pictureChanged();
     pictureStatus_->setText(current_ ? pictureStatusText(current_->width, current_->height, zoom_) : QString());
     if (!current_ || current_->width <= 0 || current_->height <= 0) {
         view_->setDisplayImage(QImage());
@@ -170,6 +175,13 @@ void CvosprenDlg::refreshView() {
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
     view_->setDisplayImage(std::move(image));
     view_->repaint();
+}
+
+void CvosprenDlg::keepRecovery(std::unique_ptr<RecoveryKeeper> keeper) {
+    recovery_ = std::move(keeper);
+    if (!recovery_) return;
+    recovery_->setSource([this]() -> const Picture* { return current_.get(); },
+                         [this] { return interaction_->operationRunning(); });
 }
 
 void CvosprenDlg::resetView() {
@@ -289,7 +301,8 @@ void CvosprenDlg::loadConfigurationCommand() {
 void CvosprenDlg::saveConfigurationCommand() {
     const std::optional<std::string> path =
         fileChooser_(this, FileDialogKind::Save, qtFileFilter(kConfigurationFilter));
-    if (path) saveConfigurationTo(*path);
+    // A name typed without an extension is a configuration file all the same.
+    if (path) saveConfigurationTo(withDefaultExtension(*path, ".vscfg"));
 }
 
 bool CvosprenDlg::saveConfigurationTo(const std::string& path) {

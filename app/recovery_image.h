@@ -1,0 +1,22 @@
+#pragma once
+#include <QByteArray>
+#include <QImage>
+
+#include <string>
+
+#include "core/picture.h"
+
+// The picture of a recovery file: a PNG written for speed rather than size, with
+// the format's version marker in a text entry (app/recovery_files.h).
+
+// The picture's pixels as an image of its own (a copy: the picture may change
+// while the copy is written out). Null when memory runs out.
+QImage recoveryImageOf(const Picture& picture);
+
+// The PNG bytes of the image with the marker; empty on failure. Safe off the
+// user-interface thread.
+QByteArray encodeRecoveryImage(const QImage& image);
+
+// A recovery file read back: the picture, or null with the reason in `problem`
+// (not a picture, a truncated one, no marker, a newer version, too large).
+PicturePtr readRecoveryPicture(const std::string& path, std::string* problem);
