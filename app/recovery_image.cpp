@@ -9,8 +9,10 @@
 #include "app/recovery_files.h"
 
 namespace {
-// zlib's fastest level: a recovery file is written often and read once.
-constexpr int kFastCompression = 1;
+// zlib's fastest level, 1: a recovery file is written often and read once. Qt's PNG
+// writer takes the level through the quality (100 - quality) * 9 / 91; its
+// compression setting does not reach zlib.
+constexpr int kFastQuality = 80;
 
 PicturePtr fail(std::string* problem, const char* reason) {
     if (problem) *problem = reason;
@@ -19,13 +21,20 @@ PicturePtr fail(std::string* problem, const char* reason) {
 }  // namespace
 
 QImage recoveryImageOf(const Picture& picture) {
-    if (picture.width <= 0 || picture.height <= 0 || !picture.pixels) return {};
+    QImage image;
+    if (!copyIntoRecoveryImage(picture, image)) return {};
+    return image;
+}
+
+bool copyIntoRecoveryImage(const Picture& picture, QImage& image) {
+    if (picture.width <= 0 || picture.height <= 0 || !picture.pixels) return false;
     // The picture's cells are red, green, blue, 255: the byte order of RGBX8888.
-    QImage image(picture.width, picture.height, QImage::Format_RGBX8888);
-    if (image.isNull()) return {};
+    if (image.width() != picture.width || image.height() != picture.height || image.format() != QImage::Format_RGBX8888)
+        image = QImage(picture.width, picture.height, QImage::Format_RGBX8888);
+    if (image.isNull()) return false;
     const size_t row = size_t(picture.width) * 4;
     for (int32_t y = 0; y < picture.height; ++y) std::memcpy(image.scanLine(y), picture.pixels + size_t(y) * row, row);
-    return image;
+    return true;
 }
 
 QByteArray encodeRecoveryImage(const QImage& image) {
@@ -33,7 +42,7 @@ QByteArray encodeRecoveryImage(const QImage& image) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    writer.setCompression(kFastCompression);
+    writer.setQuality(kFastQuality);
     writer.setText(kRecoveryMarkerKey, QString::number(kRecoveryFormatVersion));
     if (!writer.write(image)) return {};
     return bytes;

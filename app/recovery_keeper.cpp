@@ -66,21 +66,26 @@ void RecoveryKeeper::writeWhenIdle() {
         removePicture();
         return;
     }
-    // The copy is the only part on this thread: one pass over the pixels.
-    QImage image = recoveryImageOf(*picture);
-    if (image.isNull()) {
+    // The copy is the only part on this thread: one pass over the pixels, into the
+    // memory of the last copy when the size is the same.
+    QImage image = std::move(spare_);
+    if (!copyIntoRecoveryImage(*picture, image)) {
         finishWrite(false, "not enough memory");
         return;
     }
     worker_ = std::thread([this, image = std::move(image), path = path_]() mutable {
         const QByteArray bytes = encodeRecoveryImage(image);
-        image = QImage();
         std::string error = "the picture could not be encoded";
         const bool ok = !bytes.isEmpty() && writeFileAtomically(path, bytes.constData(), size_t(bytes.size()), &error);
         if (ok) error.clear();
-        // Back on the window's thread; dropped if the keeper is gone by then.
+        // Back on the window's thread with the copy's memory; dropped if the keeper is gone by then.
         QMetaObject::invokeMethod(
-            this, [this, ok, error]() { finishWrite(ok, error); }, Qt::QueuedConnection);
+            this,
+            [this, ok, error, image = std::move(image)]() mutable {
+                spare_ = std::move(image);
+                finishWrite(ok, error);
+            },
+            Qt::QueuedConnection);
     });
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QObject>
 #include <QTimer>
 
@@ -57,5 +58,6 @@ private:
     bool dirty_ = false;
     bool pending_ = false;  // a change came while a write was running
     std::thread worker_;
+    QImage spare_;  // the last copy's memory, used again for the next
     std::string lastError_;
 };

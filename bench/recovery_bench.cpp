@@ -28,6 +28,17 @@ void BM_RecoveryCopy(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * p->width * p->height * 4);
 }
 
+// The same into the memory of the copy before, as the keeper does from its second write on.
+void BM_RecoveryCopyReused(benchmark::State& state) {
+    PicturePtr p = pictureOf(int(state.range(0)), false);
+    QImage image = recoveryImageOf(*p);
+    for (auto _ : state) {
+        copyIntoRecoveryImage(*p, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * p->width * p->height * 4);
+}
+
 // What the writing thread does: the PNG bytes with the version marker.
 void BM_RecoveryEncode(benchmark::State& state) {
     PicturePtr p = pictureOf(int(state.range(0)), state.range(1) != 0);
@@ -44,5 +55,6 @@ void BM_RecoveryEncode(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_RecoveryCopy)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecoveryCopyReused)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecoveryEncode)->Args({1024, 0})->Args({4096, 0})->Args({4096, 1})->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
