@@ -4,6 +4,8 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include "exchange/ui/png_save_dialog.h"
+
 namespace {
 // Each kind of dialog opens where the last one of its kind and filter was left, with
 // the same name and filter, so that a refused name (no extension) can be corrected in
@@ -47,8 +49,9 @@ std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind
             selected = dialog.selectedNameFilter();
         }
     } else {
+        // Pictures: the Export dialog with its choice of PNG compression.
         name = kind == FileDialogKind::Save
-                   ? QFileDialog::getSaveFileName(parent, QString(), last.path, filter, &selected)
+                   ? getSaveFileNameWithPngOption(parent, last.path, filter, &selected)
                    : QFileDialog::getOpenFileName(parent, QString(), last.path, filter, &selected);
     }
     if (name.isEmpty()) return std::nullopt;
