@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,8 +25,10 @@ std::string joined(const std::string& directory, const std::string& name) {
 std::string recoveryPictureName(long owner) { return kPrefix + std::to_string(owner) + ".png"; }
 std::string recoveryLockName(long owner) { return kPrefix + std::to_string(owner) + ".lock"; }
 
-long recoveryOwnerOf(const std::string& fileName) {
-    const std::string prefix = kPrefix, suffix = ".png";
+namespace {
+// The owner number in "recovery-<owner><suffix>", or -1.
+long ownerIn(const std::string& fileName, const std::string& suffix) {
+    const std::string prefix = kPrefix;
     if (fileName.size() <= prefix.size() + suffix.size() || fileName.rfind(prefix, 0) != 0 ||
         fileName.compare(fileName.size() - suffix.size(), suffix.size(), suffix) != 0)
         return -1;
@@ -36,15 +39,29 @@ long recoveryOwnerOf(const std::string& fileName) {
     if (error != std::errc() || end != last || owner < 0) return -1;
     return owner;
 }
+}  // namespace
+
+long recoveryOwnerOf(const std::string& fileName) { return ownerIn(fileName, ".png"); }
 
 RecoveryLock::RecoveryLock(const std::string& path) : path_(path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Another program may remove a lock file it found free between our open and our
+    // lock: the lock holds only while the name still leads to the file locked.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0) return;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            return;
+        }
+        struct stat held {
+        }, named{};
+        if (::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
+            held.st_dev == named.st_dev) {
+            fd_ = fd;
+            return;
+        }
         ::close(fd);
-        return;
     }
-    fd_ = fd;
 }
 
 RecoveryLock::~RecoveryLock() {
@@ -79,6 +96,12 @@ std::vector<OrphanedRecovery> claimOrphanedRecoveries(const std::string& directo
     for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         const long owner = recoveryOwnerOf(name);
+        const long lockOwner = ownerIn(name, ".lock");
+        // A lock left by a program that ended before it wrote anything goes.
+        if (lockOwner >= 0 && lockOwner != self && !fs::exists(joined(directory, recoveryPictureName(lockOwner)))) {
+            RecoveryLock stale(it->path().string());
+            stale.releaseAndRemove();
+        }
         if (owner < 0) continue;
         OrphanedRecovery orphan;
         orphan.owner = owner;

@@ -1,51 +1,72 @@
 #include "app/recovery_image.h"
 
-#include <QBuffer>
+#include <zlib.h>
+#include <QImage>
 #include <QImageReader>
-#include <QImageWriter>
 
 #include <cstring>
 
 #include "app/recovery_files.h"
+#include "exchange/png_writer.h"
 
 namespace {
-// zlib's fastest level, 1: a recovery file is written often and read once. Qt's PNG
-// writer takes the level through the quality (100 - quality) * 9 / 91; its
-// compression setting does not reach zlib.
-constexpr int kFastQuality = 80;
-
 PicturePtr fail(std::string* problem, const char* reason) {
     if (problem) *problem = reason;
     return nullptr;
 }
-}  // namespace
 
-QImage recoveryImageOf(const Picture& picture) {
-    QImage image;
-    if (!copyIntoRecoveryImage(picture, image)) return {};
-    return image;
+void putBigEndian32(std::string& out, uint32_t v) {
+    const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    out.append(bytes, 4);
 }
 
-bool copyIntoRecoveryImage(const Picture& picture, QImage& image) {
+// A tEXt chunk: keyword, a zero byte, the text; then the CRC of type and data.
+std::string textChunk(const std::string& key, const std::string& text) {
+    std::string data = "tEXt" + key + '\0' + text;
+    std::string chunk;
+    putBigEndian32(chunk, uint32_t(data.size() - 4));
+    chunk += data;
+    putBigEndian32(chunk, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(data.data()), uInt(data.size()))));
+    return chunk;
+}
+
+// The signature (8 bytes) and the header chunk (25 bytes) come first in every PNG;
+// the marker goes right after them, where readers meet it before the pixels.
+constexpr size_t kBeforeMarker = 8 + 25;
+}  // namespace
+
+Picture RecoveryCopy::view() const {
+    Picture p;
+    p.width = width;
+    p.height = height;
+    p.pixels = pixels.get();
+    return p;
+}
+
+bool copyForRecovery(const Picture& picture, RecoveryCopy& copy) {
     if (picture.width <= 0 || picture.height <= 0 || !picture.pixels) return false;
-    // The picture's cells are red, green, blue, 255: the byte order of RGBX8888.
-    if (image.width() != picture.width || image.height() != picture.height || image.format() != QImage::Format_RGBX8888)
-        image = QImage(picture.width, picture.height, QImage::Format_RGBX8888);
-    if (image.isNull()) return false;
-    const size_t row = size_t(picture.width) * 4;
-    for (int32_t y = 0; y < picture.height; ++y) std::memcpy(image.scanLine(y), picture.pixels + size_t(y) * row, row);
+    const size_t bytes = size_t(picture.width) * size_t(picture.height) * 4;
+    if (copy.capacity < bytes) {
+        copy.pixels.reset(new (std::nothrow) uint8_t[bytes]);
+        copy.capacity = copy.pixels ? bytes : 0;
+        if (!copy.pixels) return false;
+    }
+    copy.width = picture.width;
+    copy.height = picture.height;
+    std::memcpy(copy.pixels.get(), picture.pixels, bytes);
     return true;
 }
 
-QByteArray encodeRecoveryImage(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.setQuality(kFastQuality);
-    writer.setText(kRecoveryMarkerKey, QString::number(kRecoveryFormatVersion));
-    if (!writer.write(image)) return {};
-    return bytes;
+std::string encodeRecoveryPng(const RecoveryCopy& copy) {
+    const PngBytes png = encodePng(copy.view(), PngCompression::Fast);
+    if (png.size < kBeforeMarker) return {};
+    const std::string marker = textChunk(kRecoveryMarkerKey, std::to_string(kRecoveryFormatVersion));
+    std::string out;
+    out.reserve(png.size + marker.size());
+    out.append(reinterpret_cast<const char*>(png.bytes()), kBeforeMarker);
+    out += marker;
+    out.append(reinterpret_cast<const char*>(png.bytes()) + kBeforeMarker, png.size - kBeforeMarker);
+    return out;
 }
 
 PicturePtr readRecoveryPicture(const std::string& path, std::string* problem) {

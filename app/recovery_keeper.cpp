@@ -1,6 +1,7 @@
 #include "app/recovery_keeper.h"
 
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "app/recovery_image.h"
@@ -67,22 +68,22 @@ void RecoveryKeeper::writeWhenIdle() {
         return;
     }
     // The copy is the only part on this thread: one pass over the pixels, into the
-    // memory of the last copy when the size is the same.
-    QImage image = std::move(spare_);
-    if (!copyIntoRecoveryImage(*picture, image)) {
+    // memory of the last copy when it is large enough.
+    RecoveryCopy copy = std::move(spare_);
+    if (!copyForRecovery(*picture, copy)) {
         finishWrite(false, "not enough memory");
         return;
     }
-    worker_ = std::thread([this, image = std::move(image), path = path_]() mutable {
-        const QByteArray bytes = encodeRecoveryImage(image);
-        std::string error = "the picture could not be encoded";
-        const bool ok = !bytes.isEmpty() && writeFileAtomically(path, bytes.constData(), size_t(bytes.size()), &error);
+    worker_ = std::thread([this, copy = std::move(copy), path = path_]() mutable {
+        const std::string bytes = encodeRecoveryPng(copy);
+        std::string error = "not enough memory";
+        const bool ok = !bytes.empty() && writeFileAtomically(path, bytes.data(), bytes.size(), &error);
         if (ok) error.clear();
         // Back on the window's thread with the copy's memory; dropped if the keeper is gone by then.
         QMetaObject::invokeMethod(
             this,
-            [this, ok, error, image = std::move(image)]() mutable {
-                spare_ = std::move(image);
+            [this, ok, error, copy = std::make_shared<RecoveryCopy>(std::move(copy))]() mutable {
+                spare_ = std::move(*copy);
                 finishWrite(ok, error);
             },
             Qt::QueuedConnection);

@@ -1,5 +1,4 @@
 #pragma once
-#include <QImage>
 #include <QObject>
 #include <QTimer>
 
@@ -8,6 +7,7 @@
 #include <thread>
 
 #include "app/recovery_files.h"
+#include "app/recovery_image.h"
 #include "core/picture.h"
 
 // Keeps the current picture in a recovery file while it holds unsaved work, so
@@ -58,6 +58,6 @@ private:
     bool dirty_ = false;
     bool pending_ = false;  // a change came while a write was running
     std::thread worker_;
-    QImage spare_;  // the last copy's memory, used again for the next
+    RecoveryCopy spare_;  // the last copy's memory, used again for the next
     std::string lastError_;
 };

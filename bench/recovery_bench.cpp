@@ -22,8 +22,9 @@ PicturePtr pictureOf(int size, bool grainy) {
 void BM_RecoveryCopy(benchmark::State& state) {
     PicturePtr p = pictureOf(int(state.range(0)), false);
     for (auto _ : state) {
-        QImage image = recoveryImageOf(*p);
-        benchmark::DoNotOptimize(image.constBits());
+        RecoveryCopy copy;
+        copyForRecovery(*p, copy);
+        benchmark::DoNotOptimize(copy.pixels.get());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * p->width * p->height * 4);
 }
@@ -31,10 +32,11 @@ void BM_RecoveryCopy(benchmark::State& state) {
 // The same into the memory of the copy before, as the keeper does from its second write on.
 void BM_RecoveryCopyReused(benchmark::State& state) {
     PicturePtr p = pictureOf(int(state.range(0)), false);
-    QImage image = recoveryImageOf(*p);
+    RecoveryCopy copy;
+    copyForRecovery(*p, copy);
     for (auto _ : state) {
-        copyIntoRecoveryImage(*p, image);
-        benchmark::DoNotOptimize(image.constBits());
+        copyForRecovery(*p, copy);
+        benchmark::DoNotOptimize(copy.pixels.get());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * p->width * p->height * 4);
 }
@@ -42,12 +44,13 @@ void BM_RecoveryCopyReused(benchmark::State& state) {
 // What the writing thread does: the PNG bytes with the version marker.
 void BM_RecoveryEncode(benchmark::State& state) {
     PicturePtr p = pictureOf(int(state.range(0)), state.range(1) != 0);
-    const QImage image = recoveryImageOf(*p);
+    RecoveryCopy copy;
+    copyForRecovery(*p, copy);
     size_t bytes = 0;
     for (auto _ : state) {
-        const QByteArray png = encodeRecoveryImage(image);
-        bytes = size_t(png.size());
-        benchmark::DoNotOptimize(png.constData());
+        const std::string png = encodeRecoveryPng(copy);
+        bytes = png.size();
+        benchmark::DoNotOptimize(png.data());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * p->width * p->height * 4);
     state.counters["png_bytes"] = double(bytes);

@@ -129,8 +129,12 @@ TEST(RecoveryOffer, UnreadableFilesAreMovedAsideWithAMessage) {
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString() + "/";
     PicturePtr picture = patterned(64, 48);
-    const QByteArray good = encodeRecoveryImage(recoveryImageOf(*picture));
-    ASSERT_FALSE(good.isEmpty());
+    RecoveryCopy copy;
+    ASSERT_TRUE(copyForRecovery(*picture, copy));
+    const std::string written = encodeRecoveryPng(copy);
+    ASSERT_FALSE(written.empty());
+    const QByteArray good = QByteArray::fromStdString(written);
+    const QImage image(picture->pixels, picture->width, picture->height, picture->width * 4, QImage::Format_RGBX8888);
     // A plain picture, and one marked by a later version of the format.
     QByteArray plain, newer;
     for (QByteArray* bytes : {&plain, &newer}) {
@@ -138,7 +142,7 @@ TEST(RecoveryOffer, UnreadableFilesAreMovedAsideWithAMessage) {
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, "png");
         if (bytes == &newer) writer.setText(kRecoveryMarkerKey, QString::number(kRecoveryFormatVersion + 1));
-        ASSERT_TRUE(writer.write(recoveryImageOf(*picture)));
+        ASSERT_TRUE(writer.write(image));
     }
     const struct {
         const char* what;
