@@ -19,6 +19,7 @@ class PictureView;
 class QAction;
 class QDialog;
 class QLabel;
+class RecoveryKeeper;
 struct ImportOutcome;
 class cdinitimg;
 class cfaboutbox;
@@ -57,6 +58,11 @@ public:
     // Opens a picture file as "File", "Import", "File ..." does (a file named on the
     // command line); one it cannot read is named in the status bar.
     bool openPictureFile(const std::string& path);
+
+    // Takes the keeper of the recovery file: from now on every change of the picture
+    // is kept there until it is saved, and the window's end (a clean exit) removes it.
+    void keepRecovery(std::unique_ptr<RecoveryKeeper> keeper);
+    RecoveryKeeper* recovery() const { return recovery_.get(); }
 
     QtInteraction& qtInteraction() { return *interaction_; }
     const Picture* undoSnapshot() const { return undo_.get(); }
@@ -115,4 +121,5 @@ private:
     cdinitimg* newDialog_ = nullptr;
     CDConfig* configDialog_ = nullptr;
     cfaboutbox* aboutBox_ = nullptr;
+    std::unique_ptr<RecoveryKeeper> recovery_;
 };
