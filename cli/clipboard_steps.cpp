@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/step_table.h"
+#include "command/command_texts.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
 #include "exchange/part_clipboard.h"
@@ -12,9 +13,7 @@
 // part-import reads the edited file back and keeps its centre.
 namespace {
 
-bool noMemory(CliContext& c, int64_t width, int64_t height) {
-    return c.refuse("Not enough memory for a picture of " + std::to_string(width) + " x " + std::to_string(height));
-}
+bool noMemory(CliContext& c, int64_t width, int64_t height) { return c.refuse(noMemoryForPictureText(width, height)); }
 
 }  // namespace
 
@@ -32,10 +31,7 @@ void registerClipboardSteps(StepTable& table) {
                    }
                    const ImageLibrary* lib = c.imageLibrary();
                    std::string reason;
-                   if (!lib || !writePictureFile(*lib, *enlarged, a[0], &reason)) {
-                       c.refuse(exportFailureMessage(a[0], reason));
-                       return c.refuse("Erreur exportation");
-                   }
+                   if (!lib || !writePictureFile(*lib, *enlarged, a[0], &reason)) return c.refuseExport(a[0], reason);
                    return true;
                },
                "Please enter extension eg(.jpg)"});

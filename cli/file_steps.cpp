@@ -21,10 +21,7 @@ void registerFileSteps(StepTable& table) {
                    if (!c.requirePicture()) return false;
                    const ImageLibrary* lib = c.imageLibrary();
                    std::string reason;
-                   if (!lib || !writePictureFile(*lib, *c.picture, a[0], &reason)) {
-                       c.refuse(exportFailureMessage(a[0], reason));
-                       return c.refuse("Erreur exportation");
-                   }
+                   if (!lib || !writePictureFile(*lib, *c.picture, a[0], &reason)) return c.refuseExport(a[0], reason);
                    return true;
                },
                "Please enter extension eg(.jpg)"});

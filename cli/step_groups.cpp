@@ -11,6 +11,7 @@ void registerStepGroups(StepTable& table) {
     registerPngSteps(table);
     registerClipboardSteps(table);
     registerFilterSteps(table);
+    registerSeamlessSteps(table);
     registerConfigSteps(table);
     registerCompositingSteps(table);
     registerPreviewSteps(table);

@@ -21,10 +21,6 @@ bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std
     return savePictureFile(lib, picture, path);
 }
 
-std::string exportFailureMessage(const std::string& path, const std::string& reason) {
-    return "Failure export image " + path + (reason.empty() ? std::string() : ": " + reason);
-}
-
 bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path) {
     if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
     const size_t count = size_t(picture.width) * size_t(picture.height);

@@ -23,10 +23,6 @@ bool isPngPath(const std::string& path);
 bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path,
                       std::string* reason = nullptr);
 
-// The failure message of an export: "Failure export image " and the path, then the
-// reason after a colon when there is one.
-std::string exportFailureMessage(const std::string& path, const std::string& reason);
-
 // Reads a file through the library in mode 0 and returns a new picture filled with
 // storePixel, or null when the entry point is missing, the load failed or the
 // picture could not be created. The library's buffer is released with PG_Free.

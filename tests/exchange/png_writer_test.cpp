@@ -197,7 +197,7 @@ TEST(PictureFile, PngNamesInAnyCaseGoToThePngWriterOthersToTheLibrary) {
     EXPECT_EQ(head(folder.path + "/d.bmp")[0], 'B');
     std::string reason;
     EXPECT_FALSE(writePictureFile(lib, *picture, folder.path + "/no/e.png", &reason));
-    EXPECT_EQ(exportFailureMessage("x.png", reason), "Failure export image x.png: No such file or directory");
+    EXPECT_EQ(reason, "No such file or directory");
     EXPECT_FALSE(writePictureFile(ImageLibrary{}, *picture, folder.path + "/f.png")) << "no library, no export";
     EXPECT_FALSE(std::filesystem::exists(folder.path + "/f.png"));
 }
