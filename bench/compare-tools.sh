@@ -6,7 +6,9 @@
 #   bench/compare-tools.sh [BUILD_DIR] [RUNS]
 #
 # BUILD_DIR is a Release build (default build/release), RUNS the runs a command
-# (default 5). ImageMagick's convert is compared when installed, GEGL's gegl too.
+# (default 5). ImageMagick's convert is compared when installed, GEGL's gegl too
+# (for the PNG saves only with WITH_GEGL_SAVE=1: it takes minutes a run). The PNG
+# saves come first; SKIP_RENDER=1 leaves out the render-connectable comparison.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
@@ -36,20 +38,27 @@ time_commands() {  # label, commands...
   fi
 }
 
+pin_for() { [[ $1 == one ]] && echo "taskset -c 0 " || true; }
+
 for cores in one all; do
-  pin=""
-  [[ $cores == one ]] && pin="taskset -c 0 "
+  pin=$(pin_for $cores)
   for picture in grainy flat; do
     commands=("${pin}$cli load $picture.bmp save ours_$picture.png"
               "${pin}$cli png-compression small load $picture.bmp save small_$picture.png")
     command -v convert > /dev/null && commands+=("${pin}convert $picture.bmp magick_$picture.png")
-    command -v gegl > /dev/null && commands+=("${pin}gegl -i $picture.bmp -o gegl_$picture.png")
+    [[ -n ${WITH_GEGL_SAVE:-} ]] && command -v gegl > /dev/null && commands+=("${pin}gegl -i $picture.bmp -o gegl_$picture.png")
     time_commands "$picture 4096², $cores core(s): save as PNG" "${commands[@]}"
   done
-  commands=("${pin}$cli load grainy.png render-connectable save seamless.png")
-  command -v gegl > /dev/null && commands+=("${pin}gegl grainy.png -o gegl_seamless.png -- gegl:tile-seamless")
-  time_commands "grainy.png 4096², $cores core(s): render connectable" "${commands[@]}"
 done
+
+if [[ -z ${SKIP_RENDER:-} ]]; then
+  for cores in one all; do
+    pin=$(pin_for $cores)
+    commands=("${pin}$cli load grainy.png render-connectable save seamless.png")
+    command -v gegl > /dev/null && commands+=("${pin}gegl grainy.png -o gegl_seamless.png -- gegl:tile-seamless")
+    time_commands "grainy.png 4096², $cores core(s): render connectable" "${commands[@]}"
+  done
+fi
 
 echo "== sizes (bytes)"
 for f in *.png; do

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "core/parallel.h"
 #include "exchange/dib_codec.h"
 #include "exchange/part_clipboard.h"
-#include "exchange/png_threads.h"
 #include "exchange/png_writer.h"
 
 namespace {
@@ -87,37 +87,37 @@ const Picture& pngPicture(bool grainy) {
 void BM_EncodePng(benchmark::State& state) {
     const Picture& p = pngPicture(state.range(0) != 0);
     const PngCompression compression = state.range(1) ? PngCompression::Small : PngCompression::Fast;
-    pngThreadsOverride() = int(state.range(2));
+    setParallelThreads(int(state.range(2)));
     size_t bytes = 0;
     for (auto _ : state) {
         const PngBytes file = encodePng(p, compression);
         bytes = file.size;
         benchmark::DoNotOptimize(file.bytes());
     }
-    pngThreadsOverride() = 0;
+    setParallelThreads(0);
     state.counters["file MB"] = double(bytes) / 1e6;
     countPixels(state);
 }
 
 void BM_EncodeDib(benchmark::State& state) {
-    pngThreadsOverride() = int(state.range(1));
+    setParallelThreads(int(state.range(1)));
     for (auto _ : state) {
         std::vector<uint8_t> dib = encodeDib(picture(), int(state.range(0)));
         benchmark::DoNotOptimize(dib.data());
     }
-    pngThreadsOverride() = 0;
+    setParallelThreads(0);
     countPixels(state);
 }
 
 void BM_DecodeDib(benchmark::State& state) {
     const std::vector<uint8_t> dib = encodeDib(picture(), int(state.range(0)));
-    pngThreadsOverride() = int(state.range(1));
+    setParallelThreads(int(state.range(1)));
     for (auto _ : state) {
         PicturePtr p;
         decodeDib(dib.data(), dib.size(), &p);
         benchmark::DoNotOptimize(p->pixels);
     }
-    pngThreadsOverride() = 0;
+    setParallelThreads(0);
     countPixels(state);
 }
 

@@ -1,29 +1,21 @@
 #pragma once
-#include <omp.h>
-
+#include <algorithm>
 #include <cstdint>
 
-#include "exchange/png_threads.h"
+#include "core/parallel.h"
 
 // The exchange coders' share-out of independent bands over the cores. The bands are
 // cut by the data alone, never by the number of threads, so every count gives the
 // same bytes.
 
 // How many workers forEachPngBand uses for `count` bands: at least 1.
-inline int pngWorkers(int64_t count) {
-    const int threads = pngThreads();
-    return int(count < threads ? (count > 1 ? count : 1) : threads);
-}
+inline int pngWorkers(int64_t count) { return int(std::clamp<int64_t>(count, 1, parallelThreads())); }
 
-// body(worker, band) for band in [0, count), side by side, worker below
-// pngWorkers(count) and never shared by two bands at once; body must not throw.
+// body(worker, band) for band in [0, count), side by side: each worker (below
+// pngWorkers(count)) runs a contiguous run of bands in turn. body must not throw.
 template <class Body>
 void forEachPngBand(int64_t count, Body&& body) {
-    const int workers = pngWorkers(count);
-    if (workers <= 1) {
-        for (int64_t b = 0; b < count; ++b) body(0, b);
-        return;
-    }
-#pragma omp parallel for num_threads(workers) schedule(dynamic, 1)
-    for (int64_t b = 0; b < count; ++b) body(omp_get_thread_num(), b);
+    parallelBands(count, pngWorkers(count), [&body](int64_t worker, int64_t begin, int64_t end) {
+        for (int64_t b = begin; b < end; ++b) body(int(worker), b);
+    });
 }

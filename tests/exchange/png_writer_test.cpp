@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/parallel.h"
 #include "exchange/dib_codec.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
-#include "exchange/png_threads.h"
 #include "exchange/png_writer.h"
 #include "exchange_pictures.h"
 
@@ -135,11 +135,11 @@ TEST(ThreadedCoders, OneThreadAndAllThreadsGiveTheSameBytes) {
     };
     for (auto [w, h] : {std::pair{3, 2}, std::pair{257, 300}, std::pair{1200, 1100}}) {
         const PicturePtr picture = makePicture(w, h, Kind::Half);
-        pngThreadsOverride() = 1;
+        setParallelThreads(1);
         const auto one = codeAll(*picture);
-        pngThreadsOverride() = 4;
+        setParallelThreads(4);
         const auto all = codeAll(*picture);
-        pngThreadsOverride() = 0;
+        setParallelThreads(0);
         EXPECT_EQ(one, all) << w << " x " << h;
     }
 }
