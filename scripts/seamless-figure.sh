@@ -131,13 +131,13 @@ for run in "render Render Connectable" "periodic Periodic" "blend Blend"; do
   apply "$src" "$work/r$i.png" "$method" both
   read -r seam detail contrast <<<"$(figures "$src" "$work/r$i.png" both)"
   tile "$work/r$i.png" "$work/t$i.png"
-  labels+=("$title: seam $seam, detail $detail, contrast $contrast")
+  labels+=("$(printf '%s: seam %.2f, detail %.2f, contrast %.2f' "$title" "$seam" "$detail" "$contrast")")
   panels+=("$work/t$i.png")
   i=$((i + 1))
 done
 args=()
 for k in 0 1 2 3; do args+=(-label "${labels[$k]}" "${panels[$k]}"); done
-montage "${args[@]}" -tile 2x2 -geometry +6+6 -pointsize 32 -background white "$work/figure.png"
+montage "${args[@]}" -tile 2x2 -geometry +6+6 -pointsize 28 -background white "$work/figure.png"
 # Half size keeps the file small enough for the repository.
 convert "$work/figure.png" -resize 50% -strip "$out"
 echo "wrote $out"
