@@ -137,7 +137,7 @@ for run in "render Render Connectable" "periodic Periodic" "blend Blend"; do
 done
 args=()
 for k in 0 1 2 3; do args+=(-label "${labels[$k]}" "${panels[$k]}"); done
-montage "${args[@]}" -tile 2x2 -geometry +6+6 -pointsize 28 -background white "$work/figure.png"
+montage "${args[@]}" -tile 2x2 -geometry +6+6 -pointsize 25 -background white "$work/figure.png"
 # Half size keeps the file small enough for the repository.
 convert "$work/figure.png" -resize 50% -strip "$out"
 echo "wrote $out"
