@@ -72,15 +72,21 @@ void registerCompositingSteps(StepTable& table) {
                    return isFlag(a[1]) ? -1 : 1;
                },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   if (!c.requirePicture()) return false;
-                   TagParams& p = tagParams();
-                   if (!nonEmpty(c, p.tagFiles, "tags", "tag-file")) return false;
-                   p.tagCount = arg(a, 0);
-                   p.tagRotation = a[1] == "1" ? 1 : 0;
-                   const PaintSettings& s = paintSettings();
-                   stampTags(c.picture.get(), p, s.blendColor, s.rotationAntiAlias != 0, libraryFor(c), c.ui);
-                   c.ui.finishProgress();
-                   return true;
+                   PictureCommand command;
+                   command.confirm = [&] {
+                       TagParams& p = tagParams();
+                       if (!nonEmpty(c, p.tagFiles, "tags", "tag-file")) return false;
+                       p.tagCount = arg(a, 0);
+                       p.tagRotation = a[1] == "1" ? 1 : 0;
+                       return true;
+                   };
+                   command.escapeInformation = true;
+                   command.run = [&](Picture& picture, Interaction& ui) {
+                       const PaintSettings& s = paintSettings();
+                       stampTags(&picture, tagParams(), s.blendColor, s.rotationAntiAlias != 0, libraryFor(c), ui);
+                       return true;
+                   };
+                   return c.run(command);
                },
                "COUNT is a whole number, ROTATION is 0 or 1"});
 
@@ -107,21 +113,27 @@ void registerCompositingSteps(StepTable& table) {
             return opaqueProblem(a, &message);
         },
         [](CliContext& c, const std::vector<std::string>& a) {
-            if (!c.requirePicture()) return false;
-            CircleMixParams& p = circleMixParams();
-            if (!nonEmpty(c, p.mixFiles, "circle-mix", "mix-file")) return false;
-            p.mixMinPercent = arg(a, 0);
-            p.mixMaxPercent = arg(a, 1);
-            p.radiusMin = arg(a, 2);
-            p.radiusMax = arg(a, 3);
-            p.discCount = arg(a, 4);
-            p.opaqueMinPercent = arg(a, 5);
-            p.opaqueMaxPercent = arg(a, 6);
-            p.discRotation = a[7] == "1" ? 1 : 0;
-            p.plug = a[8] == "1" ? 1 : 0;
-            mixCircles(c.picture.get(), p, paintSettings().rotationAntiAlias != 0, libraryFor(c), c.ui);
-            c.ui.finishProgress();
-            return true;
+            PictureCommand command;
+            command.confirm = [&] {
+                CircleMixParams& p = circleMixParams();
+                if (!nonEmpty(c, p.mixFiles, "circle-mix", "mix-file")) return false;
+                p.mixMinPercent = arg(a, 0);
+                p.mixMaxPercent = arg(a, 1);
+                p.radiusMin = arg(a, 2);
+                p.radiusMax = arg(a, 3);
+                p.discCount = arg(a, 4);
+                p.opaqueMinPercent = arg(a, 5);
+                p.opaqueMaxPercent = arg(a, 6);
+                p.discRotation = a[7] == "1" ? 1 : 0;
+                p.plug = a[8] == "1" ? 1 : 0;
+                return true;
+            };
+            command.escapeInformation = true;
+            command.run = [&](Picture& picture, Interaction& ui) {
+                mixCircles(&picture, circleMixParams(), paintSettings().rotationAntiAlias != 0, libraryFor(c), ui);
+                return true;
+            };
+            return c.run(command);
         }};
     circleMix.noteFor = [](const std::vector<std::string>& a) -> std::string {
         if (firstBadInt32(a, 0, 7) >= 0 || !isFlag(a[7]) || !isFlag(a[8]))

@@ -1,6 +1,4 @@
-#include <cstdio>
 #include <iostream>
-#include <new>
 #include <string>
 
 #include "cli/arguments.h"
@@ -14,18 +12,9 @@
 
 namespace {
 
-// Sharpen and render connectable work on a picture of any size, as in the window.
-bool havePicture(CliContext& c) { return c.picture ? true : c.refuse(kNoPictureMessage); }
-
-constexpr const char* kNoMemory = "Not enough memory to filter this picture";
-
 bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
 
-std::string seamLine(const char* axis, const SeamAxis& a) {
-    char line[128];
-    std::snprintf(line, sizeof line, "seam %s %.4f (wrap %.4f, inside %.4f)", axis, a.ratio, a.wrap, a.inside);
-    return line;
-}
+std::string seamLine(const char* axis, const SeamAxis& a) { return "seam " + seamAxisText(axis, a, 4, 4); }
 
 }  // namespace
 
@@ -38,13 +27,19 @@ void registerFilterSteps(StepTable& table) {
                    return parseInt32(a[2]) ? -1 : 2;
                },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   if (!c.requirePicture()) return false;
-                   NoiseParams& p = noiseParams();  // as the dialog's OK stores them
-                   p.seed = *parseInt32(a[2]);
-                   p.noisePercent = uint8_t(uint32_t(*parseInt32(a[0])) & 0xFFu);
-                   p.monochrome = a[1] == "1" ? 1 : 0;
-                   noiseFilter(c.picture.get(), p.monochrome != 0, p.noisePercent, p.seed, c.ui);
-                   return true;
+                   PictureCommand command;
+                   command.confirm = [&] {
+                       NoiseParams& p = noiseParams();  // as the dialog's OK stores them
+                       p.seed = *parseInt32(a[2]);
+                       p.noisePercent = uint8_t(uint32_t(*parseInt32(a[0])) & 0xFFu);
+                       p.monochrome = a[1] == "1" ? 1 : 0;
+                       return true;
+                   };
+                   command.run = [](Picture& picture, Interaction& ui) {
+                       const NoiseParams& p = noiseParams();
+                       return noiseFilter(&picture, p.monochrome != 0, p.noisePercent, p.seed, ui);
+                   };
+                   return c.run(command);
                },
                "PERCENT and SEED are whole numbers, MONO is 0 or 1"});
 
@@ -55,34 +50,38 @@ void registerFilterSteps(StepTable& table) {
                    return (p && *p >= 0 && *p <= 100) ? -1 : 0;
                },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   // The dialog keeps the strength even when there is no picture to sharpen.
-                   sharpenParams().sharpenPercent = *parseInt32(a[0]);
-                   if (!havePicture(c)) return false;
-                   try {
-                       sharpenFilter(c.picture.get(), sharpenParams().sharpenPercent, paintSettings().connectable != 0);
-                   } catch (const std::bad_alloc&) {
-                       return c.refuse(kNoMemory);
-                   }
-                   return true;
+                   // Any size, as in the window; the dialog keeps the strength even when
+                   // there is no picture to sharpen.
+                   PictureCommand command;
+                   command.needs = PictureCommand::Needs::AnyPicture;
+                   command.confirm = [&] {
+                       sharpenParams().sharpenPercent = *parseInt32(a[0]);
+                       return true;
+                   };
+                   command.run = [](Picture& picture, Interaction&) {
+                       sharpenFilter(&picture, sharpenParams().sharpenPercent, paintSettings().connectable != 0);
+                       return true;
+                   };
+                   return c.run(command);
                },
                "the strength is a whole number from 0 to 100"});
 
     table.add({"render-connectable", 0, "render-connectable",
                "blend with the half-shifted copy so that the picture tiles without a seam", nullptr,
                [](CliContext& c, const std::vector<std::string>&) {
-                   if (!havePicture(c)) return false;
-                   try {
-                       renderConnectable(c.picture.get());
-                   } catch (const std::bad_alloc&) {
-                       return c.refuse(kNoMemory);
-                   }
-                   return true;
+                   PictureCommand command;
+                   command.needs = PictureCommand::Needs::AnyPicture;
+                   command.run = [](Picture& picture, Interaction&) {
+                       renderConnectable(&picture);
+                       return true;
+                   };
+                   return c.run(command);
                }});
 
     table.add({"seam-report", 0, "seam-report",
                "print the seam measure of columns and rows (wrap / inside difference; ~1: no seam)", nullptr,
                [](CliContext& c, const std::vector<std::string>&) {
-                   if (!havePicture(c)) return false;
+                   if (!c.requireAnyPicture()) return false;
                    const SeamMeasure m = seamMeasure(*c.picture);
                    std::cout << seamLine("columns", m.columns) << '\n' << seamLine("rows", m.rows) << std::endl;
                    return true;

@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/step_table.h"
+#include "command/command_texts.h"
 #include "core/shape_color.h"
 #include "generators/fill_color.h"
 #include "params/parameter_blocks.h"
@@ -15,7 +16,7 @@ void registerPictureSteps(StepTable& table) {
                    newPictureParams().pictureHeight = h;
                    if (const char* problem = pictureSizeProblem(w, h)) return c.refuse(problem);
                    PicturePtr picture = createPicture(w, h, 0);
-                   if (!picture) return c.refuse("Not enough memory for a picture of " + a[0] + " x " + a[1]);
+                   if (!picture) return c.refuse(noMemoryForPictureText(w, h));
                    c.picture = std::move(picture);
                    return true;
                }});
@@ -23,8 +24,11 @@ void registerPictureSteps(StepTable& table) {
     table.add({"fill", 1, "fill RRGGBB", "fill the whole picture with one colour (\"Fill Color ...\" answered Yes)",
                [](const std::vector<std::string>& a) { return parseHexColour(a[0]) ? -1 : 0; },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   if (!c.requirePicture()) return false;
-                   fillColor(c.picture.get(), shapeColorFromPacked(*parseHexColour(a[0])), true);
-                   return true;
+                   PictureCommand command;
+                   command.run = [&](Picture& picture, Interaction&) {
+                       fillColor(&picture, shapeColorFromPacked(*parseHexColour(a[0])), true);
+                       return true;
+                   };
+                   return c.run(command);
                }});
 }

@@ -9,16 +9,18 @@
 namespace {
 int32_t arg(const std::vector<std::string>& a, size_t i) { return *parseInt32(a[i]); }
 
-// The checks of the window's standard flow, then the values stored in the
-// dialog's block as its OK stores them, then the generator; a step ends early at
-// Ctrl+C and the next one starts.
+// The window's standard flow, with the values stored in the dialog's block as its
+// OK stores them; a step ends early at Ctrl+C and the next one starts.
 template <class Draw>
 Step::Runner generator(Draw draw) {
     return [draw](CliContext& c, const std::vector<std::string>& a) {
-        if (!c.requirePicture()) return false;
-        draw(c, a);
-        c.ui.finishProgress();
-        return true;
+        PictureCommand command;
+        command.escapeInformation = true;
+        command.run = [&](Picture&, Interaction&) {
+            draw(c, a);
+            return true;
+        };
+        return c.run(command);
     };
 }
 }  // namespace
