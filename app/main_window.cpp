@@ -12,6 +12,7 @@
 
 #include "app/app_icon.h"
 #include "app/build_stamp.h"
+#include "app/command_ids.h"
 #include "app/configuration_dialog.h"
 #include "app/data_directory.h"
 #include "app/display_image.h"
