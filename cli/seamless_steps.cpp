@@ -1,8 +1,8 @@
-#include <new>
 #include <optional>
 #include <string>
 
 #include "cli/step_table.h"
+#include "command/command_runner.h"
 #include "filters/make_seamless.h"
 
 namespace {
@@ -30,13 +30,12 @@ void registerSeamlessSteps(StepTable& table) {
                    return axesNamed(a[1]) ? -1 : 1;
                },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   if (!c.requirePicture()) return false;
-                   try {
-                       makeSeamless(c.picture.get(), {*methodNamed(a[0]), *axesNamed(a[1])}, c.ui);
-                   } catch (const std::bad_alloc&) {
-                       return c.refuse("Not enough memory to filter this picture");
-                   }
-                   return true;
+                   PictureCommand command;
+                   const SeamlessOptions options{*methodNamed(a[0]), *axesNamed(a[1])};
+                   command.run = [options](Picture& picture, Interaction& ui) {
+                       return makeSeamless(&picture, options, ui) == SeamlessOutcome::Done;
+                   };
+                   return c.run(command);
                },
                "METHOD is periodic or blend, AXES is both, x or y"});
 }
