@@ -20,6 +20,24 @@ std::optional<SeamlessAxes> axesNamed(const std::string& word) {
     return std::nullopt;
 }
 
+// The run's Interaction without its progress line, which counts shapes: Make Seamless
+// reports colour channels.
+class WithoutProgress : public Interaction {
+public:
+    explicit WithoutProgress(Interaction& inner) : inner_(inner) {}
+    bool escapePressed() override { return inner_.escapePressed(); }
+    bool askYesNo(const std::string& text, const std::string& caption, Icon icon) override {
+        return inner_.askYesNo(text, caption, icon);
+    }
+    void showMessage(const std::string& text, const std::string& caption, Icon icon) override {
+        inner_.showMessage(text, caption, icon);
+    }
+    int64_t clockSeconds() override { return inner_.clockSeconds(); }
+
+private:
+    Interaction& inner_;
+};
+
 }  // namespace
 
 void registerSeamlessSteps(StepTable& table) {
@@ -33,7 +51,8 @@ void registerSeamlessSteps(StepTable& table) {
                    PictureCommand command;
                    const SeamlessOptions options{*methodNamed(a[0]), *axesNamed(a[1])};
                    command.run = [options](Picture& picture, Interaction& ui) {
-                       return makeSeamless(&picture, options, ui) == SeamlessOutcome::Done;
+                       WithoutProgress quiet(ui);
+                       return makeSeamless(&picture, options, quiet) == SeamlessOutcome::Done;
                    };
                    return c.run(command);
                },
