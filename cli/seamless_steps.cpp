@@ -1,8 +1,8 @@
-#include <new>
 #include <optional>
 #include <string>
 
 #include "cli/step_table.h"
+#include "command/command_runner.h"
 #include "filters/make_seamless.h"
 
 namespace {
@@ -20,6 +20,24 @@ std::optional<SeamlessAxes> axesNamed(const std::string& word) {
     return std::nullopt;
 }
 
+// The run's Interaction without its progress line, which counts shapes: Make Seamless
+// reports colour channels.
+class WithoutProgress : public Interaction {
+public:
+    explicit WithoutProgress(Interaction& inner) : inner_(inner) {}
+    bool escapePressed() override { return inner_.escapePressed(); }
+    bool askYesNo(const std::string& text, const std::string& caption, Icon icon) override {
+        return inner_.askYesNo(text, caption, icon);
+    }
+    void showMessage(const std::string& text, const std::string& caption, Icon icon) override {
+        inner_.showMessage(text, caption, icon);
+    }
+    int64_t clockSeconds() override { return inner_.clockSeconds(); }
+
+private:
+    Interaction& inner_;
+};
+
 }  // namespace
 
 void registerSeamlessSteps(StepTable& table) {
@@ -30,13 +48,13 @@ void registerSeamlessSteps(StepTable& table) {
                    return axesNamed(a[1]) ? -1 : 1;
                },
                [](CliContext& c, const std::vector<std::string>& a) {
-                   if (!c.requirePicture()) return false;
-                   try {
-                       makeSeamless(c.picture.get(), {*methodNamed(a[0]), *axesNamed(a[1])}, c.ui);
-                   } catch (const std::bad_alloc&) {
-                       return c.refuse("Not enough memory to filter this picture");
-                   }
-                   return true;
+                   PictureCommand command;
+                   const SeamlessOptions options{*methodNamed(a[0]), *axesNamed(a[1])};
+                   command.run = [options](Picture& picture, Interaction& ui) {
+                       WithoutProgress quiet(ui);
+                       return makeSeamless(&picture, options, quiet) == SeamlessOutcome::Done;
+                   };
+                   return c.run(command);
                },
                "METHOD is periodic or blend, AXES is both, x or y"});
 }

@@ -117,8 +117,9 @@ if [[ $table == 1 ]]; then
 fi
 
 # The figure: the picture and its three results, each tiled 2 x 2, with their figures.
-picture hills-360x270 360 270
-src="$work/hills-360x270.png"
+# An odd size, where Render Connectable keeps its odd column and row.
+picture hills-361x271 361 271
+src="$work/hills-361x271.png"
 tile() { convert "$1" \( +clone \) +append \( +clone \) -append "$2"; }
 tile "$src" "$work/t0.png"
 read -r s0x s0y <<<"$(seams "$src" | tr '\n' ' ')"
@@ -130,11 +131,13 @@ for run in "render Render Connectable" "periodic Periodic" "blend Blend"; do
   apply "$src" "$work/r$i.png" "$method" both
   read -r seam detail contrast <<<"$(figures "$src" "$work/r$i.png" both)"
   tile "$work/r$i.png" "$work/t$i.png"
-  labels+=("$title: seam $seam, detail $detail, contrast $contrast")
+  labels+=("$(printf '%s: seam %.2f, detail %.2f, contrast %.2f' "$title" "$seam" "$detail" "$contrast")")
   panels+=("$work/t$i.png")
   i=$((i + 1))
 done
 args=()
 for k in 0 1 2 3; do args+=(-label "${labels[$k]}" "${panels[$k]}"); done
-montage "${args[@]}" -tile 2x2 -geometry +6+6 -pointsize 18 -background white "$out"
+montage "${args[@]}" -tile 2x2 -geometry +6+6 -pointsize 25 -background white "$work/figure.png"
+# Half size keeps the file small enough for the repository.
+convert "$work/figure.png" -resize 50% -strip "$out"
 echo "wrote $out"

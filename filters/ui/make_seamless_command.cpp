@@ -4,8 +4,8 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStatusBar>
-#include <new>
 
+#include "command/command_runner.h"
 #include "filters/make_seamless.h"
 #include "filters/ui/make_seamless_dialog.h"
 #include "ui/picture_host.h"
@@ -43,16 +43,13 @@ private:
 }  // namespace
 
 void runMakeSeamlessCommand(PictureHost& host) {
-    if (!host.requirePicture()) return;
     MakeSeamlessDialog& dialog = makeSeamlessDialog(host.dialogParent());
-    if (!dialog.run()) return;
-    host.saveUndoSnapshot();
-    ChannelProgress ui(host.interaction(), host.dialogParent());
-    try {
-        makeSeamless(host.currentPicture(), dialog.options(), ui);
-    } catch (const std::bad_alloc&) {
-        host.interaction().showMessage("Not enough memory to filter this picture", kMainCaption,
-                                       Interaction::Icon::Error);
-    }
-    host.refreshView();
+    PictureCommand command;
+    command.confirm = [&] { return dialog.run(); };
+    command.run = [&](Picture& picture, Interaction& ui) {
+        ChannelProgress progress(ui, host.dialogParent());
+        makeSeamless(&picture, dialog.options(), progress);
+        return true;
+    };
+    runPictureCommand(host, command);
 }
