@@ -3,13 +3,14 @@
 #include <new>
 #include <string>
 
-#include "cli/arguments.h"
+#include "cli/declared_steps.h"
 #include "cli/step_table.h"
 #include "core/paint_settings.h"
 #include "filters/noise_filter.h"
 #include "filters/render_connectable.h"
 #include "filters/seam_measure.h"
 #include "filters/sharpen_filter.h"
+#include "params/declarations.h"
 #include "params/parameter_blocks.h"
 
 namespace {
@@ -18,8 +19,6 @@ namespace {
 bool havePicture(CliContext& c) { return c.picture ? true : c.refuse(kNoPictureMessage); }
 
 constexpr const char* kNoMemory = "Not enough memory to filter this picture";
-
-bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
 
 std::string seamLine(const char* axis, const SeamAxis& a) {
     char line[128];
@@ -30,42 +29,26 @@ std::string seamLine(const char* axis, const SeamAxis& a) {
 }  // namespace
 
 void registerFilterSteps(StepTable& table) {
-    table.add({"noise", 3, "noise PERCENT MONO SEED",
-               "noise below PERCENT of 255 (low 8 bits); MONO 1: one offset for R, G, B; SEED 0: clock",
-               [](const std::vector<std::string>& a) {
-                   if (!parseInt32(a[0])) return 0;
-                   if (!isZeroOrOne(a[1])) return 1;
-                   return parseInt32(a[2]) ? -1 : 2;
-               },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   if (!c.requirePicture()) return false;
-                   NoiseParams& p = noiseParams();  // as the dialog's OK stores them
-                   p.seed = *parseInt32(a[2]);
-                   p.noisePercent = uint8_t(uint32_t(*parseInt32(a[0])) & 0xFFu);
-                   p.monochrome = a[1] == "1" ? 1 : 0;
-                   noiseFilter(c.picture.get(), p.monochrome != 0, p.noisePercent, p.seed, c.ui);
-                   return true;
-               },
-               "PERCENT and SEED are whole numbers, MONO is 0 or 1"});
+    table.add(declaredStep(noiseDeclaration(), 0, [](CliContext& c, const std::vector<std::string>& a) {
+        if (!c.requirePicture()) return false;
+        NoiseParams& p = noiseParams();  // as the dialog's OK stores them
+        storeArguments(noiseDeclaration(), 0, a, &p);
+        noiseFilter(c.picture.get(), p.monochrome != 0, p.noisePercent, p.seed, c.ui);
+        return true;
+    }));
 
-    table.add({"sharpen", 1, "sharpen PERCENT",
-               "3 x 3 sharpen, strength 0..100; in connectable mode across the edges too",
-               [](const std::vector<std::string>& a) {
-                   const auto p = parseInt32(a[0]);
-                   return (p && *p >= 0 && *p <= 100) ? -1 : 0;
-               },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   // The dialog keeps the strength even when there is no picture to sharpen.
-                   sharpenParams().sharpenPercent = *parseInt32(a[0]);
-                   if (!havePicture(c)) return false;
-                   try {
-                       sharpenFilter(c.picture.get(), sharpenParams().sharpenPercent, paintSettings().connectable != 0);
-                   } catch (const std::bad_alloc&) {
-                       return c.refuse(kNoMemory);
-                   }
-                   return true;
-               },
-               "the strength is a whole number from 0 to 100"});
+    table.add(declaredStep(sharpenDeclaration(), 0, [](CliContext& c, const std::vector<std::string>& a) {
+        // The dialog keeps the strength even when there is no picture to sharpen.
+        SharpenParams& p = sharpenParams();
+        storeArguments(sharpenDeclaration(), 0, a, &p);
+        if (!havePicture(c)) return false;
+        try {
+            sharpenFilter(c.picture.get(), p.sharpenPercent, paintSettings().connectable != 0);
+        } catch (const std::bad_alloc&) {
+            return c.refuse(kNoMemory);
+        }
+        return true;
+    }));
 
     table.add({"render-connectable", 0, "render-connectable",
                "blend with the half-shifted copy so that the picture tiles without a seam", nullptr,

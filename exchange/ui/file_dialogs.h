@@ -3,14 +3,15 @@
 #include <optional>
 #include <string>
 
+#include "ui/file_chooser.h"
+
 class QString;
 class QWidget;
 
-// Asks the user for a file name to save to or open; nothing when cancelled. The
+// Asks the user for one file name to save to or open; nothing when cancelled. The
 // file commands take the asker as a parameter so that tests can drive them.
-enum class FileDialogKind { Save, Open };
 using FileNameChooser =
     std::function<std::optional<std::string>(QWidget* parent, FileDialogKind kind, const QString& filter)>;
 
-// Qt's file dialogs: overwriting asks first, no default extension.
+// The program's file chooser (ui/file_chooser.h) for one name, as a path.
 std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind kind, const QString& filter);

@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include "generators/palette_file.h"
 #include "generators/random_palette.h"
 #include "generators/ui/colour_chooser.h"
+#include "ui/file_chooser.h"
 #include "ui/picture_host.h"
 
 namespace {
@@ -101,6 +102,7 @@ cdpalette::cdpalette(Interaction& ui, QWidget* parent)
     // 32 pixels each way below its 32-pixel top band, whatever the font.
     const QFontMetrics fm(font());
     allColor_ = new QCheckBox(QStringLiteral("All Color"), grid_);
+    allColor_->setToolTip(QStringLiteral("Checked: shapes take random colours; unchecked: colours of this palette"));
     allColor_->setObjectName(QStringLiteral("check1014"));
     // Ends where the grid begins, so that no press meant for the first row of
     // cells reaches the box instead (a tall font would otherwise carry it over).
@@ -140,10 +142,10 @@ cdpalette::cdpalette(Interaction& ui, QWidget* parent)
         return packedFromQColor(colourDialog_->selectedColor());
     };
     askFile_ = [this](bool save) -> std::optional<std::string> {
-        const QString name = save ? QFileDialog::getSaveFileName(this, QString(), QString(), kPaletteFilter)
-                                  : QFileDialog::getOpenFileName(this, QString(), QString(), kPaletteFilter);
-        if (name.isEmpty()) return std::nullopt;
-        return name.toLocal8Bit().toStdString();
+        const QStringList chosen =
+            runStandardFileChooser(this, save ? FileDialogKind::Save : FileDialogKind::Open, kPaletteFilter);
+        if (chosen.isEmpty()) return std::nullopt;
+        return pathFromQt(chosen.front());
     };
     askNumber_ = [this] { return askNumber(this); };
 

@@ -154,14 +154,18 @@ std::vector<DialogCase> dialogCases() {
          }},
         {"configuration",
          [] {
-             configParams() = {0x00336699, 0, 44, 55, 1};
+             configParams() = {0x00336699, 44, 55};
+             paintSettings().connectable = 0;
+             paintSettings().rotationAntiAlias = 1;
              CDConfig d;
              d.loadControls();
              return grabShown(d);
          }},
         {"configuration_no_blend_color",
          [] {
-             configParams() = {PaintSettings::kNoBlendColor, 1, 0, 255, 0};
+             configParams() = {PaintSettings::kNoBlendColor, 0, 255};
+             paintSettings().connectable = 1;
+             paintSettings().rotationAntiAlias = 0;
              CDConfig d;
              d.loadControls();
              return grabShown(d);
@@ -221,6 +225,7 @@ TEST(DialogPictures, EveryFilledDialogLooksAsBefore) {
         EXPECT_EQ(firstDifferentPixel(got, want), "");
     }
     resetParameterBlocks();
+    resetPaintSettings();
     QDir::setCurrent(before);
 }
 

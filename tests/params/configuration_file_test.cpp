@@ -52,7 +52,6 @@ TEST(ConfigurationFile, EveryValueSurvivesASaveAndALoad) {
     // The configuration block's flags are the live settings.
     EXPECT_EQ(loaded.settings.connectable, 0);
     EXPECT_EQ(loaded.settings.rotationAntiAlias, 1);
-    EXPECT_EQ(loaded.config.connectable, 0);
     EXPECT_EQ(loaded.config.configMixFrom, 44);
     EXPECT_EQ(std::memcmp(loaded.tagInsert.insertFile, "/stamp.png\0leftover", 20), 0) << "bytes after the end kept";
 }
