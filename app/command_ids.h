@@ -35,4 +35,5 @@ inline constexpr int Preview = 32819;
 inline constexpr int RenderConnectable = 32826;
 inline constexpr int ImportFile = 32827;
 inline constexpr int Sharpen = 32828;
+inline constexpr int MakeSeamless = 32840;  // our own, beside the table's
 }  // namespace cmd

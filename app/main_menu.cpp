@@ -4,98 +4,65 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/command_ids.h"
+#include <map>
 
 namespace {
-class MenuBuilder {
+// The menu at a path of menu titles, made on first use below its parent.
+class MenuTree {
 public:
-    MenuBuilder(const std::function<void(int)>& dispatch, QMap<int, QAction*>& actions)
-        : dispatch_(dispatch), actions_(actions) {}
+    explicit MenuTree(QMenuBar* bar) : bar_(bar) {}
 
-    void item(QMenu* menu, const char* text, int id, const QList<QKeySequence>& keys = {}) {
-        QAction* action = menu->addAction(QString::fromUtf8(text));
-        action->setData(id);
-        if (!keys.isEmpty()) action->setShortcuts(keys);
-        auto dispatch = dispatch_;
-        QObject::connect(action, &QAction::triggered, action, [dispatch, id] { dispatch(id); });
-        actions_.insert(id, action);
-    }
-
-    // Items whose texts end in "..." name a submenu that holds the real item.
-    void nested(QMenu* menu, const char* title, const char* text, int id) {
-        item(menu->addMenu(QString::fromUtf8(title)), text, id);
+    QMenu* at(const QStringList& titles) {
+        const QString key = titles.join(kMenuPathSeparator);
+        const auto found = menus_.find(key);
+        if (found != menus_.end()) return found->second;
+        QMenu* menu = titles.size() == 1 ? bar_->addMenu(titles.front())
+                                         : at(titles.mid(0, titles.size() - 1))->addMenu(titles.back());
+        menus_[key] = menu;
+        return menu;
     }
 
 private:
-    std::function<void(int)> dispatch_;
-    QMap<int, QAction*>& actions_;
+    QMenuBar* bar_;
+    std::map<QString, QMenu*> menus_;
 };
 }  // namespace
 
-QMap<int, QAction*> buildMainMenu(QMenuBar* bar, const std::function<void(int id)>& dispatch) {
+QMap<int, QAction*> buildMainMenu(QMenuBar* bar, const std::vector<CommandRow>& rows,
+                                  const std::function<void(int id)>& dispatch) {
     QMap<int, QAction*> actions;
-    MenuBuilder b(dispatch, actions);
-
-    QMenu* file = bar->addMenu("&File");
-    b.item(file, "&New", cmd::New, QKeySequence::keyBindings(QKeySequence::New));
-    QMenu* import = file->addMenu("&Import");
-    b.item(import, "&Clipboard", cmd::ImportClipboard);
-    b.item(import, "&File ...", cmd::ImportFile, QKeySequence::keyBindings(QKeySequence::Open));
-    QMenu* exportMenu = file->addMenu("&Export");
-    b.item(exportMenu, "&Clipboard", cmd::ExportClipboard);
-    b.item(exportMenu, "&File ...", cmd::ExportFile, QKeySequence::keyBindings(QKeySequence::Save));
-    file->addSeparator();
-    b.item(file, "E&xit", cmd::Exit, QKeySequence::keyBindings(QKeySequence::Quit));
-    b.item(file, "&About Box ...", cmd::AboutBox);
-
-    QMenu* paint = bar->addMenu("&Paint");
-    b.item(paint, "&Annuler ...", cmd::Undo, QKeySequence::keyBindings(QKeySequence::Undo));
-    paint->addSeparator();
-    QMenu* zoom = paint->addMenu("&Zoom");
-    b.item(zoom, "&Out", cmd::ZoomOut, QKeySequence::keyBindings(QKeySequence::ZoomOut));
-    // Ctrl+= as well: on most keyboards "+" needs Shift, "=" is the same key without it.
-    QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
-    if (!zoomIn.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal))) zoomIn.append(QKeySequence(Qt::CTRL | Qt::Key_Equal));
-    b.item(zoom, "&In", cmd::ZoomIn, zoomIn);
-    b.item(zoom, "&Pixel", cmd::ZoomPixel, {QKeySequence(Qt::CTRL | Qt::Key_0)});
-    paint->addSeparator();
-    b.item(paint, "&Fill Color ...", cmd::FillColor);
-    paint->addSeparator();
-    b.item(paint, "C&onfiguration ...", cmd::Configuration);
-    paint->addSeparator();
-    b.item(paint, "&No Blend Color", cmd::NoBlendColor);
-    b.item(paint, "&Blend Color ...", cmd::BlendColor);
-    paint->addSeparator();
-    b.item(paint, "Pa&lette ...", cmd::Palette);
-    b.item(paint, "&Mixage ...", cmd::Mixage);
-    paint->addSeparator();
-    b.nested(paint, "&Circle ...", "&V1 ...", cmd::Circle);
-    b.nested(paint, "&Rectangle ...", "&V1 ...", cmd::Rectangle);
-    b.nested(paint, "&Polygone", "&V1", cmd::Polygon);
-    b.nested(paint, "&Vector", "&V1", cmd::Vector);
-    paint->addSeparator();
-    b.nested(paint, "&Tag", "&V1 ...", cmd::Tag);
-    b.nested(paint, "Circle Mi&x", "&V1", cmd::CircleMix);
-    paint->addSeparator();
-    b.item(paint, "Previe&w ...", cmd::Preview);
-
-    QMenu* filter = bar->addMenu("F&ilter ....");
-    b.item(filter, "&Noise ...", cmd::Noise);
-    b.item(filter, "&Sharpen ...", cmd::Sharpen);
-    filter->addSeparator();
-    b.item(filter, "&Render Connectable ...", cmd::RenderConnectable);
-
-    QMenu* part = bar->addMenu("Part.&ClipBoard");
-    b.item(part, "&Import", cmd::PartImport);
-    b.item(part, "&Export", cmd::PartExport);
-    b.item(part, "Export/import &filter ...", cmd::PartFilter);
-
-    QMenu* config = bar->addMenu("C&onfiguration");
-    b.item(config, "&Load ...", cmd::ConfigLoad);
-    b.item(config, "&Save ...", cmd::ConfigSave);
-
-    // The about item lives in the window's system menu elsewhere; here it gets a menu.
-    QMenu* help = bar->addMenu("&Help");
-    b.item(help, "&About vospren...", cmd::AboutVospren);
+    MenuTree tree(bar);
+    for (const CommandRow& row : rows) {
+        QStringList titles = row.path.split(kMenuPathSeparator);
+        const QString text = titles.takeLast();
+        QMenu* menu = tree.at(titles);
+        if (row.id == 0) {
+            if (text == "-") {
+                menu->addSeparator();
+            } else {
+                tree.at(titles << text);  // a submenu the window fills itself
+            }
+            continue;
+        }
+        QAction* action = menu->addAction(text);
+        action->setData(row.id);
+        if (!row.keys.isEmpty()) action->setShortcuts(row.keys);
+        const int id = row.id;
+        QObject::connect(action, &QAction::triggered, action, [dispatch, id] { dispatch(id); });
+        actions.insert(id, action);
+    }
     return actions;
+}
+
+QString commandName(const QString& path) {
+    QStringList words;
+    const QStringList titles = path.split(kMenuPathSeparator);
+    for (qsizetype i = 1; i < titles.size(); ++i) {
+        QString t = titles[i];
+        t.remove('&');
+        while (t.endsWith('.')) t.chop(1);
+        t = t.trimmed();
+        if (t != "V1") words.push_back(t);
+    }
+    return words.join(' ');
 }

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#include "app/about_box.h"
 #include "app/app_icon.h"
 #include "app/build_stamp.h"
 #include "app/command_ids.h"
@@ -18,28 +17,20 @@
 #include "app/data_directory.h"
 #include "app/display_image.h"
 #include "app/escape_information.h"
-#include "app/main_menu.h"
 #include "app/new_picture_dialog.h"
 #include "app/picture_view.h"
 #include "app/status_texts.h"
 #include "app/window_placement.h"
-#include "compositing/ui/compositing_commands.h"
-#include "compositing/ui/preview_window.h"
+#include "command/command_texts.h"
 #include "core/paint_settings.h"
-#include "core/picture_checks.h"
 #include "exchange/image_library.h"
-#include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/dialog_filter.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
-#include "filters/ui/filter_commands.h"
-#include "generators/ui/generator_commands.h"
-#include "generators/ui/palette_editor.h"
 #include "params/configuration_file.h"
 
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
-constexpr const char* kNotAvailable = "This command is not available yet.";
 constexpr const char* kConfigurationFilter = "*.vscfg|*.vscfg|";
 }  // namespace
 
@@ -52,6 +43,8 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     view_ = new PictureView(this);
     setCentralWidget(view_);
     connect(view_, &PictureView::resized, this, [this] { layoutControls(); });
+    connect(view_, &PictureView::zoomStepRequested, this,
+            [this](int step) { runCommand(step > 0 ? cmd::ZoomIn : cmd::ZoomOut); });
     pictureStatus_ = new QLabel(this);
     pictureStatus_->setObjectName("pictureStatus");
     statusBar()->addPermanentWidget(pictureStatus_);
@@ -59,7 +52,6 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     setWindowIcon(appIcon());
     setWindowTitle(buildTitle());
 
-    actions_ = buildMainMenu(menuBar(), [this](int id) { runCommand(id); });
     createCommands();
     interaction_->setProgressSink([this](int64_t done) { showProgress(done); });
 
@@ -73,60 +65,20 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
 
 CvosprenDlg::~CvosprenDlg() = default;
 
-void CvosprenDlg::createCommands() {
-    auto& h = handlers_;
-    h[cmd::New] = [this] { newPicture(); };
-    h[cmd::ImportFile] = [this] { reportImport(runImportFileCommand(*this, imageLib_, fileChooser_)); };
-    h[cmd::ExportFile] = [this] { runExportFileCommand(*this, imageLib_, fileChooser_); };
-    h[cmd::Exit] = [this] { exitProgram(); };
-    h[cmd::AboutBox] = [this] {
-        if (!aboutBox_) aboutBox_ = new cfaboutbox(this);
-        runDialog(*aboutBox_);
-    };
-    h[cmd::AboutVospren] = [this] {
-        AboutVospren about(this);
-        runDialog(about);
-    };
-    h[cmd::Undo] = [this] { undo(); };
-    h[cmd::ZoomOut] = [this] { setZoom(zoom_ + 1 > 15 ? 16 : zoom_ + 1); };
-    h[cmd::ZoomIn] = [this] { setZoom(zoom_ - 1 <= 0 ? 1 : zoom_ - 1); };
-    h[cmd::ZoomPixel] = [this] { setZoom(1); };
-    h[cmd::Configuration] = [this] { runConfigurationDialog(); };
-
-    h[cmd::Circle] = [this] { runCircleCommand(*this); };
-    h[cmd::Rectangle] = [this] { runRectangleCommand(*this); };
-    h[cmd::Polygon] = [this] { runPolygonCommand(*this); };
-    h[cmd::Vector] = [this] { runVectorCommand(*this); };
-    h[cmd::FillColor] = [this] { runFillColorCommand(*this); };
-    h[cmd::BlendColor] = [this] { runBlendColorCommand(*this); };
-    h[cmd::NoBlendColor] = [this] { runNoBlendColorCommand(*this); };
-    h[cmd::Mixage] = [this] { runMixageCommand(*this); };
-    h[cmd::Tag] = [this] { runTagCommand(*this, imageLib_); };
-    h[cmd::CircleMix] = [this] { runCircleMixCommand(*this, imageLib_); };
-
-    h[cmd::Noise] = [this] { runNoiseCommand(*this); };
-    h[cmd::Sharpen] = [this] { runSharpenCommand(*this); };
-    h[cmd::RenderConnectable] = [this] { runRenderConnectableCommand(*this); };
-    h[cmd::Preview] = [this] { runPreviewCommand(*this, imageLib_, [this](QDialog& d) { return runDialog(d); }); };
-
-    h[cmd::ExportClipboard] = [this] { runExportClipboardCommand(*this); };
-    h[cmd::ImportClipboard] = [this] { runImportClipboardCommand(*this); };
-    h[cmd::PartExport] = [this] { runPartExportCommand(*this); };
-    h[cmd::PartImport] = [this] { runPartImportCommand(*this); };
-    h[cmd::PartFilter] = [this] { runPartFilterCommand(*this); };
-
-    h[cmd::Palette] = [this] { runPaletteCommand(*this); };
-    h[cmd::ConfigLoad] = [this] { loadConfigurationCommand(); };
-    h[cmd::ConfigSave] = [this] { saveConfigurationCommand(); };
-}
-
 bool CvosprenDlg::runCommand(int id) {
-    const auto handler = handlers_.find(id);
-    if (handler == handlers_.end() || interaction_->operationRunning()) return false;
+    const CommandRow* row = commandRow(id);
+    if (!row || interaction_->operationRunning()) return false;
     statusBar()->clearMessage();
     OperationScope scope(*interaction_);
-    handler->second();
+    row->handler();
     return true;
+}
+
+const CommandRow* CvosprenDlg::commandRow(int id) const {
+    if (id == 0) return nullptr;
+    for (const CommandRow& row : commands_)
+        if (row.id == id) return &row;
+    return nullptr;
 }
 
 int CvosprenDlg::runDialog(QDialog& dialog) { return dialogRunner_(dialog); }
@@ -168,7 +120,7 @@ void CvosprenDlg::refreshView() {
         return;
     }
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
-    view_->setDisplayImage(std::move(image));
+    view_->setDisplayImage(std::move(image), zoom_);
     view_->repaint();
 }
 
@@ -176,18 +128,6 @@ void CvosprenDlg::resetView() {
     zoom_ = 1;
     view_->setScroll(0, 0);
     layoutControls();
-}
-
-bool CvosprenDlg::checkPictureSize(int width, int height) {
-    const char* problem = pictureSizeProblem(width, height);
-    if (problem) interaction_->showMessage(problem, kMainCaption, Interaction::Icon::Error);
-    return !problem;
-}
-
-bool CvosprenDlg::requirePicture() {
-    const char* problem = pictureProblem(current_.get());
-    if (problem) interaction_->showMessage(problem, kMainCaption, Interaction::Icon::Error);
-    return !problem;
 }
 
 void CvosprenDlg::showEscapeInformation() {
@@ -213,9 +153,7 @@ void CvosprenDlg::newPicture() {
     PicturePtr picture = createPicture(p.pictureWidth, p.pictureHeight, 0);
     if (!picture) {
         // Keep the current picture rather than lose it to a size that cannot be made.
-        interaction_->showMessage("Not enough memory for a picture of " + std::to_string(p.pictureWidth) + " x " +
-                                      std::to_string(p.pictureHeight),
-                                  kMainCaption, Interaction::Icon::Error);
+        reportNoMemoryForPicture(*interaction_, p.pictureWidth, p.pictureHeight);
         return;
     }
     current_ = std::move(picture);
@@ -237,10 +175,6 @@ void CvosprenDlg::undo() {
 void CvosprenDlg::setZoom(int zoom) {
     zoom_ = zoom;
     refreshView();
-}
-
-void CvosprenDlg::notAvailableYet() {
-    interaction_->showMessage(kNotAvailable, kMainCaption, Interaction::Icon::Information);
 }
 
 void CvosprenDlg::showProgress(int64_t done) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/main_menu.h"
 #include "app/qt_interaction.h"
 #include "exchange/ui/file_dialogs.h"
 #include "ui/picture_host.h"
@@ -36,6 +37,8 @@ public:
     // Runs the command with this id as the menu would. False for an unknown id or
     // while another command is still running.
     bool runCommand(int id);
+    // The command table's row of this id, or null.
+    const CommandRow* commandRow(int id) const;
 
     // PictureHost
     Picture* currentPicture() override { return current_.get(); }
@@ -43,8 +46,6 @@ public:
     void saveUndoSnapshot() override;
     void refreshView() override;
     void resetView() override;
-    bool checkPictureSize(int width, int height) override;
-    bool requirePicture() override;
     void showEscapeInformation() override;
     Interaction& interaction() override { return *interaction_; }
     QWidget* dialogParent() override { return this; }
@@ -82,12 +83,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The command table (app/command_table.cpp): fills commands_, builds the menus.
     void createCommands();
     void layoutControls();
     void newPicture();
     void undo();
     void setZoom(int zoom);
-    void notAvailableYet();
     void loadConfigurationCommand();
     void saveConfigurationCommand();
     bool saveConfigurationTo(const std::string& path);
@@ -108,7 +109,7 @@ private:
     bool exiting_ = false;
     std::string configurationPath_;
     QMap<int, QAction*> actions_;
-    std::map<int, std::function<void()>> handlers_;
+    std::vector<CommandRow> commands_;
     DialogRunner dialogRunner_;
     FileNameChooser fileChooser_;
     cdinitimg* newDialog_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "cli/arguments.h"
 #include "cli/step_table.h"
+#include "command/command_texts.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
 #include "exchange/part_clipboard.h"
@@ -12,9 +13,7 @@
 // part-import reads the edited file back and keeps its centre.
 namespace {
 
-bool noMemory(CliContext& c, int64_t width, int64_t height) {
-    return c.refuse("Not enough memory for a picture of " + std::to_string(width) + " x " + std::to_string(height));
-}
+bool noMemory(CliContext& c, int64_t width, int64_t height) { return c.refuse(noMemoryForPictureText(width, height)); }
 
 }  // namespace
 
@@ -31,10 +30,8 @@ void registerClipboardSteps(StepTable& table) {
                        return noMemory(c, int64_t(picture.width) + 2 * m.x, int64_t(picture.height) + 2 * m.y);
                    }
                    const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib || !savePictureFile(*lib, *enlarged, a[0])) {
-                       c.refuse("Failure export image " + a[0]);
-                       return c.refuse("Erreur exportation");
-                   }
+                   std::string reason;
+                   if (!lib || !writePictureFile(*lib, *enlarged, a[0], &reason)) return c.refuseExport(a[0], reason);
                    return true;
                },
                "Please enter extension eg(.jpg)"});

@@ -28,21 +28,28 @@ Step fileStep(const BlockDeclaration& block, void* record) {
     });
 }
 
-// The block's first step: the window's checks, a file list that is not empty, the
-// arguments stored as the dialog's OK would, then the operation.
+// The block's first step, the window's standard flow: a file list that is not empty
+// (its files added by the block's second step) and the arguments stored as the
+// dialog's OK would, then the operation.
 template <class Params>
 Step stampingStep(const BlockDeclaration& block, Params& params, const std::vector<std::string>& files,
-                  std::type_identity_t<void (*)(CliContext&, const Params&)> operate) {
+                  std::type_identity_t<void (*)(CliContext&, Picture&, const Params&, Interaction&)> operate) {
     return declaredStep(block, 0, [&block, &params, &files, operate](CliContext& c, const std::vector<std::string>& a) {
-        if (!c.requirePicture()) return false;
-        if (files.empty()) {
-            return c.refuse(std::string("'") + block.steps[0].word + "' has no file to work with: add files with '" +
-                            block.steps[1].word + " FILE'");
-        }
-        storeArguments(block, 0, a, &params);
-        operate(c, params);
-        c.ui.finishProgress();
-        return true;
+        PictureCommand command;
+        command.confirm = [&] {
+            if (files.empty()) {
+                return c.refuse(std::string("'") + block.steps[0].word +
+                                "' has no file to work with: add files with '" + block.steps[1].word + " FILE'");
+            }
+            storeArguments(block, 0, a, &params);
+            return true;
+        };
+        command.escapeInformation = true;
+        command.run = [&](Picture& picture, Interaction& ui) {
+            operate(c, picture, params, ui);
+            return true;
+        };
+        return c.run(command);
     });
 }
 
@@ -56,15 +63,15 @@ void registerCompositingSteps(StepTable& table) {
     }));
 
     table.add(fileStep(tagDeclaration(), &tagParams()));
-    table.add(stampingStep(tagDeclaration(), tagParams(), tagParams().tagFiles, [](CliContext& c, const TagParams& p) {
-        const PaintSettings& s = paintSettings();
-        stampTags(c.picture.get(), p, s.blendColor, s.rotationAntiAlias != 0, libraryFor(c), c.ui);
-    }));
+    table.add(stampingStep(tagDeclaration(), tagParams(), tagParams().tagFiles,
+                           [](CliContext& c, Picture& picture, const TagParams& p, Interaction& ui) {
+                               const PaintSettings& s = paintSettings();
+                               stampTags(&picture, p, s.blendColor, s.rotationAntiAlias != 0, libraryFor(c), ui);
+                           }));
 
     table.add(fileStep(circleMixDeclaration(), &circleMixParams()));
     table.add(stampingStep(circleMixDeclaration(), circleMixParams(), circleMixParams().mixFiles,
-                           [](CliContext& c, const CircleMixParams& p) {
-                               mixCircles(c.picture.get(), p, paintSettings().rotationAntiAlias != 0, libraryFor(c),
-                                          c.ui);
+                           [](CliContext& c, Picture& picture, const CircleMixParams& p, Interaction& ui) {
+                               mixCircles(&picture, p, paintSettings().rotationAntiAlias != 0, libraryFor(c), ui);
                            }));
 }

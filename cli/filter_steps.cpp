@@ -1,6 +1,4 @@
-#include <cstdio>
 #include <iostream>
-#include <new>
 #include <string>
 
 #include "cli/declared_steps.h"
@@ -15,57 +13,56 @@
 
 namespace {
 
-// Sharpen and render connectable work on a picture of any size, as in the window.
-bool havePicture(CliContext& c) { return c.picture ? true : c.refuse(kNoPictureMessage); }
-
-constexpr const char* kNoMemory = "Not enough memory to filter this picture";
-
-std::string seamLine(const char* axis, const SeamAxis& a) {
-    char line[128];
-    std::snprintf(line, sizeof line, "seam %s %.4f (wrap %.4f, inside %.4f)", axis, a.ratio, a.wrap, a.inside);
-    return line;
-}
+std::string seamLine(const char* axis, const SeamAxis& a) { return "seam " + seamAxisText(axis, a, 4, 4); }
 
 }  // namespace
 
 void registerFilterSteps(StepTable& table) {
     table.add(declaredStep(noiseDeclaration(), 0, [](CliContext& c, const std::vector<std::string>& a) {
-        if (!c.requirePicture()) return false;
-        NoiseParams& p = noiseParams();  // as the dialog's OK stores them
-        storeArguments(noiseDeclaration(), 0, a, &p);
-        noiseFilter(c.picture.get(), p.monochrome != 0, p.noisePercent, p.seed, c.ui);
-        return true;
+        PictureCommand command;
+        command.confirm = [&] {
+            storeArguments(noiseDeclaration(), 0, a, &noiseParams());  // as the dialog's OK stores them
+            return true;
+        };
+        command.run = [](Picture& picture, Interaction& ui) {
+            const NoiseParams& p = noiseParams();
+            return noiseFilter(&picture, p.monochrome != 0, p.noisePercent, p.seed, ui);
+        };
+        return c.run(command);
     }));
 
     table.add(declaredStep(sharpenDeclaration(), 0, [](CliContext& c, const std::vector<std::string>& a) {
-        // The dialog keeps the strength even when there is no picture to sharpen.
-        SharpenParams& p = sharpenParams();
-        storeArguments(sharpenDeclaration(), 0, a, &p);
-        if (!havePicture(c)) return false;
-        try {
-            sharpenFilter(c.picture.get(), p.sharpenPercent, paintSettings().connectable != 0);
-        } catch (const std::bad_alloc&) {
-            return c.refuse(kNoMemory);
-        }
-        return true;
+        // Any size, as in the window; the dialog keeps the strength even when
+        // there is no picture to sharpen.
+        PictureCommand command;
+        command.needs = PictureCommand::Needs::AnyPicture;
+        command.confirm = [&] {
+            storeArguments(sharpenDeclaration(), 0, a, &sharpenParams());
+            return true;
+        };
+        command.run = [](Picture& picture, Interaction&) {
+            sharpenFilter(&picture, sharpenParams().sharpenPercent, paintSettings().connectable != 0);
+            return true;
+        };
+        return c.run(command);
     }));
 
     table.add({"render-connectable", 0, "render-connectable",
                "blend with the half-shifted copy so that the picture tiles without a seam", nullptr,
                [](CliContext& c, const std::vector<std::string>&) {
-                   if (!havePicture(c)) return false;
-                   try {
-                       renderConnectable(c.picture.get());
-                   } catch (const std::bad_alloc&) {
-                       return c.refuse(kNoMemory);
-                   }
-                   return true;
+                   PictureCommand command;
+                   command.needs = PictureCommand::Needs::AnyPicture;
+                   command.run = [](Picture& picture, Interaction&) {
+                       renderConnectable(&picture);
+                       return true;
+                   };
+                   return c.run(command);
                }});
 
     table.add({"seam-report", 0, "seam-report",
                "print the seam measure of columns and rows (wrap / inside difference; ~1: no seam)", nullptr,
                [](CliContext& c, const std::vector<std::string>&) {
-                   if (!havePicture(c)) return false;
+                   if (!c.requireAnyPicture()) return false;
                    const SeamMeasure m = seamMeasure(*c.picture);
                    std::cout << seamLine("columns", m.columns) << '\n' << seamLine("rows", m.rows) << std::endl;
                    return true;

@@ -56,8 +56,7 @@ bool writePreview(CliContext& c, int32_t zoom, bool frame, const std::string& pa
     const ImageLibrary* lib = c.imageLibrary();
     if (!lib || !lib->saveToDisk ||
         !lib->saveToDisk(path.c_str(), rgb.data(), display.shownWidth(), display.shownHeight(), 0)) {
-        c.refuse("Failure export image " + path);
-        return c.refuse("Erreur exportation");
+        return c.refuseExport(path);
     }
     return true;
 }

@@ -9,17 +9,19 @@
 
 namespace {
 
-// The checks of the window's standard flow, then the values stored in the
-// dialog's block as its OK stores them, then the generator; a step ends early at
-// Ctrl+C and the next one starts.
+// The window's standard flow, with the values stored in the dialog's block as its
+// OK stores them; a step ends early at Ctrl+C and the next one starts.
 template <class Params>
 Step generator(const BlockDeclaration& block, Params& params, void (*draw)(Picture*, const Params&, Interaction&)) {
     return declaredStep(block, 0, [&block, &params, draw](CliContext& c, const std::vector<std::string>& a) {
-        if (!c.requirePicture()) return false;
-        storeArguments(block, 0, a, &params);
-        draw(c.picture.get(), params, c.ui);
-        c.ui.finishProgress();
-        return true;
+        PictureCommand command;
+        command.escapeInformation = true;
+        command.run = [&](Picture& picture, Interaction& ui) {
+            storeArguments(block, 0, a, &params);
+            draw(&picture, params, ui);
+            return true;
+        };
+        return c.run(command);
     });
 }
 

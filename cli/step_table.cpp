@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/arguments.h"
+#include "command/command_texts.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
 
@@ -16,9 +17,15 @@ bool CliContext::refuse(const std::string& message) {
     return false;
 }
 
-bool CliContext::requirePicture() {
-    const char* problem = pictureProblem(picture.get());
-    return problem ? refuse(problem) : true;
+bool CliContext::refuseExport(const std::string& path, const std::string& reason) {
+    reportExportFailure(ui, path, reason);
+    return false;
+}
+
+bool CliContext::requireAnyPicture() { return picture ? true : refuse(kNoPictureMessage); }
+
+bool CliContext::run(const PictureCommand& command) {
+    return runPictureCommand(*this, command) == CommandOutcome::Done;
 }
 
 PicturePtr CliContext::importPicture(const std::string& path) {

@@ -5,14 +5,17 @@
 #include <vector>
 
 #include "cli/cli_interaction.h"
+#include "command/command_host.h"
+#include "command/command_runner.h"
 #include "core/picture.h"
 #include "core/picture_checks.h"
 
 struct ImageLibrary;
 
 // What the steps of one command line work on: the current picture and the
-// surroundings. Steps run left to right on it.
-class CliContext {
+// surroundings. Steps run left to right on it. As the host of the command runner it
+// has no view and no undo: the refresh ends a line of progress.
+class CliContext : public CommandHost {
 public:
     CliContext(CliInteraction& ui, std::ostream& err, std::string imageLibraryPath);
 
@@ -22,8 +25,21 @@ public:
 
     // A refusal: shows the message and returns false, which ends the run with exit 1.
     bool refuse(const std::string& message);
-    // The standard checks before a picture operation: a picture exists and is at least 4 x 4.
-    bool requirePicture();
+    // A picture file that could not be written: the export failure pair, then false.
+    bool refuseExport(const std::string& path, const std::string& reason = {});
+    // Runs a picture command through the standard flow; false when it was refused
+    // (a check, its arguments or memory), true when it ran, interrupted or not.
+    bool run(const PictureCommand& command);
+
+    // CommandHost
+    Picture* currentPicture() override { return picture.get(); }
+    void replacePicture(PicturePtr p) override { picture = std::move(p); }
+    void saveUndoSnapshot() override {}
+    void refreshView() override { ui.finishProgress(); }
+    void showEscapeInformation() override {}
+    Interaction& interaction() override { return ui; }
+    // Sharpen, render connectable and the seam report refuse without a picture.
+    bool requireAnyPicture() override;
     // The image library, bound at first use (from --imagelib when given); null when
     // it cannot be loaded, after saying why.
     const ImageLibrary* imageLibrary();
@@ -90,6 +106,7 @@ void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
 void registerClipboardSteps(StepTable& table);    // part-export, part-import
 void registerFilterSteps(StepTable& table);       // noise, sharpen, render-connectable, seam-report
+void registerSeamlessSteps(StepTable& table);     // make-seamless
 void registerConfigSteps(StepTable& table);       // config, save-config
 void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
 void registerPreviewSteps(StepTable& table);      // preview, insert-tag

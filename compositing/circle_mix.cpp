@@ -8,6 +8,7 @@
 #include "compositing/rotate_block.h"
 #include "core/blend_level.h"
 #include "core/interaction.h"
+#include "core/out_of_memory.h"
 #include "core/picture.h"
 #include "core/random_sequence.h"
 
@@ -157,10 +158,7 @@ void mixCircles(Picture* picture, const CircleMixParams& params, bool antiAlias,
     TagSet set = loadTagSet(library, params.mixFiles, paintSettings().blendColor, ui);
     const int32_t w = picture->width, h = picture->height;
     set.coverage.reset(createCoverageMask(w, h));
-    if (!set.coverage) {
-        ui.showMessage("Not enough memory for the coverage of this picture", kMainCaption, Interaction::Icon::Error);
-        return;
-    }
+    if (!set.coverage) throw OutOfMemory("Not enough memory for the coverage of this picture");
     const bool connectable = paintSettings().connectable != 0;
     const int64_t rangeX = connectable ? 2 * int64_t(w) : w + 2 * int64_t(params.radiusMax);
     const int64_t rangeY = connectable ? 2 * int64_t(h) : h + 2 * int64_t(params.radiusMax);

@@ -19,7 +19,8 @@ struct Picture;
 // ignored), after each disc of the random phase and after each row and pass of the
 // plugging phase ("Interrompre ?" Yes ends that phase), reports ui.progress(n) after
 // each disc and ui.passStarted(p) as each plugging pass starts. A disc whose turned
-// square would be larger than a picture may be ends the run with a message.
+// square would be larger than a picture may be ends the run with a message. Without
+// the memory for the coverage mask it throws OutOfMemory before drawing anything.
 void mixCircles(Picture* picture, const CircleMixParams& params, bool antiAlias, const ImageLibrary& library,
                 Interaction& ui);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a file includes a project header from a layer it must not depend on.
 # Layers, bottom up: core; storage; the operations (generators, compositing, filters,
-# exchange); params; ui; the feature dialogs (*/ui); app and cli.
+# exchange); params; command; ui; the feature dialogs (*/ui); app and cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,13 +13,14 @@ declare -A allowed=(
   [filters]="core filters"
   [exchange]="core storage exchange imagelib"
   [params]="core storage generators compositing filters exchange params"
-  [ui]="core storage params ui"
-  [generators/ui]="core storage generators params ui generators/ui"
-  [compositing/ui]="core storage compositing exchange filters params ui compositing/ui"
-  [filters/ui]="core filters params ui filters/ui"
-  [exchange/ui]="core storage exchange params ui exchange/ui"
-  [app]="core storage generators compositing filters exchange params ui generators/ui compositing/ui filters/ui exchange/ui app runtime"
-  [cli]="core storage generators compositing filters exchange params cli"
+  [command]="core command"
+  [ui]="core storage params command ui"
+  [generators/ui]="core command storage generators params ui generators/ui"
+  [compositing/ui]="core command storage compositing exchange filters params ui compositing/ui"
+  [filters/ui]="core command filters params ui filters/ui"
+  [exchange/ui]="core command storage exchange params ui exchange/ui"
+  [app]="core command storage generators compositing filters exchange params ui generators/ui compositing/ui filters/ui exchange/ui app runtime"
+  [cli]="core command storage generators compositing filters exchange params cli"
 )
 
 status=0

@@ -1,5 +1,6 @@
 #include "compositing/ui/compositing_commands.h"
 
+#include "command/command_runner.h"
 #include "compositing/circle_mix.h"
 #include "compositing/tag_stamping.h"
 #include "compositing/ui/circle_mix_dialog.h"
@@ -8,22 +9,31 @@
 #include "params/parameter_blocks.h"
 #include "ui/picture_host.h"
 
+namespace {
+
+template <class Dialog, class Run>
+void runCompositing(PictureHost& host, Dialog& (*dialog)(QWidget*), Run run) {
+    PictureCommand command;
+    command.confirm = [&] { return dialog(host.dialogParent()).run(); };
+    command.escapeInformation = true;
+    command.run = [&](Picture& picture, Interaction& ui) {
+        run(&picture, ui);
+        return true;
+    };
+    runPictureCommand(host, command);
+}
+
+}  // namespace
+
 void runTagCommand(PictureHost& host, const ImageLibrary& library) {
-    if (!host.requirePicture()) return;
-    if (!tagDialog(host.dialogParent()).run()) return;
-    host.showEscapeInformation();
-    host.saveUndoSnapshot();
-    const PaintSettings& s = paintSettings();
-    stampTags(host.currentPicture(), tagParams(), s.blendColor, s.rotationAntiAlias != 0, library, host.interaction());
-    host.refreshView();
+    runCompositing(host, tagDialog, [&](Picture* picture, Interaction& ui) {
+        const PaintSettings& s = paintSettings();
+        stampTags(picture, tagParams(), s.blendColor, s.rotationAntiAlias != 0, library, ui);
+    });
 }
 
 void runCircleMixCommand(PictureHost& host, const ImageLibrary& library) {
-    if (!host.requirePicture()) return;
-    if (!circleMixDialog(host.dialogParent()).run()) return;
-    host.showEscapeInformation();
-    host.saveUndoSnapshot();
-    mixCircles(host.currentPicture(), circleMixParams(), paintSettings().rotationAntiAlias != 0, library,
-               host.interaction());
-    host.refreshView();
+    runCompositing(host, circleMixDialog, [&](Picture* picture, Interaction& ui) {
+        mixCircles(picture, circleMixParams(), paintSettings().rotationAntiAlias != 0, library, ui);
+    });
 }

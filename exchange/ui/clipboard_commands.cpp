@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "command/command_texts.h"
 #include "core/paint_settings.h"
 #include "exchange/dib_codec.h"
 #include "exchange/part_clipboard.h"
@@ -14,9 +15,7 @@
 namespace {
 
 void reportNoMemory(PictureHost& host, int64_t width, int64_t height) {
-    host.interaction().showMessage(
-        "Not enough memory for a picture of " + std::to_string(width) + " x " + std::to_string(height), kMainCaption,
-        Interaction::Icon::Error);
+    reportNoMemoryForPicture(host.interaction(), width, height);
 }
 
 int32_t clampToInt32(int64_t v) {

@@ -1,5 +1,6 @@
 #include "exchange/ui/file_commands.h"
 
+#include "command/command_texts.h"
 #include "exchange/file_name.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
@@ -14,8 +15,9 @@ const char* filterFrom(ImageLibrary::ExtensionFn entry) {
 }  // namespace
 
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui) {
-    if (savePictureFile(lib, picture, path)) return true;
-    ui.showMessage("Failure export image " + path, kMainCaption, Interaction::Icon::Error);
+    std::string reason;
+    if (writePictureFile(lib, picture, path, &reason)) return true;
+    reportExportFailure(ui, path, reason);
     return false;
 }
 
@@ -36,9 +38,7 @@ void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const File
             ui.showMessage("Please enter extension eg(.jpg)", kMainCaption, Interaction::Icon::Error);
             continue;
         }
-        if (!exportPictureFile(*name, *host.currentPicture(), lib, ui)) {
-            ui.showMessage("Erreur exportation", kMainCaption, Interaction::Icon::Error);
-        }
+        exportPictureFile(*name, *host.currentPicture(), lib, ui);
         return;
     }
 }

@@ -25,7 +25,8 @@ ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, c
 // Imports `path` and refreshes the view when it loaded.
 ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path);
 
-// Saves through the library; on failure shows "Failure export image <path>".
+// Saves through the library; on failure shows "Failure export image <path>", then
+// "Erreur exportation".
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui);
 
 // Loads through the library into a new current picture, after an undo snapshot.

@@ -13,5 +13,7 @@ class QWidget;
 using FileNameChooser =
     std::function<std::optional<std::string>(QWidget* parent, FileDialogKind kind, const QString& filter)>;
 
-// The program's file chooser (ui/file_chooser.h) for one name, as a path.
+// Qt's file dialogs for one name, as a path (ui/file_chooser.h): overwriting asks
+// first, no default extension; a picture is saved through the dialog with the PNG
+// option.
 std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind kind, const QString& filter);

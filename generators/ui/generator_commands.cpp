@@ -1,5 +1,6 @@
 #include "generators/ui/generator_commands.h"
 
+#include "command/command_runner.h"
 #include "core/paint_settings.h"
 #include "core/shape_color.h"
 #include "generators/fill_color.h"
@@ -14,16 +15,17 @@
 
 namespace {
 
-// The flow every random generator shares: a picture of at least 4 x 4, the
-// dialog confirmed, the word about Escape, the undo snapshot, the run, the refresh.
+// The random generators: the standard flow with their dialog and the word about Escape.
 template <class Dialog, class Draw>
 void runGenerator(PictureHost& host, Dialog& (*dialog)(QWidget*), Draw draw) {
-    if (!host.requirePicture()) return;
-    if (!dialog(host.dialogParent()).run()) return;
-    host.showEscapeInformation();
-    host.saveUndoSnapshot();
-    draw(host.currentPicture(), host.interaction());
-    host.refreshView();
+    PictureCommand command;
+    command.confirm = [&] { return dialog(host.dialogParent()).run(); };
+    command.escapeInformation = true;
+    command.run = [&](Picture& picture, Interaction& ui) {
+        draw(&picture, ui);
+        return true;
+    };
+    runPictureCommand(host, command);
 }
 
 }  // namespace
@@ -45,13 +47,19 @@ void runVectorCommand(PictureHost& host) {
 }
 
 void runFillColorCommand(PictureHost& host) {
-    if (!host.requirePicture()) return;
-    const std::optional<uint32_t> chosen = chooseColour(host.dialogParent());
-    if (!chosen) return;
-    host.saveUndoSnapshot();
-    const bool fullMix = host.interaction().askYesNo(kFillColorQuestion, kFillColorCaption, Interaction::Icon::None);
-    fillColor(host.currentPicture(), shapeColorFromPacked(*chosen), fullMix);
-    host.refreshView();
+    std::optional<uint32_t> chosen;
+    PictureCommand command;
+    command.confirm = [&] {
+        chosen = chooseColour(host.dialogParent());
+        return chosen.has_value();
+    };
+    // The question comes after the snapshot.
+    command.run = [&](Picture& picture, Interaction& ui) {
+        const bool fullMix = ui.askYesNo(kFillColorQuestion, kFillColorCaption, Interaction::Icon::None);
+        fillColor(&picture, shapeColorFromPacked(*chosen), fullMix);
+        return true;
+    };
+    runPictureCommand(host, command);
 }
 
 void runBlendColorCommand(PictureHost& host) {

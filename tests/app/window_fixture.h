@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "ui/program_settings.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
 #include "tests/support/modal_driver.h"
+#include "ui/program_settings.h"
 
 // A main window whose message boxes, questions and own dialogs are answered by the
 // test, with what was shown recorded.

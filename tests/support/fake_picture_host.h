@@ -21,7 +21,6 @@ public:
     void saveUndoSnapshot() override;
     void refreshView() override { log.push_back("refresh"); }
     void resetView() override { log.push_back("reset view"); }
-    bool checkPictureSize(int width, int height) override;
     bool requirePicture() override;
     void showEscapeInformation() override { log.push_back("escape information"); }
     Interaction& interaction() override { return ui; }

@@ -1,0 +1,51 @@
+#include "command/command_texts.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/interaction.h"
+#include "core/out_of_memory.h"
+
+namespace {
+void showError(Interaction& ui, const std::string& text) {
+    ui.showMessage(text, kMainCaption, Interaction::Icon::Error);
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+}  // namespace
+
+std::string noMemoryForPictureText(int64_t width, int64_t height) {
+    return "Not enough memory for a picture of " + std::to_string(width) + " x " + std::to_string(height);
+}
+
+void reportNoMemoryForPicture(Interaction& ui, int64_t width, int64_t height) {
+    showError(ui, noMemoryForPictureText(width, height));
+}
+
+void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure) {
+    const auto* own = dynamic_cast<const OutOfMemory*>(&failure);
+    showError(ui, own ? own->what() : kNoMemoryToFilter);
+}
+
+std::string exportFailureText(const std::string& path, const std::string& reason) {
+    return "Failure export image " + path + (reason.empty() ? std::string() : ": " + reason);
+}
+
+void reportExportFailure(Interaction& ui, const std::string& path, const std::string& reason) {
+    showError(ui, exportFailureText(path, reason));
+    showError(ui, "Erreur exportation");
+}
+
+std::string writeFailureReason(const std::string& path, int savedErrno) {
+    const std::string folder = folderOf(path);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return std::strerror(errno);
+    if (savedErrno != 0) return std::strerror(savedErrno);
+    return "the file could not be written";
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <new>
+#include <string>
+
+class Interaction;
+
+// Messages that several commands show, each written once. All of them go out with
+// the error icon under the main caption.
+
+// "Not enough memory for a picture of W x H": a picture that could not be made.
+std::string noMemoryForPictureText(int64_t width, int64_t height);
+void reportNoMemoryForPicture(Interaction& ui, int64_t width, int64_t height);
+
+// An operation that ran out of memory: its own message when it threw OutOfMemory,
+// else "Not enough memory to filter this picture".
+inline constexpr const char* kNoMemoryToFilter = "Not enough memory to filter this picture";
+void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure);
+
+// A picture file that could not be written: "Failure export image PATH", followed by
+// ": REASON" when the system's reason is known, then "Erreur exportation".
+std::string exportFailureText(const std::string& path, const std::string& reason = {});
+void reportExportFailure(Interaction& ui, const std::string& path, const std::string& reason = {});
+
+// Why writing `path` failed, in the system's words ("Permission denied"), from the
+// folder and the file as they stand, else from `savedErrno` (errno right after the
+// failed write, 0 when unknown).
+std::string writeFailureReason(const std::string& path, int savedErrno);
