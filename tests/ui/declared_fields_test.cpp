@@ -83,7 +83,11 @@ TEST(DeclaredFields, ControlsFormsAndValues) {
     QFormLayout* first = fields.form(sampleDeclaration(), 0);
     ASSERT_EQ(first->rowCount(), 3) << "count, level and the flag; the list is placed by the dialog";
     EXPECT_EQ(static_cast<QLabel*>(first->itemAt(0, QFormLayout::LabelRole)->widget())->toolTip(), "count");
-    EXPECT_EQ(fields.form(sampleDeclaration(), 1)->rowCount(), 1);
+    QFormLayout* second = fields.form(sampleDeclaration(), 1);
+    EXPECT_EQ(second->rowCount(), 1);
+    // Laid out in the dialog, as a dialog would, so that the dialog owns what the forms made.
+    (new QWidget(&dialog))->setLayout(first);
+    (new QWidget(&dialog))->setLayout(second);
 
     Sample shown;
     shown.files = {"b.png", "A.png"};
