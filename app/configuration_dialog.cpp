@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,40 +9,32 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/c_integer.h"
 #include "core/paint_settings.h"
 #include "generators/ui/colour_button.h"
+#include "params/declarations.h"
 #include "params/parameter_blocks.h"
 #include "ui/dialog_fields.h"
 
-CDConfig::CDConfig(QWidget* parent) : QDialog(parent) {
+CDConfig::CDConfig(QWidget* parent)
+    : QDialog(parent), fields_(this, [](QWidget* parent) -> QWidget* { return new cdbtncolor(parent); }) {
     setWindowTitle("Configuration");
-    connectable_ = new QCheckBox("Connectable", this);
-    connectable_->setObjectName("check1014");
-    noBlendColor_ = new QCheckBox("No blend color", this);
-    noBlendColor_->setObjectName("check1038");
-    blendLabel_ = new QLabel("BlendColor : ", this);
-    swatch_ = new cdbtncolor(this);
-    swatch_->setObjectName("color1012");
-    swatch_->setColor(0x00FFFFFF);
-    from_ = makeDigitsEdit(this);
-    from_->setObjectName("edit1039");
-    to_ = makeDigitsEdit(this);
-    to_->setObjectName("edit1040");
-    antiAlias_ = new QCheckBox("Rotation Anti Alias (Fast Speed if unchecked)", this);
-    antiAlias_->setObjectName("check1053");
+    const BlockDeclaration& settings = paintSettingsDeclaration();
+    const BlockDeclaration& config = configurationDeclaration();
+    connectable_ = static_cast<QCheckBox*>(fields_.add(settings, "connectable"));
+    swatch_ = static_cast<cdbtncolor*>(fields_.add(config, "configBlendColor"));
+    noBlendColor_ = fields_.noneBox("configBlendColor");
+    blendLabel_ = fields_.colourLabel("configBlendColor");
+    from_ = static_cast<QLineEdit*>(fields_.add(config, "configMixFrom"));
+    to_ = static_cast<QLineEdit*>(fields_.add(config, "configMixTo"));
+    antiAlias_ = static_cast<QCheckBox*>(fields_.add(settings, "rotationAntiAlias"));
 
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(blendLabel_);
     colourRow->addWidget(swatch_);
     colourRow->addStretch();
 
-    auto* mix = new QGroupBox("% Mixage", this);
-    auto* mixForm = new QFormLayout(mix);
-    mixForm->addRow("From : ", from_);
-    mixForm->addRow("To : ", to_);
-
-    auto* tools = new QGroupBox("Tools", this);
+    QGroupBox* mix = fields_.group(config, 1);
+    auto* tools = new QGroupBox(DeclaredFields::title(config, 2), this);
     auto* toolsLayout = new QVBoxLayout(tools);
     toolsLayout->addWidget(antiAlias_);
 
@@ -62,40 +53,16 @@ CDConfig::CDConfig(QWidget* parent) : QDialog(parent) {
     layout->addWidget(mix);
     layout->addWidget(tools);
     layout->addWidget(buttons);
-
-    connect(noBlendColor_, &QCheckBox::clicked, this, [this] { showBlendColor(); });
 }
 
 void CDConfig::loadControls() {
-    const ConfigParams& p = configParams();
-    // "No blend color" is a state of the box, not a colour: the swatch keeps the last
-    // real colour so that unchecking the box brings that colour back.
-    if (p.configBlendColor != PaintSettings::kNoBlendColor) swatch_->setColor(p.configBlendColor);
-    connectable_->setChecked(p.connectable != 0);
-    from_->setText(QString::number(p.configMixFrom));
-    to_->setText(QString::number(p.configMixTo));
-    noBlendColor_->setChecked(p.configBlendColor == PaintSettings::kNoBlendColor);
-    antiAlias_->setChecked(p.rotationAntiAlias != 0);
-    showBlendColor();
-}
-
-void CDConfig::showBlendColor() {
-    const bool visible = !noBlendColor_->isChecked();
-    blendLabel_->setVisible(visible);
-    swatch_->setVisible(visible);
+    fields_.show(configurationDeclaration(), &configParams());
+    fields_.show(paintSettingsDeclaration(), &paintSettings());
 }
 
 void CDConfig::accept() {
-    ConfigParams& p = configParams();
-    p.configMixFrom = lowByte(readNumber(from_, kByteFieldChars));
-    p.configMixTo = lowByte(readNumber(to_, kByteFieldChars));
-    p.connectable = connectable_->isChecked() ? 1 : 0;
-    p.configBlendColor = noBlendColor_->isChecked() ? PaintSettings::kNoBlendColor : swatch_->color();
-    p.rotationAntiAlias = antiAlias_->isChecked() ? 1 : 0;
-    // The two flags are the live settings themselves.
-    PaintSettings& s = paintSettings();
-    s.connectable = p.connectable;
-    s.rotationAntiAlias = p.rotationAntiAlias;
+    fields_.store(configurationDeclaration(), &configParams());
+    fields_.store(paintSettingsDeclaration(), &paintSettings());
     QDialog::accept();
 }
 

@@ -3,19 +3,22 @@
 
 #include <functional>
 
+#include "ui/declared_fields.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class cdbtncolor;
 
 // "Configuration": connectable mode, the blend colour or none, the "% Mixage" range
-// and the anti-aliasing of rotated stamps, edited through ConfigParams.
+// and the anti-aliasing of rotated stamps. The colour and the range are edited
+// through ConfigParams, the two flags straight in PaintSettings.
 class CDConfig : public QDialog {
     Q_OBJECT
 public:
     explicit CDConfig(QWidget* parent = nullptr);
 
-    // Fills the controls from ConfigParams; call before showing.
+    // Fills the controls from ConfigParams and the flags of PaintSettings; call before showing.
     void loadControls();
     void accept() override;
 
@@ -28,9 +31,7 @@ public:
     QCheckBox* antiAliasBox() const { return antiAlias_; }
 
 private:
-    // The swatch and its label only make sense while there is a blend colour.
-    void showBlendColor();
-
+    DeclaredFields fields_;
     QCheckBox* connectable_;
     QCheckBox* noBlendColor_;
     QLabel* blendLabel_;

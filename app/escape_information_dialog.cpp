@@ -10,6 +10,7 @@ cdechap::cdechap(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Information !");
     auto* text = new QLabel("You can stopped the working picture with 'echap' key pressed", this);
     box_ = new QCheckBox("Don't show this information !", this);
+    box_->setToolTip("Checked: this information is not shown again before a drawing");
     box_->setObjectName("check1014");
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);

@@ -8,24 +8,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/c_integer.h"
 #include "core/paint_settings.h"
-#include "ui/dialog_fields.h"
+#include "params/declarations.h"
 
-cdinitimg::cdinitimg(QWidget* parent) : QDialog(parent) {
+cdinitimg::cdinitimg(QWidget* parent) : QDialog(parent), fields_(this) {
     setWindowTitle("New Picture");
-    xField_ = makeDigitsEdit(this);
-    yField_ = makeDigitsEdit(this);
+    fields_.addAll(newPictureDeclaration());
+    xField_ = fields_.edit("pictureWidth");
+    yField_ = fields_.edit("pictureHeight");
+    // Connectable mode passes through the dialog unchanged, in a box never shown.
     bend_ = new QCheckBox("Bend", this);
     bend_->setVisible(false);
-    xField_->setObjectName("edit1000");
-    yField_->setObjectName("edit1001");
     bend_->setObjectName("check1002");
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("X : ", this), 0, 0);
+    grid->addWidget(fields_.label("pictureWidth"), 0, 0);
     grid->addWidget(xField_, 0, 1);
-    grid->addWidget(new QLabel("Y :", this), 1, 0);
+    grid->addWidget(fields_.label("pictureHeight"), 1, 0);
     grid->addWidget(yField_, 1, 1);
     grid->addWidget(bend_, 2, 1);
 
@@ -43,17 +42,13 @@ cdinitimg::cdinitimg(QWidget* parent) : QDialog(parent) {
 }
 
 void cdinitimg::loadControls() {
-    const NewPictureParams& p = newPictureParams();
     bend_->setChecked(false);
-    xField_->setText(QString::number(p.pictureWidth));
-    yField_->setText(QString::number(p.pictureHeight));
+    fields_.show(newPictureDeclaration(), &newPictureParams());
     if (paintSettings().connectable) bend_->setChecked(true);
 }
 
 void cdinitimg::accept() {
-    NewPictureParams& p = newPictureParams();
-    p.pictureWidth = readNumber(xField_, kByteFieldChars);
-    p.pictureHeight = readNumber(yField_, kByteFieldChars);
+    fields_.store(newPictureDeclaration(), &newPictureParams());
     paintSettings().connectable = bend_->isChecked() ? 1 : 0;
     endedWithOk_ = true;
     QDialog::accept();

@@ -2,6 +2,7 @@
 #include <QDialog>
 
 #include "params/parameter_blocks.h"
+#include "ui/declared_fields.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -25,6 +26,7 @@ public:
     void reject() override;
 
 private:
+    DeclaredFields fields_;
     QLineEdit* xField_;
     QLineEdit* yField_;
     QCheckBox* bend_;

@@ -51,8 +51,4 @@ std::optional<bool> parseOnOff(const std::string& word) {
     return std::nullopt;
 }
 
-bool hasFileExtension(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    return dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < path.size();
-}
+bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }

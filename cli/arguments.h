@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "exchange/file_name.h"  // hasFileExtension, for the steps that write picture files
+
 // Strict readers of command-line words: the whole word must be the value.
 
 // An optional sign and decimal digits, within the 32-bit signed range.
@@ -13,5 +15,5 @@ std::optional<int64_t> parseInt64(const std::string& word);
 std::optional<uint32_t> parseHexColour(const std::string& word);
 // "on" -> true, "off" -> false.
 std::optional<bool> parseOnOff(const std::string& word);
-// A file name whose last part has an extension after its dot ("a.png", not "a." or "dir.x/a").
-bool hasFileExtension(const std::string& path);
+// "0" or "1", the words of a flag.
+bool isZeroOrOne(const std::string& word);

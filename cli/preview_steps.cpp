@@ -11,14 +11,6 @@
 
 namespace {
 
-bool hasExtension(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    return dot != std::string::npos && (slash == std::string::npos || dot > slash) && dot + 1 < path.size();
-}
-
-bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
-
 // A number as a dialog's text field would hold it: an optional sign and digits, of
 // any length (the dialog's own conversion then keeps what it keeps).
 bool isNumberText(const std::string& word) {
@@ -79,7 +71,7 @@ void registerPreviewSteps(StepTable& table) {
                    const auto zoom = parseInt32(a[0]);
                    if (!zoom || *zoom < kPreviewMinZoom || *zoom > kPreviewMaxZoom) return 0;
                    if (!isZeroOrOne(a[1])) return 1;
-                   return hasExtension(a[2]) ? -1 : 2;
+                   return hasFileExtension(a[2]) ? -1 : 2;
                },
                [](CliContext& c, const std::vector<std::string>& a) {
                    return writePreview(c, *parseInt32(a[0]), a[1] == "1", a[2]);

@@ -1,10 +1,12 @@
 #include <cstdint>
 
 #include "cli/arguments.h"
+#include "cli/declared_steps.h"
 #include "cli/step_table.h"
 #include "core/paint_settings.h"
 #include "generators/palette.h"
 #include "generators/palette_file.h"
+#include "params/declarations.h"
 #include "params/parameter_blocks.h"
 
 void registerSettingSteps(StepTable& table) {
@@ -15,27 +17,19 @@ void registerSettingSteps(StepTable& table) {
                    return true;
                }});
 
-    table.add({"connectable", 1, "connectable on|off", "wrap drawing around the edges (on) or clip it (off)",
-               [](const std::vector<std::string>& a) { return parseOnOff(a[0]) ? -1 : 0; },
-               [](CliContext&, const std::vector<std::string>& a) {
-                   paintSettings().connectable = *parseOnOff(a[0]) ? 1 : 0;
-                   takePaintSettingsIntoConfigParams();  // as the Configuration dialog's OK
-                   return true;
-               }});
+    const BlockDeclaration& settings = paintSettingsDeclaration();
+    table.add(declaredStep(settings, 1, [](CliContext&, const std::vector<std::string>& a) {
+        storeArguments(paintSettingsDeclaration(), 1, a, &paintSettings());
+        takePaintSettingsIntoConfigParams();  // as the Configuration dialog's OK
+        return true;
+    }));
 
-    table.add({"mix", 2, "mix FROM TO", "the percentage mix range of new shapes (low 8 bits of each, as typed)",
-               allInt32(), [](CliContext&, const std::vector<std::string>& a) {
-                   paintSettings().mixFromPercent = static_cast<uint8_t>(*parseInt32(a[0]) & 0xFF);
-                   paintSettings().mixToPercent = static_cast<uint8_t>(*parseInt32(a[1]) & 0xFF);
-                   return true;
-               }});
-
-    table.add({"blend-color", 1, "blend-color RRGGBB|none", "the colour made transparent in stamped pictures, or none",
-               [](const std::vector<std::string>& a) { return (a[0] == "none" || parseHexColour(a[0])) ? -1 : 0; },
-               [](CliContext&, const std::vector<std::string>& a) {
-                   paintSettings().blendColor = a[0] == "none" ? PaintSettings::kNoBlendColor : *parseHexColour(a[0]);
-                   return true;
-               }});
+    for (int step : {0, 2}) {
+        table.add(declaredStep(settings, step, [step](CliContext&, const std::vector<std::string>& a) {
+            storeArguments(paintSettingsDeclaration(), step, a, &paintSettings());
+            return true;
+        }));
+    }
 
     table.add({"palette", 1, "palette FILE.vpal|off",
                "draw shape colours from a palette file; off goes back to random colours",

@@ -23,3 +23,8 @@ static_assert(sizeof(CircleMixBlock) == 32, "stored as a 32-byte block");
 struct CircleMixParams : CircleMixBlock {
     std::vector<std::string> mixFiles;  // source pictures, sorted as the dialog's list
 };
+
+// What the dialog's OK and the command line say when the opaque percentages are wrong.
+inline constexpr const char* kOpaqueRangeMessage = "Opaque radius percent should have value between 0..100";
+inline constexpr const char* kOpaqueOrderMessage =
+    "Opaque radius percent minimum should be above value opaque radius maximum";

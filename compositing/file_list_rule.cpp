@@ -24,12 +24,12 @@ bool fileListOrder(const std::string& a, const std::string& b) {
     return folded != 0 ? folded < 0 : a < b;
 }
 
-bool addToFileList(std::vector<std::string>& list, const std::string& path) {
+int addToFileList(std::vector<std::string>& list, const std::string& path) {
     // The dialog shows a stored list sorted and keeps what it shows, so a list loaded
     // in another order comes back sorted, with or without the new entry.
     std::stable_sort(list.begin(), list.end(), fileListOrder);
     for (const std::string& entry : list)
-        if (beginsWithFolded(entry, path)) return false;
-    list.insert(std::upper_bound(list.begin(), list.end(), path, fileListOrder), path);
-    return true;
+        if (beginsWithFolded(entry, path)) return -1;
+    const auto at = list.insert(std::upper_bound(list.begin(), list.end(), path, fileListOrder), path);
+    return int(at - list.begin());
 }

@@ -53,17 +53,8 @@ uint16_t angleAfterKeypadMinus(uint16_t angle) {
 
 uint16_t angleAfterKeypadPlus(uint16_t angle) { return uint16_t((int32_t(angle) + 5) % 360); }
 
-int addHistoryEntry(std::vector<std::string>& entries, const std::string& text) {
-    for (const std::string& e : entries)
-        if (beginsWithFolded(e, text)) return -1;
-    size_t at = 0;
-    while (at < entries.size() && compareFolded(entries[at], text) <= 0) ++at;
-    entries.insert(entries.begin() + std::ptrdiff_t(at), text);
-    return int(at);
-}
-
 std::vector<std::string> insertComboEntries(const std::vector<std::string>& storedHistory) {
     std::vector<std::string> entries{kInsertBrowseEntry};
-    for (const std::string& entry : storedHistory) addHistoryEntry(entries, entry);
+    for (const std::string& entry : storedHistory) addToFileList(entries, entry);
     return entries;
 }

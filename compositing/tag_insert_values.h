@@ -20,13 +20,11 @@ void storeInsertFile(TagInsertBlock& block, std::string_view utf8Path);
 std::string insertFileOf(const TagInsertBlock& block);
 
 // The history combo's entries as the dialog shows a stored history: "Browse ..." first
-// placed, then each stored entry unless an entry already begins with it (letter case
-// aside), every entry at its place in a list sorted without regard to case. Reading
-// the dialog stores exactly these entries back.
+// placed, then each stored entry under the rule of the file lists (addToFileList:
+// left out when an entry already begins with it, letter case aside; sorted without
+// regard to case). Reading the dialog stores exactly these entries back.
 inline constexpr const char* kInsertBrowseEntry = "Browse ...";
 std::vector<std::string> insertComboEntries(const std::vector<std::string>& storedHistory);
-// Adds one entry under that rule; its index, or -1 when an entry already begins with it.
-int addHistoryEntry(std::vector<std::string>& entries, const std::string& text);
 
 // The rotation text's C decimal value, kept modulo 65536 (70000 keeps 4464).
 uint16_t insertAngleFromText(std::string_view text);

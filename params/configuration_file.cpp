@@ -1,23 +1,22 @@
 #include "params/configuration_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "core/interaction.h"
+#include "params/declarations.h"
 #include "storage/atomic_file.h"
+#include "storage/locked_file.h"
 
 namespace {
 
 // Walks the fields of one item over its little-endian byte image, in one of two
 // directions: packing copies each field into the image, unpacking copies it back.
-// Each item lists its fields once, so writing and reading cannot drift apart.
+// Writing and reading walk the same declared fields, so they cannot drift apart.
 class Fields {
 public:
     enum Direction { Pack, Unpack };
@@ -57,120 +56,135 @@ private:
 
 using Records = ConfigurationRecords;
 
-// One item of the file. Blocks and bare values are packed into a byte image of
-// their size; the reader packs the current values first and overwrites the bytes
-// the file gives, so that a short block keeps the rest as it was.
+// One item of the file: a block (a u16 length, then its fields), a bare value (its
+// fields with no length in front) or a list. Its fields are those whose declaration
+// names the item (params/declarations.h), in their order there.
 struct Item {
     enum Kind { Block, Bare, List } kind;
-    size_t size;
-    void (*fields)(const Records&, Fields&);
-    std::vector<std::string>& (*list)(const Records&);
+    ConfigurationItem id;
 };
 
-constexpr size_t kLargestBlock = sizeof(TagInsertBlock);
-
-// Reading and writing share this table, so a saved file loads back into the same values.
-const Item kItems[] = {
-    {Item::Block, 12,
-     [](const Records& r, Fields& f) {
-         CircleParams& b = r.circle;
-         for (int32_t* v : {&b.rayMin, &b.rayMax, &b.circleCount}) f.i32(*v);
-     },
-     nullptr},
-    {Item::Block, 24,
-     [](const Records& r, Fields& f) {
-         PolygonParams& b = r.polygon;
-         for (int32_t* v : {&b.rayMin, &b.rayMax, &b.angMin, &b.angMax, &b.polygonCount}) f.i32(*v);
-         f.u8(b.polygonFill);
-         f.bytes(b.unused, sizeof b.unused);
-     },
-     nullptr},
-    {Item::Block, 20,
-     [](const Records& r, Fields& f) {
-         RectangleParams& b = r.rectangle;
-         for (int32_t* v : {&b.xMin, &b.yMin, &b.xMax, &b.yMax, &b.rectangleCount}) f.i32(*v);
-     },
-     nullptr},
-    {Item::Block, 24,
-     [](const Records& r, Fields& f) {
-         VectorParams& b = r.vector;
-         for (int32_t* v : {&b.lengthMin, &b.lengthMax, &b.weightMin, &b.weightMax, &b.vectorCount}) f.i32(*v);
-         f.u8(b.vectorFill);
-         f.bytes(b.unused, sizeof b.unused);
-     },
-     nullptr},
-    {Item::Block, 32,
-     [](const Records& r, Fields& f) {
-         CircleMixBlock& b = r.circleMix;
-         for (int32_t* v : {&b.mixMinPercent, &b.mixMaxPercent, &b.radiusMin, &b.radiusMax, &b.discCount,
-                            &b.opaqueMinPercent, &b.opaqueMaxPercent})
-             f.i32(*v);
-         f.u8(b.discRotation);
-         f.u8(b.plug);
-         f.bytes(b.unused, sizeof b.unused);
-     },
-     nullptr},
-    {Item::Block, 2,
-     [](const Records& r, Fields& f) {
-         f.u8(r.settings.mixFromPercent);
-         f.u8(r.settings.mixToPercent);
-     },
-     nullptr},
-    {Item::Block, 12,
-     [](const Records& r, Fields& f) {
-         NewPictureParams& b = r.newPicture;
-         for (int32_t* v : {&b.pictureWidth, &b.pictureHeight, &b.reserved}) f.i32(*v);
-     },
-     nullptr},
-    {Item::Block, 8,
-     [](const Records& r, Fields& f) {
-         f.u8(r.noise.monochrome);
-         f.u8(r.noise.noisePercent);
-         f.bytes(r.noise.padding, sizeof r.noise.padding);
-         f.i32(r.noise.seed);
-     },
-     nullptr},
-    {Item::Bare, 4, [](const Records& r, Fields& f) { f.u32(r.settings.blendColor); }, nullptr},
-    // The block's two flags are the live settings' own.
-    {Item::Block, 8,
-     [](const Records& r, Fields& f) {
-         f.u32(r.config.configBlendColor);
-         f.u8(r.settings.connectable);
-         f.u8(r.config.configMixFrom);
-         f.u8(r.config.configMixTo);
-         f.u8(r.settings.rotationAntiAlias);
-         if (f.unpacking()) {
-             r.config.connectable = r.settings.connectable;
-             r.config.rotationAntiAlias = r.settings.rotationAntiAlias;
-         }
-     },
-     nullptr},
-    {Item::List, 0, nullptr, [](const Records& r) -> std::vector<std::string>& { return r.circleMix.mixFiles; }},
-    {Item::List, 0, nullptr, [](const Records& r) -> std::vector<std::string>& { return r.tag.tagFiles; }},
-    {Item::Bare, 4, [](const Records& r, Fields& f) { f.i32(r.tag.tagCount); }, nullptr},
-    {Item::Block, 8,
-     [](const Records& r, Fields& f) {
-         f.u8(r.tag.tagRotation);
-         f.bytes(r.tag.unused, sizeof r.tag.unused);
-     },
-     nullptr},
-    {Item::Block, 264,
-     [](const Records& r, Fields& f) {
-         TagInsertBlock& b = r.tagInsert;
-         f.bytes(b.insertFile, sizeof b.insertFile);
-         // Whoever reads the path takes it as a zero-terminated text: a file that
-         // fills all 260 bytes must not lead them past the field.
-         if (f.unpacking() && !std::memchr(b.insertFile, 0, sizeof b.insertFile)) {
-             b.insertFile[sizeof b.insertFile - 1] = 0;
-         }
-         f.u16(b.insertAngle);
-         f.u8(b.insertAntiAlias);
-         f.u8(b.insertLevel);
-     },
-     nullptr},
-    {Item::List, 0, nullptr, [](const Records& r) -> std::vector<std::string>& { return r.tagInsert.insertHistory; }},
-    {Item::Block, 4, [](const Records& r, Fields& f) { f.i32(r.sharpen.sharpenPercent); }, nullptr},
+// The items in the file's order.
+constexpr Item kItems[] = {
+    {Item::Block, ConfigurationItem::Circle},        {Item::Block, ConfigurationItem::Polygon},
+    {Item::Block, ConfigurationItem::Rectangle},     {Item::Block, ConfigurationItem::Vector},
+    {Item::Block, ConfigurationItem::CircleMix},     {Item::Block, ConfigurationItem::MixRange},
+    {Item::Block, ConfigurationItem::NewPicture},    {Item::Block, ConfigurationItem::Noise},
+    {Item::Bare, ConfigurationItem::BlendColor},     {Item::Block, ConfigurationItem::Configuration},
+    {Item::List, ConfigurationItem::CircleMixFiles}, {Item::List, ConfigurationItem::TagFiles},
+    {Item::Bare, ConfigurationItem::TagCount},       {Item::Block, ConfigurationItem::Tag},
+    {Item::Block, ConfigurationItem::TagInsert},     {Item::List, ConfigurationItem::InsertHistory},
+    {Item::Block, ConfigurationItem::Sharpen},
 };
+
+// Where each declared block lives among the records.
+void* recordOf(const BlockDeclaration* block, const Records& r) {
+    const std::pair<const BlockDeclaration*, void*> records[] = {
+        {&paintSettingsDeclaration(), &r.settings}, {&circleDeclaration(), &r.circle},
+        {&polygonDeclaration(), &r.polygon},        {&rectangleDeclaration(), &r.rectangle},
+        {&vectorDeclaration(), &r.vector},          {&circleMixDeclaration(), &r.circleMix},
+        {&newPictureDeclaration(), &r.newPicture},  {&noiseDeclaration(), &r.noise},
+        {&configurationDeclaration(), &r.config},   {&tagDeclaration(), &r.tag},
+        {&tagInsertDeclaration(), &r.tagInsert},    {&sharpenDeclaration(), &r.sharpen},
+    };
+    for (const auto& [declaration, record] : records)
+        if (declaration == block) return record;
+    std::abort();  // a stored field of a block the file has no record for
+}
+
+struct StoredField {
+    const BlockDeclaration* block;
+    const FieldDeclaration* field;
+};
+
+size_t widthOf(const FieldDeclaration& f) {
+    switch (storedWidth(f)) {
+    case StoredWidth::U8:
+        return 1;
+    case StoredWidth::U16:
+        return 2;
+    case StoredWidth::U32:
+    case StoredWidth::I32:
+        return 4;
+    case StoredWidth::Bytes:
+        return f.access.size;
+    case StoredWidth::List:
+        return 0;
+    }
+    return 0;
+}
+
+// The fields of each item in their order, and the item's size in bytes.
+struct ItemLayout {
+    std::vector<StoredField> fields;
+    size_t size = 0;
+};
+
+const std::vector<ItemLayout>& itemLayouts() {
+    static const std::vector<ItemLayout> layouts = [] {
+        std::vector<ItemLayout> all(std::size(kItems));
+        for (size_t i = 0; i < std::size(kItems); ++i) {
+            std::vector<std::pair<int, StoredField>> found;
+            for (const BlockDeclaration* block : allDeclarations())
+                for (const FieldDeclaration& f : block->fields)
+                    if (f.stored.item == kItems[i].id) found.push_back({f.stored.order, {block, &f}});
+            std::stable_sort(found.begin(), found.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            for (const auto& [order, field] : found) {
+                all[i].fields.push_back(field);
+                all[i].size += widthOf(*field.field);
+            }
+        }
+        return all;
+    }();
+    return layouts;
+}
+
+// One number of a record, through its image.
+template <class T, void (Fields::*walk)(T&)>
+void walkValue(Fields& f, const FieldDeclaration& d, void* record) {
+    T v = T(d.access.get(record));
+    (f.*walk)(v);
+    if (f.unpacking()) d.access.set(record, v);
+}
+
+// Packs or unpacks the fields of one item over its byte image.
+void walkFields(const ItemLayout& layout, const Records& r, Fields& f) {
+    for (const StoredField& s : layout.fields) {
+        const FieldDeclaration& d = *s.field;
+        void* record = recordOf(s.block, r);
+        switch (storedWidth(d)) {
+        case StoredWidth::U8:
+            walkValue<uint8_t, &Fields::u8>(f, d, record);
+            break;
+        case StoredWidth::U16:
+            walkValue<uint16_t, &Fields::u16>(f, d, record);
+            break;
+        case StoredWidth::U32:
+            walkValue<uint32_t, &Fields::u32>(f, d, record);
+            break;
+        case StoredWidth::I32:
+            walkValue<int32_t, &Fields::i32>(f, d, record);
+            break;
+        case StoredWidth::Bytes: {
+            uint8_t* bytes = d.access.bytes(record);
+            f.bytes(bytes, d.access.size);
+            // Whoever reads a text takes it as zero-terminated: a file that fills the
+            // whole field must not lead them past it.
+            if (f.unpacking() && d.kind == FieldKind::Text && !std::memchr(bytes, 0, d.access.size))
+                bytes[d.access.size - 1] = 0;
+            break;
+        }
+        case StoredWidth::List:
+            break;
+        }
+    }
+}
+
+std::vector<std::string>& listOf(const ItemLayout& layout, const Records& r) {
+    const StoredField& s = layout.fields.front();
+    return *s.field->access.list(recordOf(s.block, r));
+}
 
 // A list entry as the file carries it: the text up to its first zero byte, no
 // longer than a u16 length can say.
@@ -223,15 +237,15 @@ private:
     bool failed_ = false;
 };
 
-void readBlock(ItemReader& in, const Item& item, const Records& r) {
-    uint8_t image[kLargestBlock];
-    Fields packer(image, Fields::Pack);
-    item.fields(r, packer);
-    size_t wanted = item.size;
-    if (item.kind == Item::Block) wanted = std::min<size_t>(in.u16(), item.size);
-    in.read(image, wanted);
-    Fields unpacker(image, Fields::Unpack);
-    item.fields(r, unpacker);
+void readBlock(ItemReader& in, const Item& item, const ItemLayout& layout, const Records& r) {
+    std::vector<uint8_t> image(layout.size);
+    Fields packer(image.data(), Fields::Pack);
+    walkFields(layout, r, packer);
+    size_t wanted = layout.size;
+    if (item.kind == Item::Block) wanted = std::min<size_t>(in.u16(), layout.size);
+    in.read(image.data(), wanted);
+    Fields unpacker(image.data(), Fields::Unpack);
+    walkFields(layout, r, unpacker);
 }
 
 // The list is replaced by what the file holds. Entries end where the data ends:
@@ -275,46 +289,15 @@ private:
     size_t left_;
 };
 
-// A regular file open for reading without sharing, read in large pieces.
+// The configuration file, read without sharing.
 class FileSource : public ConfigurationSource {
 public:
-    explicit FileSource(const std::string& path) {
-        // Without waiting: a pipe would block the open, and only a regular file can be a configuration.
-        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        struct stat st {};
-        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd_, LOCK_EX | LOCK_NB) != 0)) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~FileSource() override {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-
-    bool opened() const { return fd_ >= 0; }
-
-    ssize_t read(uint8_t* data, size_t size) override {
-        if (next_ == filled_) {
-            ssize_t n;
-            do n = ::read(fd_, buffer_, sizeof buffer_);
-            while (n < 0 && errno == EINTR);
-            if (n <= 0) return n;
-            next_ = 0;
-            filled_ = size_t(n);
-        }
-        const size_t n = std::min(size, filled_ - next_);
-        std::memcpy(data, buffer_ + next_, n);
-        next_ += n;
-        return ssize_t(n);
-    }
+    explicit FileSource(const std::string& path) : file_(path) {}
+    bool opened() const { return file_.opened(); }
+    ssize_t read(uint8_t* data, size_t size) override { return file_.read(data, size); }
 
 private:
-    int fd_ = -1;
-    uint8_t buffer_[1 << 16];
-    size_t next_ = 0;
-    size_t filled_ = 0;
+    LockedFileReader file_;
 };
 
 }  // namespace
@@ -328,9 +311,11 @@ ConfigurationRecords processConfiguration() {
 std::vector<uint8_t> configurationBytes(const ConfigurationRecords& records) {
     std::vector<uint8_t> out(kConfigurationHeader, kConfigurationHeader + kConfigurationHeaderSize);
     putU16(out, kConfigurationVersion);
-    for (const Item& item : kItems) {
+    for (size_t i = 0; i < std::size(kItems); ++i) {
+        const Item& item = kItems[i];
+        const ItemLayout& layout = itemLayouts()[i];
         if (item.kind == Item::List) {
-            const std::vector<std::string>& list = item.list(records);
+            const std::vector<std::string>& list = listOf(layout, records);
             const size_t count = std::min(list.size(), kMaxListEntries);
             putU16(out, count);
             for (size_t i = 0; i < count; ++i) {
@@ -340,11 +325,11 @@ std::vector<uint8_t> configurationBytes(const ConfigurationRecords& records) {
             }
             continue;
         }
-        if (item.kind == Item::Block) putU16(out, item.size);
+        if (item.kind == Item::Block) putU16(out, layout.size);
         const size_t at = out.size();
-        out.resize(at + item.size);
+        out.resize(at + layout.size);
         Fields packer(out.data() + at, Fields::Pack);
-        item.fields(records, packer);
+        walkFields(layout, records, packer);
     }
     return out;
 }
@@ -360,11 +345,12 @@ ConfigurationLoad readConfiguration(ConfigurationSource& source, const Configura
     if (in.failed()) return ConfigurationLoad::ReadFailed;
     if (version > kConfigurationVersion) return ConfigurationLoad::BadVersion;
 
-    for (const Item& item : kItems) {
-        if (item.kind == Item::List) {
-            readList(in, item.list(records));
+    for (size_t i = 0; i < std::size(kItems); ++i) {
+        const ItemLayout& layout = itemLayouts()[i];
+        if (kItems[i].kind == Item::List) {
+            readList(in, listOf(layout, records));
         } else {
-            readBlock(in, item, records);
+            readBlock(in, kItems[i], layout, records);
         }
         if (in.failed()) return ConfigurationLoad::ReadFailed;
     }

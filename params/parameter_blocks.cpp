@@ -42,8 +42,6 @@ void takePaintSettingsIntoConfigParams() {
     const PaintSettings& s = paintSettings();
     ConfigParams& p = configParams();
     p.configBlendColor = s.blendColor;
-    p.connectable = s.connectable;
     p.configMixFrom = s.mixFromPercent;
     p.configMixTo = s.mixToPercent;
-    p.rotationAntiAlias = s.rotationAntiAlias;
 }

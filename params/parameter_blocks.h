@@ -23,20 +23,19 @@ struct NewPictureParams {
     int32_t reserved = 0;         // not used; stored and loaded with the block
 };
 
-// Parameter block of the Configuration dialog, stored whole with the configuration.
-// The blend colour and mix range are copies of PaintSettings refreshed every time
-// the dialog opens; the two flags mirror PaintSettings.connectable and
-// PaintSettings.rotationAntiAlias.
+// Parameter block of the Configuration dialog: the blend colour and mix range it
+// offers, copies of PaintSettings refreshed every time the dialog opens and handed
+// back on OK. Its two flags are PaintSettings.connectable and
+// PaintSettings.rotationAntiAlias themselves, kept nowhere else; the stored block
+// holds them between these fields (params/shell_declarations.cpp).
 struct ConfigParams {
     uint32_t configBlendColor = 0x00FFFFFF;
-    uint8_t connectable = 1;
     uint8_t configMixFrom = 100;
     uint8_t configMixTo = 100;
-    uint8_t rotationAntiAlias = 0;
 };
 
-// What the Configuration dialog does on opening: takes the live blend colour, mix
-// range and both flags of PaintSettings into its block.
+// What the Configuration dialog does on opening: takes the live blend colour and mix
+// range of PaintSettings into its block.
 void takePaintSettingsIntoConfigParams();
 
 CircleParams& circleParams();

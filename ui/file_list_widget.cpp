@@ -2,25 +2,19 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "storage/locked_file.h"
+
 namespace {
-QStringList openSeveralFiles(QWidget* parent, const QString& filter) {
-    // The folder of the last choice, for the next one.
-    static QString lastFolder;
-    const QStringList chosen = QFileDialog::getOpenFileNames(parent, QString(), lastFolder, filter);
-    if (!chosen.isEmpty()) lastFolder = QFileInfo(chosen.front()).absolutePath();
-    return chosen;
-}
 
 QPushButton* smallButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -46,7 +40,7 @@ FileListWidget::FileListWidget(FileListRule rule, const QString& filter, QWidget
       rule_(std::move(rule)),
       filter_(filter),
       list_(new QListWidget(this)),
-      chooser_(openSeveralFiles) {
+      chooser_(runStandardFileChooser) {
     list_->setObjectName(QStringLiteral("list"));
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -76,9 +70,9 @@ void FileListWidget::setEntries(const std::vector<std::string>& paths) {
 }
 
 bool FileListWidget::addPath(const std::string& path) {
-    if (!rule_.add(entries_, path)) return false;
-    const auto at = std::find(entries_.begin(), entries_.end(), path);
-    showEntries(int(at - entries_.begin()));
+    const int at = rule_.add(entries_, path);
+    if (at < 0) return false;
+    showEntries(at);
     return true;
 }
 
@@ -88,7 +82,7 @@ void FileListWidget::clear() {
 }
 
 void FileListWidget::chooseFiles() {
-    for (const QString& path : chooser_(window(), filter_)) addPath(path.toLocal8Bit().toStdString());
+    for (const QString& path : chooser_(window(), FileDialogKind::OpenSeveral, filter_)) addPath(pathFromQt(path));
 }
 
 void FileListWidget::removeSelected() {
@@ -100,7 +94,13 @@ void FileListWidget::removeSelected() {
 
 void FileListWidget::showEntries(int selected) {
     list_->clear();
-    for (const std::string& p : entries_) list_->addItem(QString::fromLocal8Bit(p.c_str()));
+    for (const std::string& p : entries_) {
+        auto* item = new QListWidgetItem(pathToQt(p), list_);
+        const std::string problem = fileReadProblem(p);
+        if (problem.empty()) continue;
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        item->setToolTip(QStringLiteral("Cannot read this file: %1").arg(QString::fromLocal8Bit(problem.c_str())));
+    }
     if (selected >= 0) list_->setCurrentRow(selected);
     emit entriesChanged();
 }
@@ -124,7 +124,7 @@ bool FileListWidget::eventFilter(QObject* watched, QEvent* event) {
         auto* drop = static_cast<QDropEvent*>(event);
         const QStringList paths = droppedFilePaths(drop->mimeData());
         if (paths.isEmpty()) return false;
-        for (const QString& path : paths) addPath(path.toLocal8Bit().toStdString());
+        for (const QString& path : paths) addPath(pathFromQt(path));
         drop->acceptProposedAction();
         return true;
     }

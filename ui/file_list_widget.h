@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/file_chooser.h"
+
 class QListWidget;
 class QMimeData;
 
@@ -19,8 +21,8 @@ struct FileListLabels {
 // Which paths a list takes and in which order it keeps them; the owner of the list
 // passes the rule its data follows, so that the list shows what is stored.
 struct FileListRule {
-    // Puts the path in its place in the list, or leaves it out (false).
-    std::function<bool(std::vector<std::string>& list, const std::string& path)> add;
+    // Puts the path in its place in the list and gives that place, or leaves it out (-1).
+    std::function<int(std::vector<std::string>& list, const std::string& path)> add;
     // Whether a comes before b.
     std::function<bool(const std::string& a, const std::string& b)> before;
 };
@@ -28,7 +30,9 @@ struct FileListRule {
 // A sorted list of files with three small buttons beside it: add ("+", a file
 // dialog for several existing files), remove the selected entry ("-") and empty the
 // list ("RAZ"). Files dropped on the widget, or on the window it is told to take
-// drops for, are added too, whatever their extension, under the list's rule.
+// drops for, are added too, whatever their extension, under the list's rule. An
+// entry that cannot be read is marked with the style's warning icon and says why in
+// its tooltip (the operation still names it when it runs).
 class FileListWidget : public QWidget {
     Q_OBJECT
 public:
@@ -48,7 +52,6 @@ public:
     void takeDropsFor(QWidget* target);
 
     // How "+" asks for files (tests replace the file dialog); the paths chosen, or none.
-    using FileChooser = std::function<QStringList(QWidget* parent, const QString& filter)>;
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     QListWidget* list() const { return list_; }

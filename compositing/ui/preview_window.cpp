@@ -30,11 +30,6 @@ namespace {
 
 constexpr int kTickMs = 150;
 
-QPointer<cdpreview>& addressedPreview() {
-    static QPointer<cdpreview> preview;
-    return preview;
-}
-
 QString seamText(const SeamMeasure& m) {
     const auto axis = [](const char* name, const SeamAxis& a) {
         return QString::fromStdString(seamAxisText(name, a, 3, 2));
@@ -61,6 +56,7 @@ cdpreview::cdpreview(PictureHost& host, const ImageLibrary& imageLib, QWidget* p
     buildMenu();
 
     frame_ = new QCheckBox("Cadre Resolution", area_);
+    frame_->setToolTip("Checked: the first column and row of each copy are inverted, so that the edges show");
     frame_->move(4, 6);
     frame_->adjustSize();
     hbar_ = new QScrollBar(Qt::Horizontal, area_);
@@ -102,7 +98,8 @@ cdpreview::cdpreview(PictureHost& host, const ImageLibrary& imageLib, QWidget* p
     resize(wanted.expandedTo(QSize(480, 360)).boundedTo(screen));
     layoutControls();
     timer_->start();
-    addressedPreview() = this;
+    // The preview opened last is the one the insertion dialog talks to.
+    if (cmodlesstaginsert* dialog = existingTagInsertDialog()) linkInsertDialog(*dialog);
 }
 
 cdpreview::~cdpreview() {
@@ -110,7 +107,15 @@ cdpreview::~cdpreview() {
     endInsertion();
 }
 
-cdpreview* cdpreview::addressed() { return addressedPreview().data(); }
+void cdpreview::linkInsertDialog(cmodlesstaginsert& dialog) {
+    if (insertDialog_ == &dialog) return;
+    // One preview at a time: the link of an earlier one goes.
+    disconnect(&dialog, &cmodlesstaginsert::updateRequested, nullptr, nullptr);
+    disconnect(&dialog, &cmodlesstaginsert::configurationRequested, nullptr, nullptr);
+    connect(&dialog, &cmodlesstaginsert::updateRequested, this, &cdpreview::loadPreviewTag);
+    connect(&dialog, &cmodlesstaginsert::configurationRequested, this, [this] { host_.runConfigurationDialog(); });
+    insertDialog_ = &dialog;
+}
 
 void cdpreview::buildMenu() {
     auto* bar = new QMenuBar(this);
@@ -201,7 +206,7 @@ void cdpreview::endInsertion() {
     if (dialog && dialog->parentWidget() == this) {
         dialog->hide();
         dialog->moveUnder(host_.dialogParent());
-    } else if (dialog && addressed() == this) {
+    } else if (dialog && insertDialog_ == dialog) {
         dialog->hide();
     }
 }
@@ -268,6 +273,7 @@ void cdpreview::defaultCommand() {
 
 void cdpreview::insertTagCommand() {
     cmodlesstaginsert& dialog = tagInsertDialog(this);
+    linkInsertDialog(dialog);
     dialog.fillInsertDialog();
     dialog.show();
     dialog.raise();

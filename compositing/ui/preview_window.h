@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+#include <QPointer>
+
 #include <functional>
 #include <optional>
 
@@ -15,6 +17,7 @@ class QCheckBox;
 class QLabel;
 class QScrollBar;
 class QTimer;
+class cmodlesstaginsert;
 struct ImageLibrary;
 
 // "Preview": the host's picture three times across and three times down, reduced
@@ -68,9 +71,6 @@ public:
     // The menu item of this text (access-key marks aside).
     QAction* action(const QString& text) const;
 
-    // The preview opened last, which the insertion dialog addresses; null when none is open.
-    static cdpreview* addressed();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +86,8 @@ private:
     // Hides the insertion dialog and gives it back to the main window, leaving
     // insertion mode and the timer off.
     void endInsertion();
+    // Makes this preview the one the insertion dialog talks to.
+    void linkInsertDialog(cmodlesstaginsert& dialog);
 
     PictureHost& host_;
     const ImageLibrary& imageLib_;
@@ -96,6 +98,7 @@ private:
     QLabel* status_;
     QTimer* timer_;
     QList<QAction*> actions_;
+    QPointer<cmodlesstaginsert> insertDialog_;  // linked while this preview is the one it talks to
 
     int zoom_ = 1;
     int scrollX_ = 0;

@@ -1,33 +1,20 @@
 #include "compositing/ui/tag_insert_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 
+#include "compositing/file_list_rule.h"
 #include "compositing/tag_insert_values.h"
-#include "compositing/ui/preview_window.h"
+#include "params/declarations.h"
 #include "params/parameter_blocks.h"
-#include "ui/dialog_fields.h"
-#include "ui/picture_host.h"
 
 namespace {
-
-// The picture files a tag may come from, as the tag dialogs offer them (in Qt's form).
-constexpr const char* kTagFileFilter =
-    "Picture Files (*.png *.bmp *.jpg);;Jpeg (*.jpg);;Portable NetWork Graphics (*.png);;Bitmap (True Color "
-    "Only)(*.bmp);;All Files (*)";
-
-QStringList askForFiles(QWidget* parent, bool several) {
-    const QString filter = kTagFileFilter;
-    if (several) return QFileDialog::getOpenFileNames(parent, QString(), QString(), filter);
-    const QString one = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
-    return one.isEmpty() ? QStringList() : QStringList{one};
-}
 
 QPushButton* makeButton(const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -36,28 +23,21 @@ QPushButton* makeButton(const QString& text, QWidget* parent) {
     return button;
 }
 
-QPointer<cmodlesstaginsert>& theDialog() {
-    static QPointer<cmodlesstaginsert> dialog;
-    return dialog;
-}
-
 }  // namespace
 
-cmodlesstaginsert::cmodlesstaginsert(QWidget* parent) : QDialog(parent), chooser_(askForFiles) {
+cmodlesstaginsert::cmodlesstaginsert(QWidget* parent)
+    : QDialog(parent), fields_(this), chooser_(runStandardFileChooser) {
     setWindowTitle("Insertion Tag in preview");
     setModal(false);
 
-    history_ = new QComboBox(this);
-    history_->setObjectName("history");
+    const BlockDeclaration& block = tagInsertDeclaration();
+    history_ = static_cast<QComboBox*>(fields_.add(block, "insertHistory"));
     remove_ = makeButton("-", this);
-    path_ = new QLineEdit(this);
-    path_->setObjectName("path");
+    path_ = static_cast<QLineEdit*>(fields_.add(block, "insertFile"));
     browse_ = makeButton("...", this);
-    angle_ = makeDigitsEdit(this);
-    angle_->setObjectName("rotation");
-    antiAlias_ = new QCheckBox("Anti Alias", this);
-    mix_ = makeDigitsEdit(this);
-    mix_->setObjectName("mix");
+    angle_ = static_cast<QLineEdit*>(fields_.add(block, "insertAngle"));
+    antiAlias_ = static_cast<QCheckBox*>(fields_.add(block, "insertAntiAlias"));
+    mix_ = static_cast<QLineEdit*>(fields_.add(block, "insertLevel"));
     configuration_ = makeButton("Configuration ...", this);
     update_ = makeButton("Update ...", this);
     // The dialog has OK and Cancel, but never shows them.
@@ -68,16 +48,16 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent) : QDialog(parent), chooser
     }
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel("Nom du fichier image : ", this), 0, 0);
+    grid->addWidget(fields_.label("insertHistory"), 0, 0);
     grid->addWidget(history_, 0, 1);
     grid->addWidget(remove_, 0, 2);
-    grid->addWidget(new QLabel("Nom du fichier image : ", this), 1, 0);
+    grid->addWidget(fields_.label("insertFile"), 1, 0);
     grid->addWidget(path_, 1, 1);
     grid->addWidget(browse_, 1, 2);
-    grid->addWidget(new QLabel("Rotation in degree  (0 No Rotation): ", this), 2, 0);
+    grid->addWidget(fields_.label("insertAngle"), 2, 0);
     grid->addWidget(angle_, 2, 1);
     grid->addWidget(antiAlias_, 2, 2);
-    grid->addWidget(new QLabel("Mix (%) (0-->100): ", this), 3, 0);
+    grid->addWidget(fields_.label("insertLevel"), 3, 0);
     grid->addWidget(mix_, 3, 1);
     grid->addWidget(configuration_, 4, 0, 1, 3);
     grid->addWidget(update_, 5, 0, 1, 3);
@@ -88,29 +68,23 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent) : QDialog(parent), chooser
     connect(remove_, &QPushButton::clicked, this, &cmodlesstaginsert::removeSelected);
     connect(browse_, &QPushButton::clicked, this, &cmodlesstaginsert::browseOne);
     connect(update_, &QPushButton::clicked, this, &cmodlesstaginsert::update);
-    connect(configuration_, &QPushButton::clicked, this, &cmodlesstaginsert::configure);
+    connect(configuration_, &QPushButton::clicked, this, &cmodlesstaginsert::configurationRequested);
 }
 
 void cmodlesstaginsert::fillInsertDialog() {
     const TagInsertParams& p = tagInsertParams();
-    path_->setText(QString::fromStdString(insertFileOf(p)));
-    angle_->setText(QString::number(p.insertAngle));
-    mix_->setText(QString::number(mixPercentShown(p.insertLevel)));
-    antiAlias_->setChecked(p.insertAntiAlias != 0);
+    fields_.show(tagInsertDeclaration(), &p);
     history_->clear();
     for (const std::string& entry : insertComboEntries(p.insertHistory)) {
-        history_->addItem(QString::fromStdString(entry), entry == kInsertBrowseEntry ? kBrowseMarker : kPathMarker);
+        history_->addItem(pathToQt(entry), entry == kInsertBrowseEntry ? kBrowseMarker : kPathMarker);
     }
 }
 
 void cmodlesstaginsert::readInsertDialog() {
     TagInsertParams& p = tagInsertParams();
-    storeInsertFile(p, path_->text().toStdString());
-    p.insertAngle = insertAngleFromText(angle_->text().left(int(kInsertAngleChars)).toStdString());
-    p.insertLevel = insertLevelFromMixText(mix_->text().toStdString());
-    p.insertAntiAlias = antiAlias_->isChecked() ? 1 : 0;
+    fields_.store(tagInsertDeclaration(), &p);
     p.insertHistory.clear();
-    for (int i = 0; i < history_->count(); ++i) p.insertHistory.push_back(history_->itemText(i).toStdString());
+    for (int i = 0; i < history_->count(); ++i) p.insertHistory.push_back(pathFromQt(history_->itemText(i)));
 }
 
 void cmodlesstaginsert::moveUnder(QWidget* owner) {
@@ -124,8 +98,8 @@ void cmodlesstaginsert::moveUnder(QWidget* owner) {
 
 void cmodlesstaginsert::addPathEntry(const QString& path) {
     std::vector<std::string> entries;
-    for (int i = 0; i < history_->count(); ++i) entries.push_back(history_->itemText(i).toStdString());
-    const int at = addHistoryEntry(entries, path.toStdString());
+    for (int i = 0; i < history_->count(); ++i) entries.push_back(pathFromQt(history_->itemText(i)));
+    const int at = addToFileList(entries, pathFromQt(path));
     if (at >= 0) history_->insertItem(at, path, kPathMarker);
 }
 
@@ -133,7 +107,7 @@ void cmodlesstaginsert::chooseEntry(int index) {
     if (index < 0) return;
     const int marker = history_->itemData(index).toInt();
     if (marker == kBrowseMarker) {
-        for (const QString& path : chooser_(this, true)) addPathEntry(path);
+        for (const QString& path : chooser_(this, FileDialogKind::OpenSeveral, pictureFileFilter())) addPathEntry(path);
         return;
     }
     if (marker != kPathMarker) return;
@@ -147,23 +121,25 @@ void cmodlesstaginsert::removeSelected() {
 }
 
 void cmodlesstaginsert::browseOne() {
-    const QStringList chosen = chooser_(this, false);
+    const QStringList chosen = chooser_(this, FileDialogKind::Open, pictureFileFilter());
     if (!chosen.isEmpty()) path_->setText(chosen.front());
 }
 
 void cmodlesstaginsert::update() {
     readInsertDialog();
-    if (cdpreview* preview = cdpreview::addressed()) preview->loadPreviewTag();
+    emit updateRequested();
 }
 
-void cmodlesstaginsert::configure() {
-    if (cdpreview* preview = cdpreview::addressed()) preview->host().runConfigurationDialog();
+// The one dialog of the run is a window of the application: found there, not kept
+// aside.
+cmodlesstaginsert* existingTagInsertDialog() {
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* dialog = qobject_cast<cmodlesstaginsert*>(widget)) return dialog;
+    return nullptr;
 }
-
-cmodlesstaginsert* existingTagInsertDialog() { return theDialog().data(); }
 
 cmodlesstaginsert& tagInsertDialog(QWidget* owner) {
-    QPointer<cmodlesstaginsert>& dialog = theDialog();
+    cmodlesstaginsert* dialog = existingTagInsertDialog();
     if (!dialog) dialog = new cmodlesstaginsert(owner);
     dialog->moveUnder(owner);
     return *dialog;

@@ -4,6 +4,9 @@
 
 #include <functional>
 
+#include "ui/declared_fields.h"
+#include "ui/file_chooser.h"
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -11,7 +14,8 @@ class QPushButton;
 
 // "Insertion Tag in preview": the modeless dialog where the tag to insert by hand is
 // chosen (a history of files, a path, a rotation and a mix percentage). It edits
-// TagInsertParams and hands its choices to the preview that opened last. Made on
+// TagInsertParams and says through its signals when the tag should be loaded again
+// or the configuration edited; the preview that shows it connects to them. Made on
 // the first "Insert Tag ...", it lives until the program ends; Escape and the close
 // box only hide it, and Enter does nothing.
 class cmodlesstaginsert : public QDialog {
@@ -28,9 +32,8 @@ public:
     // Reads the controls into TagInsertParams.
     void readInsertDialog();
 
-    // How files are asked for: one existing file, or several. Default: Qt's dialogs
-    // with the picture-file filter.
-    using FileChooser = std::function<QStringList(QWidget* parent, bool several)>;
+    // How files are asked for (one existing file, or several, with the picture-file
+    // filter). Default: Qt's dialogs.
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     // Keeps the dialog's window in the window family of `owner` without moving it: a
@@ -48,6 +51,13 @@ public:
     QPushButton* configurationButton() const { return configuration_; }
     QPushButton* updateButton() const { return update_; }
 
+signals:
+    // "Update ..." or a history entry: the fields were read into TagInsertParams and
+    // the tag should be loaded again.
+    void updateRequested();
+    // "Configuration ...".
+    void configurationRequested();
+
 private:
     // Adds a path entry unless an entry already begins with it (any letter case);
     // the list stays sorted.
@@ -56,8 +66,8 @@ private:
     void removeSelected();
     void browseOne();
     void update();
-    void configure();
 
+    DeclaredFields fields_;
     QComboBox* history_;
     QPushButton* remove_;
     QLineEdit* path_;
@@ -70,7 +80,7 @@ private:
     FileChooser chooser_;
 };
 
-// The dialog of the run, made under `owner` the first time; null before that (or
-// after its owner went away).
+// The dialog of the run, made under `owner` the first time and found among the
+// application's windows afterwards; null before that (or after its owner went away).
 cmodlesstaginsert* existingTagInsertDialog();
 cmodlesstaginsert& tagInsertDialog(QWidget* owner);

@@ -1,8 +1,7 @@
 #include "exchange/ui/file_commands.h"
 
-#include <QFileInfo>
-
 #include "command/command_texts.h"
+#include "exchange/file_name.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"
@@ -12,10 +11,6 @@ namespace {
 const char* filterFrom(ImageLibrary::ExtensionFn entry) {
     const char* text = entry ? entry() : nullptr;
     return text ? text : kDefaultPictureFilter;
-}
-
-bool hasExtension(const std::string& path) {
-    return !QFileInfo(QString::fromLocal8Bit(path.c_str())).suffix().isEmpty();
 }
 }  // namespace
 
@@ -39,7 +34,7 @@ void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const File
     const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionSave));
     Interaction& ui = host.interaction();
     while (const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Save, filter)) {
-        if (!hasExtension(*name)) {
+        if (!hasFileExtension(*name)) {
             ui.showMessage("Please enter extension eg(.jpg)", kMainCaption, Interaction::Icon::Error);
             continue;
         }

@@ -57,5 +57,5 @@ std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind
     if (name.isEmpty()) return std::nullopt;
     last.path = name;
     last.filter = selected;
-    return name.toLocal8Bit().toStdString();
+    return pathFromQt(name);
 }

@@ -1,43 +1,21 @@
 #include "generators/ui/circle_dialog.h"
 
-#include "params/parameter_blocks.h"
-
 #include <QFormLayout>
-#include <QLineEdit>
+#include <QGroupBox>
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include "params/declarations.h"
+#include "params/parameter_blocks.h"
 #include "ui/dialog_fields.h"
 
-ccdcirclev1::ccdcirclev1(CircleParams& params, QWidget* parent)
-    : QDialog(parent),
-      params_(params),
-      rayMin_(makeNumberEdit(1003, true, this)),
-      rayMax_(makeNumberEdit(1004, true, this)),
-      count_(makeNumberEdit(1010, false, this)) {
+ccdcirclev1::ccdcirclev1(CircleParams& params, QWidget* parent) : DeclaredDialog(circleDeclaration(), &params, parent) {
     setWindowTitle(QStringLiteral("Dialog"));
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Raymin"), rayMin_);
-    form->addRow(QStringLiteral("Raymax"), rayMax_);
-    form->addRow(QStringLiteral("Count:  "), count_);
+    fields_.addAll(block_);
     auto* top = new QVBoxLayout(this);
-    top->addLayout(form);
+    top->addLayout(fields_.form(block_, 0));
     top->addLayout(makeOkCancelRow(this));
-}
-
-bool ccdcirclev1::run() {
-    showNumber(rayMin_, params_.rayMin);
-    showNumber(rayMax_, params_.rayMax);
-    showNumber(count_, params_.circleCount);
-    focusFirstField(rayMin_);
-    return exec() == QDialog::Accepted;
-}
-
-void ccdcirclev1::accept() {
-    params_.rayMin = readNumber(rayMin_, kNumberFieldChars);
-    params_.rayMax = readNumber(rayMax_, kNumberFieldChars);
-    params_.circleCount = readNumber(count_, kNumberFieldChars);
-    QDialog::accept();
+    focusOnRun("rayMin");
 }
 
 ccdcirclev1& circleDialog(QWidget* owner) {

@@ -11,6 +11,8 @@ class QColorDialog;
 // (it lives as long as the button); OK takes the chosen colour, Cancel keeps the old.
 class cdbtncolor : public QPushButton {
     Q_OBJECT
+    // The colour, for the dialogs' declared fields.
+    Q_PROPERTY(uint color READ color WRITE setColor)
 public:
     explicit cdbtncolor(QWidget* parent = nullptr);
 

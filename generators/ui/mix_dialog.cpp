@@ -2,39 +2,22 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "core/c_integer.h"
+#include "params/declarations.h"
+#include "params/parameter_blocks.h"
 #include "ui/dialog_fields.h"
 
 cdpercentmix::cdpercentmix(PaintSettings& settings, QWidget* parent)
-    : QDialog(parent),
-      settings_(settings),
-      from_(makeNumberEdit(1034, true, this)),
-      to_(makeNumberEdit(1033, true, this)) {
+    : DeclaredDialog(paintSettingsDeclaration(), &settings, parent) {
     setWindowTitle(QStringLiteral("Mix"));
-    auto* group = new QGroupBox(QStringLiteral("%"), this);
-    auto* form = new QFormLayout(group);
-    form->addRow(QStringLiteral("From : "), from_);
-    form->addRow(QStringLiteral("To : "), to_);
+    fields_.add(block_, "mixFromPercent");
+    fields_.add(block_, "mixToPercent");
     auto* top = new QVBoxLayout(this);
-    top->addWidget(group);
+    top->addWidget(fields_.group(block_, 0));
     top->addLayout(makeOkCancelRow(this));
-}
-
-bool cdpercentmix::run() {
-    showNumber(from_, settings_.mixFromPercent);
-    showNumber(to_, settings_.mixToPercent);
-    focusFirstField(from_);
-    return exec() == QDialog::Accepted;
-}
-
-void cdpercentmix::accept() {
-    settings_.mixFromPercent = lowByte(readNumber(from_, kByteFieldChars));
-    settings_.mixToPercent = lowByte(readNumber(to_, kByteFieldChars));
-    QDialog::accept();
+    focusOnRun("mixFromPercent");
 }
 
 cdpercentmix& mixDialog(QWidget* owner) {

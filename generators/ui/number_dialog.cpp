@@ -10,6 +10,7 @@
 cdsaisit::cdsaisit(QWidget* parent) : QDialog(parent), edit_(makeNumberEdit(1003, true, this)) {
     setWindowTitle(QStringLiteral("Dialog"));
     edit_->setText(QStringLiteral("0"));
+    edit_->setToolTip(QStringLiteral("A whole number, typed in decimal digits"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Number : "), edit_);
     auto* top = new QVBoxLayout(this);

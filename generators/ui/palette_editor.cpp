@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,6 +21,7 @@
 #include "generators/random_palette.h"
 #include "generators/ui/colour_chooser.h"
 #include "storage/file_name.h"
+#include "ui/file_chooser.h"
 #include "ui/picture_host.h"
 
 namespace {
@@ -102,6 +103,7 @@ cdpalette::cdpalette(Interaction& ui, QWidget* parent)
     // 32 pixels each way below its 32-pixel top band, whatever the font.
     const QFontMetrics fm(font());
     allColor_ = new QCheckBox(QStringLiteral("All Color"), grid_);
+    allColor_->setToolTip(QStringLiteral("Checked: shapes take random colours; unchecked: colours of this palette"));
     allColor_->setObjectName(QStringLiteral("check1014"));
     // Ends where the grid begins, so that no press meant for the first row of
     // cells reaches the box instead (a tall font would otherwise carry it over).
@@ -149,7 +151,7 @@ cdpalette::cdpalette(Interaction& ui, QWidget* parent)
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         const QString name = dialog.selectedFiles().front();
         if (name.isEmpty()) return std::nullopt;
-        return name.toLocal8Bit().toStdString();
+        return pathFromQt(name);
     };
     askNumber_ = [this] { return askNumber(this); };
 

@@ -1,28 +1,14 @@
 #pragma once
-#include <QDialog>
-
 #include "generators/rectangle_generator.h"
+#include "ui/declared_dialog.h"
 
-class QLineEdit;
-
-// The parameters of "Rectangle ... / V1 ...": size ranges and number of rectangles.
-class ccdrectv1 : public QDialog {
+// The parameters of "Rectangle / V1": size ranges and number of rectangles.
+class ccdrectv1 : public DeclaredDialog {
     Q_OBJECT
 public:
+    // Edits `params`, which outlives the dialog. run() shows the fields and runs
+    // modally; OK stores them (true for OK).
     explicit ccdrectv1(RectangleParams& params, QWidget* parent = nullptr);
-
-    // Shows the fields and runs modally; on OK the edits are stored. True for OK.
-    bool run();
-
-    void accept() override;
-
-private:
-    RectangleParams& params_;
-    QLineEdit* xMin_;
-    QLineEdit* yMin_;
-    QLineEdit* xMax_;
-    QLineEdit* yMax_;
-    QLineEdit* count_;
 };
 
 // The run's single dialog instance, made on first use and owned by `owner`.

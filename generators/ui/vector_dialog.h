@@ -1,31 +1,15 @@
 #pragma once
-#include <QDialog>
-
 #include "generators/vector_generator.h"
-
-class QCheckBox;
-class QLineEdit;
+#include "ui/declared_dialog.h"
 
 // The parameters of "Vector / V1": length and weight ranges, the number of
 // strokes, and fill or outline.
-class cdvector : public QDialog {
+class cdvector : public DeclaredDialog {
     Q_OBJECT
 public:
+    // Edits `params`, which outlives the dialog. run() shows the fields and runs
+    // modally; OK stores them (true for OK).
     explicit cdvector(VectorParams& params, QWidget* parent = nullptr);
-
-    // Shows the fields and runs modally; on OK the controls are stored. True for OK.
-    bool run();
-
-    void accept() override;
-
-private:
-    VectorParams& params_;
-    QLineEdit* lengthMin_;
-    QLineEdit* lengthMax_;
-    QLineEdit* weightMin_;
-    QLineEdit* weightMax_;
-    QLineEdit* count_;
-    QCheckBox* fill_;
 };
 
 // The run's single dialog instance, made on first use and owned by `owner`.

@@ -45,7 +45,7 @@ inline OwnConfiguration distinctiveConfiguration() {
     c.circleMix.mixFiles = {"/pics/b.png", "/pics/a.png", "/pics/c.jpg"};
     c.newPicture = {640, 480, 0x12345678};
     c.noise = {1, 33, {0xD1, 0xD2}, -44};
-    c.config = {0x00112233, 0, 44, 55, 1};
+    c.config = {0x00112233, 44, 55};
     c.tag.tagCount = 123456;
     c.tag.tagRotation = 1;
     std::memcpy(c.tag.unused, "\x01\x02\x03\x04\x05\x06\x07", 7);

@@ -86,7 +86,7 @@ TEST_F(CompositingDialogs, TagDialogListAndOk) {
     keepScreenshot(dialog, "tag_dialog.png");
 
     QString filterSeen;
-    dialog.files()->setFileChooser([&](QWidget*, const QString& filter) {
+    dialog.files()->setFileChooser([&](QWidget*, FileDialogKind, const QString& filter) {
         filterSeen = filter;
         return QStringList{"/pics/C.jpg", "/PICS/B.PNG", "/pics/b", "/pics/b.png.old"};
     });

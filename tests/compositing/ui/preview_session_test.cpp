@@ -151,9 +151,10 @@ void session(cdpreview& preview, FakePictureHost& host, const Picture& original)
     EXPECT_FALSE(preview.insertMode());
 
     // The history: "Browse ..." adds chosen files once, whatever their case.
-    insert->setFileChooser([](QWidget*, bool several) {
-        return several ? QStringList{"/tags/star.png", "/TAGS/STAR.png", "/tags/Star-big.png"}
-                       : QStringList{"/tags/star.png"};
+    insert->setFileChooser([](QWidget*, FileDialogKind kind, const QString&) {
+        return kind == FileDialogKind::OpenSeveral
+                   ? QStringList{"/tags/star.png", "/TAGS/STAR.png", "/tags/Star-big.png"}
+                   : QStringList{"/tags/star.png"};
     });
     QComboBox* history = insert->history();
     ASSERT_EQ(history->count(), 1);

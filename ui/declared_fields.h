@@ -1,0 +1,75 @@
+#pragma once
+#include <functional>
+#include <vector>
+
+#include "params/field_declaration.h"
+
+class FileListWidget;
+class QCheckBox;
+class QFormLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QString;
+class QWidget;
+
+// A dialog's controls made from parameter declarations (params/field_declaration.h):
+// each control named after its control number, with the field's tooltip and the
+// behaviour of its kind, and the values moved between the controls and a record.
+// The dialog only arranges the controls.
+class DeclaredFields {
+public:
+    // Makes the colour swatch, which lives above this layer: a button with a "color"
+    // property (0x00BBGGRR).
+    using ColourMaker = std::function<QWidget*(QWidget* parent)>;
+
+    explicit DeclaredFields(QWidget* dialog, ColourMaker colour = {});
+
+    // Makes the control of every shown field of `block`, in the declaration's order.
+    void addAll(const BlockDeclaration& block);
+    // Makes the control of one field.
+    QWidget* add(const BlockDeclaration& block, const char* name);
+
+    // The control made for the field of that name (the first one, across blocks).
+    QWidget* control(const char* name) const;
+    QLineEdit* edit(const char* name) const;
+    QCheckBox* check(const char* name) const;
+    FileListWidget* fileList(const char* name) const;
+    // The "no colour" box and the label of a colour field.
+    QCheckBox* noneBox(const char* name) const;
+    QLabel* colourLabel(const char* name) const;
+
+    // A new label with the field's text.
+    QLabel* label(const char* name) const;
+
+    // The title of a section of the block.
+    static QString title(const BlockDeclaration& block, int section);
+
+    // Rows of the fields of `section` of `block` made so far: the label and the
+    // control (a check box takes the whole row under an empty label). Lists, colours
+    // and combos are placed by the dialog.
+    QFormLayout* form(const BlockDeclaration& block, int section) const;
+    // That form inside a group box titled after the section.
+    QGroupBox* group(const BlockDeclaration& block, int section) const;
+
+    // Shows the record's values in the block's controls.
+    void show(const BlockDeclaration& block, const void* record) const;
+    // Reads the block's controls into the record. A percentage outside 0..100 stores
+    // nothing at all and gives false.
+    bool store(const BlockDeclaration& block, void* record) const;
+
+private:
+    struct Made {
+        const BlockDeclaration* block;
+        const FieldDeclaration* field;
+        QWidget* control;
+        QCheckBox* none = nullptr;
+        QLabel* label = nullptr;
+    };
+    const Made* find(const char* name) const;
+    void showColour(const Made& made, uint32_t value) const;
+
+    QWidget* dialog_;
+    ColourMaker colour_;
+    std::vector<Made> made_;
+};
