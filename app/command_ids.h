@@ -35,4 +35,8 @@ inline constexpr int Preview = 32819;
 inline constexpr int RenderConnectable = 32826;
 inline constexpr int ImportFile = 32827;
 inline constexpr int Sharpen = 32828;
+// Commands of our own, past the range of the others.
+inline constexpr int Save = 32900;
+inline constexpr int SaveAs = 32901;
+inline constexpr int Redo = 32902;
 }  // namespace cmd

@@ -27,3 +27,29 @@ QString pictureStatusText(int width, int height, int zoom) {
 QString cannotReadText(const std::string& path) {
     return QStringLiteral("Cannot read %1").arg(QString::fromLocal8Bit(path.c_str()));
 }
+
+namespace {
+QString withName(const char* done, const QString& what) {
+    return what.isEmpty() ? QString::fromUtf8(done) : QStringLiteral("%1: %2").arg(done, what);
+}
+QString localPath(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+}  // namespace
+
+QString undoneText(const QString& what) { return withName("Undone", what); }
+
+QString redoneText(const QString& what) { return withName("Redone", what); }
+
+QString savedText(const std::string& path) { return QStringLiteral("Saved %1").arg(localPath(path)); }
+
+QString cannotSaveText(const std::string& path, const std::string& reason) {
+    return QStringLiteral("Cannot save %1: %2").arg(localPath(path), QString::fromLocal8Bit(reason.c_str()));
+}
+
+QString blendLevelText(int blendLevel) {
+    if (blendLevel >= 255) return {};
+    return QStringLiteral("Level %1 %").arg(qRound(blendLevel * 100.0 / 255));
+}
+
+QString flattenedText(const std::string& path) {
+    return QStringLiteral("The transparent parts of %1 were flattened").arg(localPath(path));
+}

@@ -38,7 +38,7 @@ QString seamText(const SeamMeasure& m) {
     const auto axis = [](const char* name, const SeamAxis& a) {
         return QString("%1 %2 (wrap %3, inside %4)")
             .arg(name)
-            .arg(a.ratio, 0, 'f', 3)
+            .arg(a.ratio == 0 ? QString("no seam") : QString::number(a.ratio, 'f', 3))
             .arg(a.wrap, 0, 'f', 2)
             .arg(a.inside, 0, 'f', 2);
     };

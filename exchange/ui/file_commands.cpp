@@ -1,6 +1,10 @@
 #include "exchange/ui/file_commands.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
 
 #include "command/command_texts.h"
 #include "exchange/image_library.h"
@@ -14,14 +18,46 @@ const char* filterFrom(ImageLibrary::ExtensionFn entry) {
     return text ? text : kDefaultPictureFilter;
 }
 
-bool hasExtension(const std::string& path) {
-    return !QFileInfo(QString::fromLocal8Bit(path.c_str())).suffix().isEmpty();
-}
+constexpr const char* kAllFiles = "All files (*)";
 }  // namespace
 
-bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui) {
+bool hasPictureExtension(const std::string& path) {
+    return !QFileInfo(QString::fromLocal8Bit(path.c_str())).suffix().isEmpty();
+}
+
+QString pictureSaveFilter(const ImageLibrary& lib) { return qtFileFilter(filterFrom(lib.supportedExtensionSave)); }
+
+QString pictureOpenFilter(const ImageLibrary& lib) { return qtFileFilter(filterFrom(lib.supportedExtensionOpen)); }
+
+QString pngFirst(const QString& filter) {
+    const QStringList entries = filter.split(";;", Qt::SkipEmptyParts);
+    QStringList png, others;
+    for (const QString& e : entries) (e.contains("*.png", Qt::CaseInsensitive) ? png : others).push_back(e);
+    if (png.isEmpty()) return filter;
+    QStringList all = png + others;
+    if (!all.contains(kAllFiles)) all.push_back(kAllFiles);
+    return all.join(";;");
+}
+
+QString filterExtension(const QString& entry) {
+    static const QRegularExpression pattern(R"(\*\.([A-Za-z0-9]+))");
+    const QRegularExpressionMatch m = pattern.match(entry);
+    return m.hasMatch() ? m.captured(1).toLower() : QString();
+}
+
+bool writePictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, std::string* reason) {
+    errno = 0;
     if (savePictureFile(lib, picture, path)) return true;
-    reportExportFailure(ui, path);
+    const int saved = errno;
+    if (reason) *reason = writeFailureReason(path, saved);
+    return false;
+}
+
+bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host) {
+    std::string reason;
+    if (writePictureFile(path, picture, lib, &reason)) return true;
+    reportExportFailure(host.interaction(), path);
+    host.showStatus("Cannot save " + path + ": " + reason);
     return false;
 }
 
@@ -33,18 +69,20 @@ bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::st
     return true;
 }
 
-void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
-    if (!host.requirePicture()) return;
-    const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionSave));
+std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLibrary& lib,
+                                                const FileNameChooser& chooser) {
+    if (!host.requirePicture()) return std::nullopt;
+    const QString filter = pictureSaveFilter(lib);
     Interaction& ui = host.interaction();
     while (const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Save, filter)) {
-        if (!hasExtension(*name)) {
+        if (!hasPictureExtension(*name)) {
             ui.showMessage("Please enter extension eg(.jpg)", kMainCaption, Interaction::Icon::Error);
             continue;
         }
-        exportPictureFile(*name, *host.currentPicture(), lib, ui);
-        return;
+        if (!exportPictureFile(*name, *host.currentPicture(), lib, host)) return std::nullopt;
+        return name;
     }
+    return std::nullopt;
 }
 
 ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
@@ -54,7 +92,22 @@ ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const st
 }
 
 ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
-    const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionOpen));
-    const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Open, filter);
+    const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Open, pictureOpenFilter(lib));
     return name ? importAndShow(host, lib, *name) : ImportOutcome{};
+}
+
+std::optional<std::string> runSaveAsDialog(QWidget* parent, FileDialogKind, const QString& filter) {
+    static QString lastFolder;
+    QFileDialog dialog(parent, QString(), lastFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(pngFirst(filter).split(";;"));
+    // The chosen filter supplies the extension of a name typed without one.
+    const auto follow = [&dialog](const QString& entry) { dialog.setDefaultSuffix(filterExtension(entry)); };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    follow(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString name = dialog.selectedFiles().front();
+    lastFolder = QFileInfo(name).absolutePath();
+    return name.toLocal8Bit().toStdString();
 }
