@@ -13,6 +13,7 @@
 #include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/file_commands.h"
 #include "filters/ui/filter_commands.h"
+#include "filters/ui/make_seamless_command.h"
 #include "generators/ui/generator_commands.h"
 #include "generators/ui/palette_editor.h"
 
@@ -86,6 +87,7 @@ void CvosprenDlg::createCommands() {
         separatorRow(filter),
         {cmd::RenderConnectable, filter + " > &Render Connectable ...", {},
          [this] { runRenderConnectableCommand(*this); }},
+        {cmd::MakeSeamless, filter + " > Make Sea&mless ...", {}, [this] { runMakeSeamlessCommand(*this); }},
 
         {cmd::PartImport, part + " > &Import", {}, [this] { importClipboard(runPartImportCommand); }},
         {cmd::PartExport, part + " > &Export", {}, [this] { runPartExportCommand(*this); }},

@@ -64,6 +64,8 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     view_ = new PictureView(this);
     setCentralWidget(view_);
     connect(view_, &PictureView::resized, this, [this] { layoutControls(); });
+    connect(view_, &PictureView::zoomStepRequested, this,
+            [this](int step) { runCommand(step > 0 ? cmd::ZoomIn : cmd::ZoomOut); });
     pictureStatus_ = new QLabel(this);
     pictureStatus_->setObjectName("pictureStatus");
     levelStatus_ = new QLabel(this);
@@ -205,7 +207,7 @@ void CvosprenDlg::refreshView() {
         return;
     }
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
-    view_->setDisplayImage(std::move(image));
+    view_->setDisplayImage(std::move(image), zoom_);
     view_->repaint();
 }
 
@@ -295,7 +297,7 @@ bool CvosprenDlg::saveAs() {
 
 bool CvosprenDlg::writePicture(const std::string& path) {
     std::string reason;
-    if (!writePictureFile(path, *current_, imageLib_, &reason)) {
+    if (!writePictureWithReason(path, *current_, imageLib_, &reason)) {
         const QString text = cannotSaveText(path, reason);
         statusBar()->showMessage(text);
         interaction_->showMessage(text.toStdString(), kMainCaption, Interaction::Icon::Error);

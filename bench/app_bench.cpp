@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/display_image.h"
+#include "core/parallel.h"
 
 namespace {
 PicturePtr patterned(int w, int h) {
@@ -30,7 +31,9 @@ void perPixel(const Picture& p, int zoom, bool connectable, uint8_t* out) {
         }
 }
 
+// The third argument: the threads the build may use.
 void BM_DisplayImage(benchmark::State& state) {
+    setParallelThreads(int(state.range(2)));
     const int size = int(state.range(0)), zoom = int(state.range(1));
     PicturePtr p = patterned(size + 3, size);
     std::vector<uint8_t> out(size_t(displayWidth(p->width)) * p->height * 4);
@@ -64,7 +67,15 @@ void BM_PlaneMemcpy(benchmark::State& state) {
 }
 }  // namespace
 
-BENCHMARK(BM_DisplayImage)->Args({2048, 1})->Args({2048, 4});
-BENCHMARK(BM_DisplayImagePerPixel)->Args({2048, 1})->Args({2048, 4});
-BENCHMARK(BM_PlaneMemcpy)->Args({2048, 1});
+BENCHMARK(BM_DisplayImage)
+    ->ArgNames({"size", "zoom", "threads"})
+    ->Args({2048, 1, 1})
+    ->Args({2048, 4, 1})
+    ->Args({4096, 1, 1})
+    ->Args({4096, 1, 2})
+    ->Args({4096, 4, 1})
+    ->Args({4096, 4, 2})
+    ->UseRealTime();
+BENCHMARK(BM_DisplayImagePerPixel)->Args({2048, 1})->Args({2048, 4})->UseRealTime();
+BENCHMARK(BM_PlaneMemcpy)->Args({2048, 1})->Args({4096, 1})->UseRealTime();
 BENCHMARK_MAIN();

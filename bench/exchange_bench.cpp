@@ -1,5 +1,6 @@
-// Clipboard bitmaps and the part-clipboard margins over a 4096 x 4096 picture, beside
-// memcpy and memset of its 64 MiB plane. Rates are pixels of the picture per second.
+// Clipboard bitmaps, PNG files and the part-clipboard margins over a 4096 x 4096
+// picture, beside memcpy and memset of its 64 MiB plane. Rates are pixels of the
+// picture per second. The threaded coders run with 1 and with 2 threads (last argument).
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -8,6 +9,8 @@
 
 #include "exchange/dib_codec.h"
 #include "exchange/part_clipboard.h"
+#include "exchange/png_threads.h"
+#include "exchange/png_writer.h"
 
 namespace {
 
@@ -57,21 +60,64 @@ void BM_NewPlaneMemcpy(benchmark::State& state) {
     countPixels(state);
 }
 
+// Flat blocks of colour (what shapes alone make) or the same under noise of up to a
+// quarter of the range (a grainy texture).
+const Picture& pngPicture(bool grainy) {
+    static PicturePtr pictures[2];
+    PicturePtr& p = pictures[grainy];
+    if (!p) {
+        p = createPicture(kSide, kSide, 0);
+        uint32_t state = 12345;
+        for (int32_t y = 0; y < kSide; ++y)
+            for (int32_t x = 0; x < kSide; ++x) {
+                const uint8_t r = uint8_t(x / 97 * 41), g = uint8_t(y / 83 * 67), b = uint8_t((x / 97 + y / 83) * 29);
+                uint8_t n[3] = {0, 0, 0};
+                if (grainy)
+                    for (uint8_t& v : n) {
+                        state = state * 1103515245u + 12345u;
+                        v = uint8_t((state >> 16) % 64);
+                    }
+                storePixel(p.get(), x, y, uint8_t(r + n[0]), uint8_t(g + n[1]), uint8_t(b + n[2]));
+            }
+    }
+    return *p;
+}
+
+// Arguments: grainy (1) or flat (0), Small (1) or Fast (0), threads.
+void BM_EncodePng(benchmark::State& state) {
+    const Picture& p = pngPicture(state.range(0) != 0);
+    const PngCompression compression = state.range(1) ? PngCompression::Small : PngCompression::Fast;
+    pngThreadsOverride() = int(state.range(2));
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const PngBytes file = encodePng(p, compression);
+        bytes = file.size;
+        benchmark::DoNotOptimize(file.bytes());
+    }
+    pngThreadsOverride() = 0;
+    state.counters["file MB"] = double(bytes) / 1e6;
+    countPixels(state);
+}
+
 void BM_EncodeDib(benchmark::State& state) {
+    pngThreadsOverride() = int(state.range(1));
     for (auto _ : state) {
         std::vector<uint8_t> dib = encodeDib(picture(), int(state.range(0)));
         benchmark::DoNotOptimize(dib.data());
     }
+    pngThreadsOverride() = 0;
     countPixels(state);
 }
 
 void BM_DecodeDib(benchmark::State& state) {
     const std::vector<uint8_t> dib = encodeDib(picture(), int(state.range(0)));
+    pngThreadsOverride() = int(state.range(1));
     for (auto _ : state) {
         PicturePtr p;
         decodeDib(dib.data(), dib.size(), &p);
         benchmark::DoNotOptimize(p->pixels);
     }
+    pngThreadsOverride() = 0;
     countPixels(state);
 }
 
@@ -98,8 +144,14 @@ void BM_PartImport(benchmark::State& state) {
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Memset)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewPlaneMemcpy)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EncodeDib)->Arg(24)->Arg(32)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecodeDib)->Arg(24)->Arg(32)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncodeDib)->ArgsProduct({{24, 32}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DecodeDib)->ArgsProduct({{24, 32}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EncodePng)->ArgsProduct({{1, 0}, {0}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EncodePng)
+    ->ArgsProduct({{1, 0}, {1}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 BENCHMARK(BM_PartExport)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PartImport)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

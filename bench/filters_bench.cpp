@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/interaction.h"
+#include "core/parallel.h"
 #include "core/picture.h"
 #include "filters/noise_filter.h"
 #include "filters/render_connectable.h"
@@ -59,7 +60,11 @@ void BM_Memcpy(benchmark::State& state) {
 // a processor that has it), 0 keeps the baseline one.
 void chooseWidth(benchmark::State& state, int index) { wideVectorsAllowed() = state.range(index) != 0; }
 
+// The last argument of each: the threads the filter's loops may use.
+void chooseThreads(benchmark::State& state) { setParallelThreads(int(state.range(state.range_size() - 1))); }
+
 void BM_Noise(benchmark::State& state) {
+    chooseThreads(state);
     chooseWidth(state, 1);
     PicturePtr p = benchPicture();
     QuietClock clock;
@@ -69,6 +74,7 @@ void BM_Noise(benchmark::State& state) {
 }
 
 void BM_Sharpen(benchmark::State& state) {
+    chooseThreads(state);
     resetPaintSettings();
     chooseWidth(state, 2);
     paintSettings().blendLevel = uint8_t(state.range(1));
@@ -80,6 +86,7 @@ void BM_Sharpen(benchmark::State& state) {
 }
 
 void BM_RenderConnectable(benchmark::State& state) {
+    chooseThreads(state);
     resetPaintSettings();
     chooseWidth(state, 1);
     paintSettings().blendLevel = uint8_t(state.range(0));
@@ -90,6 +97,7 @@ void BM_RenderConnectable(benchmark::State& state) {
 }
 
 void BM_SeamMeasure(benchmark::State& state) {
+    chooseThreads(state);
     chooseWidth(state, 0);
     PicturePtr p = benchPicture();
     for (auto _ : state) benchmark::DoNotOptimize(seamMeasure(*p));
@@ -98,28 +106,44 @@ void BM_SeamMeasure(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Noise)
-    ->ArgNames({"mono", "wide"})
-    ->Args({0, 1})
-    ->Args({1, 1})
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Unit(benchmark::kMillisecond);
+    ->ArgNames({"mono", "wide", "threads"})
+    ->Args({0, 1, 1})
+    ->Args({0, 1, 2})
+    ->Args({1, 1, 1})
+    ->Args({1, 1, 2})
+    ->Args({0, 0, 1})
+    ->Args({1, 0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_Sharpen)
-    ->ArgNames({"connectable", "level", "wide"})
-    ->Args({0, 255, 1})
-    ->Args({1, 255, 1})
-    ->Args({1, 127, 1})
-    ->Args({0, 255, 0})
-    ->Args({1, 255, 0})
-    ->Unit(benchmark::kMillisecond);
+    ->ArgNames({"connectable", "level", "wide", "threads"})
+    ->Args({0, 255, 1, 1})
+    ->Args({0, 255, 1, 2})
+    ->Args({1, 255, 1, 1})
+    ->Args({1, 255, 1, 2})
+    ->Args({1, 127, 1, 1})
+    ->Args({1, 127, 1, 2})
+    ->Args({0, 255, 0, 1})
+    ->Args({1, 255, 0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_RenderConnectable)
-    ->ArgNames({"level", "wide"})
-    ->Args({255, 1})
-    ->Args({127, 1})
-    ->Args({255, 0})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SeamMeasure)->ArgName("wide")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+    ->ArgNames({"level", "wide", "threads"})
+    ->Args({255, 1, 1})
+    ->Args({255, 1, 2})
+    ->Args({127, 1, 1})
+    ->Args({127, 1, 2})
+    ->Args({255, 0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_SeamMeasure)
+    ->ArgNames({"wide", "threads"})
+    ->Args({1, 1})
+    ->Args({1, 2})
+    ->Args({0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 BENCHMARK_MAIN();

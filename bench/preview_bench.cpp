@@ -14,6 +14,7 @@
 #include "compositing/preview_display.h"
 #include "compositing/tag_insertion.h"
 #include "compositing/tag_overlay.h"
+#include "core/parallel.h"
 #include "filters/seam_tally.h"
 
 namespace {
@@ -57,7 +58,13 @@ void BM_Memcpy(benchmark::State& state) {
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(copy.size()));
 }
-BENCHMARK(BM_Memcpy)->Args({2048, 1})->Args({2048, 4})->Args({4096, 4})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Memcpy)
+    ->Args({2048, 1})
+    ->Args({2048, 4})
+    ->Args({4096, 2})
+    ->Args({4096, 4})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_RebuildDisplay(benchmark::State& state) {
     PreviewDisplay d = sampleDisplay(int32_t(state.range(0)), int32_t(state.range(1)));
@@ -120,7 +127,9 @@ void BM_Click4096Zoom4(benchmark::State& state) {
 }
 BENCHMARK(BM_Click4096Zoom4)->Unit(benchmark::kMillisecond);
 
+// The third argument: the threads the build may use.
 void BM_BuildPreviewDisplay(benchmark::State& state) {
+    setParallelThreads(int(state.range(2)));
     PicturePtr p = samplePicture(int32_t(state.range(0)));
     PreviewDisplay d;
     for (auto _ : state) {
@@ -129,7 +138,16 @@ void BM_BuildPreviewDisplay(benchmark::State& state) {
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(d.pixels.size()));
 }
-BENCHMARK(BM_BuildPreviewDisplay)->Args({2048, 1})->Args({2048, 4})->Args({4096, 4})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildPreviewDisplay)
+    ->ArgNames({"size", "zoom", "threads"})
+    ->Args({2048, 1, 1})
+    ->Args({2048, 4, 1})
+    ->Args({4096, 2, 1})
+    ->Args({4096, 2, 2})
+    ->Args({4096, 4, 1})
+    ->Args({4096, 4, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The seam measure of the opening, over the whole picture.
 void BM_SeamTally4096(benchmark::State& state) {

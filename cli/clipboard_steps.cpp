@@ -30,7 +30,8 @@ void registerClipboardSteps(StepTable& table) {
                        return noMemory(c, int64_t(picture.width) + 2 * m.x, int64_t(picture.height) + 2 * m.y);
                    }
                    const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib || !savePictureFile(*lib, *enlarged, a[0])) return c.refuseExport(a[0]);
+                   std::string reason;
+                   if (!lib || !writePictureFile(*lib, *enlarged, a[0], &reason)) return c.refuseExport(a[0], reason);
                    return true;
                },
                "Please enter extension eg(.jpg)"});

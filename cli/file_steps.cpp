@@ -15,13 +15,13 @@ void registerFileSteps(StepTable& table) {
                    return true;
                }});
 
-    table.add({"save", 1, "save FILE",
-               "export through the image library; the extension (.bmp, .png, .jpg) picks the format",
+    table.add({"save", 1, "save FILE", "export the picture; the extension (.bmp, .png, .jpg) picks the format",
                [](const std::vector<std::string>& a) { return hasFileExtension(a[0]) ? -1 : 0; },
                [](CliContext& c, const std::vector<std::string>& a) {
                    if (!c.requirePicture()) return false;
                    const ImageLibrary* lib = c.imageLibrary();
-                   if (!lib || !savePictureFile(*lib, *c.picture, a[0])) return c.refuseExport(a[0]);
+                   std::string reason;
+                   if (!lib || !writePictureFile(*lib, *c.picture, a[0], &reason)) return c.refuseExport(a[0], reason);
                    return true;
                },
                "Please enter extension eg(.jpg)"});

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <iostream>
 #include <string>
 
@@ -15,11 +14,7 @@ namespace {
 
 bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
 
-std::string seamLine(const char* axis, const SeamAxis& a) {
-    char line[128];
-    std::snprintf(line, sizeof line, "seam %s %.4f (wrap %.4f, inside %.4f)", axis, a.ratio, a.wrap, a.inside);
-    return line;
-}
+std::string seamLine(const char* axis, const SeamAxis& a) { return "seam " + seamAxisText(axis, a, 4, 4); }
 
 }  // namespace
 

@@ -17,8 +17,8 @@ bool CliContext::refuse(const std::string& message) {
     return false;
 }
 
-bool CliContext::refuseExport(const std::string& path) {
-    reportExportFailure(ui, path);
+bool CliContext::refuseExport(const std::string& path, const std::string& reason) {
+    reportExportFailure(ui, path, reason);
     return false;
 }
 

@@ -26,7 +26,7 @@ public:
     // A refusal: shows the message and returns false, which ends the run with exit 1.
     bool refuse(const std::string& message);
     // A picture file that could not be written: the export failure pair, then false.
-    bool refuseExport(const std::string& path);
+    bool refuseExport(const std::string& path, const std::string& reason = {});
     // Runs a picture command through the standard flow; false when it was refused
     // (a check, its arguments or memory), true when it ran, interrupted or not.
     bool run(const PictureCommand& command);
@@ -106,6 +106,7 @@ void registerShapeSteps(StepTable& table);
 void registerFileSteps(StepTable& table);
 void registerClipboardSteps(StepTable& table);    // part-export, part-import
 void registerFilterSteps(StepTable& table);       // noise, sharpen, render-connectable, seam-report
+void registerSeamlessSteps(StepTable& table);     // make-seamless
 void registerConfigSteps(StepTable& table);       // config, save-config
 void registerCompositingSteps(StepTable& table);  // anti-alias, tag-file, tags, mix-file, circle-mix
 void registerPreviewSteps(StepTable& table);      // preview, insert-tag

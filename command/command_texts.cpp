@@ -33,8 +33,12 @@ void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure) {
     showError(ui, own ? own->what() : kNoMemoryToFilter);
 }
 
-void reportExportFailure(Interaction& ui, const std::string& path) {
-    showError(ui, "Failure export image " + path);
+std::string exportFailureText(const std::string& path, const std::string& reason) {
+    return "Failure export image " + path + (reason.empty() ? std::string() : ": " + reason);
+}
+
+void reportExportFailure(Interaction& ui, const std::string& path, const std::string& reason) {
+    showError(ui, exportFailureText(path, reason));
     showError(ui, "Erreur exportation");
 }
 

@@ -17,9 +17,10 @@ void reportNoMemoryForPicture(Interaction& ui, int64_t width, int64_t height);
 inline constexpr const char* kNoMemoryToFilter = "Not enough memory to filter this picture";
 void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure);
 
-// A picture file that could not be written: "Failure export image PATH", then
-// "Erreur exportation".
-void reportExportFailure(Interaction& ui, const std::string& path);
+// A picture file that could not be written: "Failure export image PATH", followed by
+// ": REASON" when the system's reason is known, then "Erreur exportation".
+std::string exportFailureText(const std::string& path, const std::string& reason = {});
+void reportExportFailure(Interaction& ui, const std::string& path, const std::string& reason = {});
 
 // Why writing `path` failed, in the system's words ("Permission denied"), from the
 // folder and the file as they stand, else from `savedErrno` (errno right after the

@@ -3,15 +3,9 @@
 #include <cmath>
 
 #include "compositing/stamp_block.h"
+#include "core/connectable.h"
 #include "core/coverage_mask.h"
 #include "core/picture.h"
-
-namespace {
-inline int64_t wrap(int64_t v, int64_t size) {
-    const int64_t m = v % size;
-    return m < 0 ? m + size : m;
-}
-}  // namespace
 
 void blendDisc(Picture* picture, CoverageMask* mask, int32_t x, int32_t y, const uint8_t* block, int32_t bw, int32_t bh,
                int32_t cx, int32_t cy, int32_t r, int64_t mixPercent, int32_t opaquePercent) {
@@ -31,7 +25,7 @@ void blendDisc(Picture* picture, CoverageMask* mask, int32_t x, int32_t y, const
         if (row < 0 || row >= bh) continue;
         int64_t py = y + dy;
         if (connectable) {
-            py = wrap(py, ph);
+            py = wrapIndex(py, ph);
         } else if (py < 0 || py >= ph) {
             continue;
         }
@@ -54,7 +48,7 @@ void blendDisc(Picture* picture, CoverageMask* mask, int32_t x, int32_t y, const
         uint8_t* pixelRow = picture->pixels + size_t(py) * size_t(pw) * 4;
         uint8_t* maskRow = maskAligned ? mask->bytes + size_t(py) * size_t(pw) : nullptr;
         const uint8_t* cell = block + (size_t(row) * size_t(bw) + size_t(cx + from)) * 4;
-        int64_t px = connectable ? wrap(x + from, pw) : x + from;
+        int64_t px = connectable ? wrapIndex(x + from, pw) : x + from;
         const double dy2 = double(dy * dy);
         for (int64_t dx = from; dx < to; ++dx, cell += 4) {
             const double d = std::sqrt(double(dx * dx) + dy2);

@@ -4,20 +4,9 @@
 #include <cstring>
 #include <new>
 
-namespace {
+#include "core/parallel.h"
 
-// One reduced row of the copy: picture row i * zoom, every zoom-th pixel, stored as
-// blue, green, red. Every point read lies inside the picture, where the wrap is the
-// identity, so the plane is read directly.
-void reduceRow(const Picture& picture, int32_t zoom, int32_t row, int32_t copyWidth, uint8_t* out) {
-    const uint8_t* src = picture.pixels + (size_t(row) * size_t(zoom) * size_t(picture.width)) * 4;
-    const size_t step = size_t(zoom) * 4;
-    for (int32_t j = 0; j < copyWidth; ++j, src += step, out += 3) {
-        out[0] = src[2];
-        out[1] = src[1];
-        out[2] = src[0];
-    }
-}
+namespace {
 
 void invert(uint8_t* bgr) {
     bgr[0] = uint8_t(~bgr[0]);
@@ -33,7 +22,7 @@ PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool fram
     std::vector<uint8_t> tileRows = std::move(out.tileRows);
     std::vector<uint8_t> pixels = std::move(out.pixels);
     out = PreviewDisplay();
-    zoom = std::clamp(zoom, kPreviewMinZoom, kPreviewMaxZoom);
+    zoom = clampViewZoom(zoom);
     out.zoom = zoom;
     out.pictureWidth = std::max(picture.width, 0);
     out.pictureHeight = std::max(picture.height, 0);
@@ -62,18 +51,22 @@ PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool fram
     }
 
     const size_t copyBytes = size_t(out.copyWidth) * 3;
-    for (int32_t i = 0; i < out.copyHeight; ++i) {
-        uint8_t* row = out.tileRows.data() + size_t(i) * out.stride;
-        reduceRow(picture, zoom, i, out.copyWidth, row);
-        if (frame) {
-            invert(row);
-            if (i == 0) {
-                for (int32_t j = 0; j < out.copyWidth; ++j) invert(row + size_t(j) * 3);
+    // Row i of the copy is picture row i * zoom, every zoom-th pixel; every point read
+    // lies inside the picture, where the wrap is the identity.
+    parallelRows(out.copyHeight, kViewRowsPerBand, [&](int64_t begin, int64_t end) {
+        for (int32_t i = int32_t(begin); i < int32_t(end); ++i) {
+            uint8_t* row = out.tileRows.data() + size_t(i) * out.stride;
+            sampleViewRow(picture, zoom, i, out.copyWidth, row, ViewCell::Bgr);
+            if (frame) {
+                invert(row);
+                if (i == 0) {
+                    for (int32_t j = 0; j < out.copyWidth; ++j) invert(row + size_t(j) * 3);
+                }
             }
+            std::memcpy(row + copyBytes, row, copyBytes);
+            std::memcpy(row + 2 * copyBytes, row, copyBytes);
         }
-        std::memcpy(row + copyBytes, row, copyBytes);
-        std::memcpy(row + 2 * copyBytes, row, copyBytes);
-    }
+    });
     rebuildDisplay(out);
     return PreviewBuild::Built;
 }
@@ -81,7 +74,13 @@ PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool fram
 void rebuildDisplay(PreviewDisplay& display) {
     if (display.tileRows.empty()) return;
     const size_t band = display.tileRows.size();
-    for (size_t g = 0; g < 3; ++g) std::memcpy(display.pixels.data() + g * band, display.tileRows.data(), band);
+    const size_t stride = display.stride;
+    const int64_t rows = int64_t(band / stride);
+    parallelRows(3 * rows, kViewRowsPerBand, [&](int64_t begin, int64_t end) {
+        for (int64_t r = begin; r < end; ++r)
+            std::memcpy(display.pixels.data() + size_t(r) * stride, display.tileRows.data() + size_t(r % rows) * stride,
+                        stride);
+    });
 }
 
 std::vector<uint8_t> shownRgb(const PreviewDisplay& display) {

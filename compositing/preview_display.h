@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/picture.h"
+#include "core/view_sampling.h"
 
 // The preview's images, built without the toolkit so that the window and the command
 // line show the same pixels.
@@ -16,8 +17,8 @@
 // The clean tile rows are kept beside it, so that an overlay is wiped by copying them
 // back (rebuildDisplay) without reading the picture again.
 
-inline constexpr int32_t kPreviewMinZoom = 1;
-inline constexpr int32_t kPreviewMaxZoom = 16;
+inline constexpr int32_t kPreviewMinZoom = kViewMinZoom;
+inline constexpr int32_t kPreviewMaxZoom = kViewMaxZoom;
 // Largest display image we make, in pixels; beyond it the preview asks for a higher zoom.
 inline constexpr int64_t kMaxPreviewPixels = int64_t(1) << 28;
 
@@ -46,13 +47,10 @@ enum class PreviewBuild {
     TooLarge,  // the display image would exceed kMaxPreviewPixels or memory; nothing kept
 };
 
-// Rounds up to a multiple of 4, as bitmap rows are.
-inline int64_t roundUpToFour(int64_t value) { return (value + 3) / 4 * 4; }
-
 // Builds the tile rows of `picture` at `zoom` (1..16), with "Cadre Resolution" when
 // `frame` is set (the first column and the first row of each copy inverted, the
 // copy's first pixel inverted twice), then the display image from them.
-// `out` may hold an earlier build, whose memory is reused.
+// `out` may hold an earlier build, whose memory is reused. Rows are built on all cores.
 PreviewBuild buildPreviewDisplay(const Picture& picture, int32_t zoom, bool frame, PreviewDisplay& out);
 
 // Copies the clean tile rows over the whole display image, wiping any overlay.

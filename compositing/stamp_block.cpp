@@ -3,14 +3,8 @@
 #include <algorithm>
 
 #include "compositing/tag_image.h"
+#include "core/connectable.h"
 #include "core/picture.h"
-
-namespace {
-inline int64_t wrap(int64_t v, int64_t size) {
-    const int64_t m = v % size;
-    return m < 0 ? m + size : m;
-}
-}  // namespace
 
 void stampBlock(Picture* picture, int32_t x, int32_t y, const uint8_t* cells, int32_t w, int32_t h, uint32_t keyColor) {
     if (!picture || h < 1 || w < 1 || picture->width <= 0 || picture->height <= 0) return;
@@ -30,13 +24,13 @@ void stampBlock(Picture* picture, int32_t x, int32_t y, const uint8_t* cells, in
     for (int32_t r = 0; r < h; ++r) {
         int64_t py = int64_t(y) + r;
         if (connectable) {
-            py = wrap(py, ph);
+            py = wrapIndex(py, ph);
         } else if (py < 0 || py >= ph) {
             continue;
         }
         uint8_t* row = picture->pixels + size_t(py) * size_t(pw) * 4;
         const uint8_t* cell = cells + (size_t(r) * size_t(w) + size_t(firstCol)) * 4;
-        int64_t px = connectable ? wrap(int64_t(x) + firstCol, pw) : int64_t(x) + firstCol;
+        int64_t px = connectable ? wrapIndex(int64_t(x) + firstCol, pw) : int64_t(x) + firstCol;
         for (int32_t c = firstCol; c < endCol; ++c, cell += 4) {
             const uint32_t opacity = cell[3];
             // A transparent cell mixes nothing in, and a level over an unchanged

@@ -4,6 +4,13 @@
 // The three rules every pixel access goes through: wrap-around, plane layout and
 // channel blending. Inline because they run once or more per touched pixel.
 
+// The non-negative remainder of v by m > 0: the index v names on a ring of m cells, so
+// that v and v + m name the same cell. Every wrap-around goes through it.
+constexpr int64_t wrapIndex(int64_t v, int64_t m) {
+    const int64_t r = v % m;
+    return r < 0 ? r + m : r;
+}
+
 // Folds any coordinate into [0, width) x [0, height) by the non-negative remainder,
 // so x and x + width name the same pixel on both sides of the picture.
 inline bool mapConnectable(int32_t width, int32_t height, int32_t x, int32_t y, int32_t* outX, int32_t* outY) {
@@ -12,12 +19,8 @@ inline bool mapConnectable(int32_t width, int32_t height, int32_t x, int32_t y, 
         if (outY) *outY = y;
         return false;
     }
-    int32_t mx = x % width;
-    if (mx < 0) mx += width;
-    int32_t my = y % height;
-    if (my < 0) my += height;
-    if (outX) *outX = mx;
-    if (outY) *outY = my;
+    if (outX) *outX = int32_t(wrapIndex(x, width));
+    if (outY) *outY = int32_t(wrapIndex(y, height));
     return true;
 }
 

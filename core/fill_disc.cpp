@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include "core/connectable.h"
 #include "core/span_painter.h"
 
 namespace {
@@ -14,10 +16,25 @@ inline bool insideDisc(int64_t i, int64_t j, int32_t r) {
     return std::sqrt(di * di + dj * dj) < double(r);
 }
 
+// Up to this radius the disc test is exact in integers: i and j stay below 2^26, so
+// i^2 + j^2 is an exact double, and a correctly rounded square root of an integer below
+// r^2 stays more than 1 / (2r) under r, far more than half a unit in the last place. So
+// sqrt(i^2 + j^2) < r exactly when i^2 + j^2 < r^2.
+constexpr int32_t kIntegerDiscRadius = int32_t(1) << 25;
+
+// Largest h >= 0 with h^2 <= left, from a square-root guess.
+inline int64_t integerRoot(int64_t left) {
+    int64_t h = int64_t(std::sqrt(double(left)));
+    while (h * h > left) --h;
+    while ((h + 1) * (h + 1) <= left) ++h;
+    return h;
+}
+
 // Largest i >= 0 with insideDisc(i, j); the row of offset j is [-h, h]. The test is
 // monotone in |i|, so a square-root guess corrected by single steps finds it
 // exactly. Needs |j| < r (then i = 0 is inside).
 int64_t halfWidth(int64_t j, int32_t r) {
+    if (r <= kIntegerDiscRadius) return integerRoot(int64_t(r) * r - j * j - 1);
     const double left = double(r) * double(r) - double(j) * double(j);
     int64_t h = left > 0 ? int64_t(std::sqrt(left)) : 0;
     h = std::min<int64_t>(h, int64_t(r) - 1);
@@ -37,6 +54,34 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
     int64_t jLo = -(int64_t(r) - 1), jHi = int64_t(r) - 1;
     const int64_t h = painter.height();
 
+    if (r <= kIntegerDiscRadius && (!painter.wraps() || jHi - jLo + 1 <= h)) {
+        // Every row offset lands on a row of its own. Rows j and -j have the same
+        // width, and widths shrink as |j| grows, so one walk from the middle row
+        // outwards finds them all without a square root.
+        if (!painter.wraps()) {
+            jLo = std::max<int64_t>(jLo, -int64_t(cy));
+            jHi = std::min<int64_t>(jHi, h - 1 - int64_t(cy));
+            if (jLo > jHi) return;
+        }
+        const int64_t rr = int64_t(r) * r;
+        const int64_t jFirst = jLo <= 0 && jHi >= 0 ? 0 : std::min(std::abs(jLo), std::abs(jHi));
+        const int64_t jLast = std::max(std::abs(jLo), std::abs(jHi));
+        int64_t half = integerRoot(rr - jFirst * jFirst - 1);
+        for (int64_t j = jFirst; j <= jLast; ++j) {
+            const int64_t left = rr - j * j - 1;
+            // A few steps down, or a fresh root where the edge of a large disc turns flat.
+            for (int step = 0; half * half > left; ++step) {
+                if (step == 4) {
+                    half = integerRoot(left);
+                    break;
+                }
+                --half;
+            }
+            if (j <= jHi && j >= jLo) painter.run(int64_t(cy) + j, int64_t(cx) - half, 2 * half + 1);
+            if (j > 0 && -j >= jLo && -j <= jHi) painter.run(int64_t(cy) - j, int64_t(cx) - half, 2 * half + 1);
+        }
+        return;
+    }
     if (!painter.wraps() || jHi - jLo + 1 <= h) {
         if (!painter.wraps()) {
             jLo = std::max<int64_t>(jLo, -int64_t(cy));
@@ -55,8 +100,7 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
     const int64_t w = painter.width();
     for (int64_t row = 0; row < h; ++row) {
         int64_t laps = 0;
-        int64_t first = (row - int64_t(cy)) % h;
-        if (first < 0) first += h;
+        const int64_t first = wrapIndex(row - int64_t(cy), h);
         for (int64_t j = first; j <= jHi && !painter.saturated(laps); j += h) {
             const int64_t half = halfWidth(j, r);
             painter.run(row, int64_t(cx) - half, 2 * half + 1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/connectable.h"
 #include "core/span_painter.h"
 
 void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor colour) {
@@ -25,8 +26,7 @@ void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, 
     // Taller than the picture: each row is covered `laps` or `laps + 1` times, and
     // every pixel's count is its row's count times its column's.
     const int64_t laps = lenY / h, rest = lenY % h;
-    int64_t start = int64_t(y0) % h;
-    if (start < 0) start += h;
+    const int64_t start = wrapIndex(y0, h);
     for (int64_t row = 0; row < h; ++row) {
         const int64_t offset = row >= start ? row - start : row + h - start;
         painter.run(row, x0, lenX, laps + (offset < rest ? 1 : 0));

@@ -9,8 +9,8 @@ uint32_t g_state = 0;
 void seedRandom(uint32_t seed) { g_state = seed; }
 
 int32_t nextRandom() {
-    g_state = g_state * 214013u + 2531011u;
-    return static_cast<int32_t>((g_state >> 16) & 0x7FFFu);
+    g_state = g_state * kRandomMultiplier + kRandomIncrement;
+    return randomDrawOf(g_state);
 }
 
 uint32_t randomState() { return g_state; }

@@ -88,7 +88,15 @@ void SpanPainter::run(int64_t y, int64_t x0, int64_t len, int64_t times) {
         return;
     }
     if (times > saturation_) times = saturation_;
-    const int64_t start = mod(x0, w);
+    if (len < w) {
+        // The common case, a run shorter than a row: it wraps at most once.
+        const int64_t from = fold(x0, w);
+        const int64_t first = std::min<int64_t>(len, w - from);
+        fill(line + from * 4, first, times);
+        fill(line, len - first, times);
+        return;
+    }
+    const int64_t start = wrapIndex(x0, w);
     const int64_t laps = len / w;
     const int64_t rest = len % w;
     if (laps > 0) {

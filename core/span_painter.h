@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/connectable.h"
 #include "core/paint_settings.h"
 #include "core/picture.h"
 #include "core/shape_color.h"
@@ -51,12 +52,7 @@ private:
         } else if (v >= -m) {
             return v + m;
         }
-        return mod(v, m);
-    }
-
-    static int64_t mod(int64_t v, int64_t m) {
-        const int64_t r = v % m;
-        return r < 0 ? r + m : r;
+        return wrapIndex(v, m);
     }
 
     uint8_t* pixels_ = nullptr;
@@ -72,7 +68,7 @@ private:
 };
 
 inline int64_t SpanPainter::rowOf(int64_t y) const {
-    if (wrap_) return mod(y, height_);
+    if (wrap_) return fold(y, height_);
     return (y < 0 || y >= height_) ? -1 : y;
 }
 

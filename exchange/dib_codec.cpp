@@ -1,6 +1,9 @@
 #include "exchange/dib_codec.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "exchange/png_bands.h"
 
 namespace {
 
@@ -8,6 +11,19 @@ constexpr uint32_t kRgb = 0;             // no compression
 constexpr uint32_t kBitFields = 3;       // colour masks after a 40-byte header
 constexpr uint32_t kAlphaBitFields = 6;  // the same with an alpha mask
 constexpr uint64_t kMaskOffset = 40;
+
+// Rows coded together by one thread; each row is coded on its own, so the bands
+// give the same bytes whatever the number of threads.
+constexpr int64_t kRowsPerBand = 64;
+
+// body(y) for every row y in [0, height), in bands side by side.
+template <class Body>
+void forEachRow(int64_t height, Body&& body) {
+    forEachPngBand((height + kRowsPerBand - 1) / kRowsPerBand, [&](int, int64_t band) {
+        const int64_t end = std::min(height, (band + 1) * kRowsPerBand);
+        for (int64_t y = band * kRowsPerBand; y < end; ++y) body(y);
+    });
+}
 
 uint16_t readU16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 uint32_t readU32(const uint8_t* p) {
@@ -124,17 +140,18 @@ DibStatus decodeDib(const DibBytes& bytes, const DibHeader& header, PicturePtr* 
 
     const uint8_t* rows = bytes.data + header.pixelOffset;
     const size_t r = header.redByte, g = header.greenByte, b = header.blueByte;
-    for (int64_t y = 0; y < height; ++y) {
+    uint8_t* pixels = out->pixels;
+    forEachRow(height, [&](int64_t y) {
         const int64_t stored = header.topDown ? y : height - 1 - y;
         const uint8_t* src = rows + uint64_t(stored) * stride;
-        uint8_t* dst = out->pixels + size_t(y) * size_t(width) * 4;
+        uint8_t* dst = pixels + size_t(y) * size_t(width) * 4;
         for (int64_t x = 0; x < width; ++x, src += pixelBytes, dst += 4) {
             dst[0] = src[r];
             dst[1] = src[g];
             dst[2] = src[b];
             dst[3] = 255;
         }
-    }
+    });
     *picture = std::move(out);
     return DibStatus::Ok;
 }
@@ -159,16 +176,18 @@ std::vector<uint8_t> encodeDib(const Picture& picture, int bitsPerPixel) {
     std::vector<uint8_t> dib(kDibInfoHeaderSize + imageSize, 0);
     writeInfoHeader(dib.data(), picture.width, picture.height, bitsPerPixel,
                     imageSize <= UINT32_MAX ? uint32_t(imageSize) : 0);
-    for (size_t y = 0; y < height; ++y) {
+    uint8_t* rows = dib.data() + kDibInfoHeaderSize;
+    forEachRow(int64_t(height), [&](int64_t row) {
+        const size_t y = size_t(row);
         const uint8_t* src = picture.pixels + y * width * 4;
-        uint8_t* dst = dib.data() + kDibInfoHeaderSize + (height - 1 - y) * stride;
+        uint8_t* dst = rows + (height - 1 - y) * stride;
         for (size_t x = 0; x < width; ++x, src += 4, dst += pixelBytes) {
             dst[0] = src[2];
             dst[1] = src[1];
             dst[2] = src[0];
             if (pixelBytes == 4) dst[3] = 255;
         }
-    }
+    });
     return dib;
 }
 
@@ -192,8 +211,8 @@ std::vector<uint8_t> encodeTopDownDib32(int32_t width, int32_t height, const uin
     const size_t imageSize = rowBytes * size_t(height);
     std::vector<uint8_t> dib(kDibInfoHeaderSize + imageSize);
     writeInfoHeader(dib.data(), width, -height, 32, imageSize <= UINT32_MAX ? uint32_t(imageSize) : 0);
-    for (size_t y = 0; y < size_t(height); ++y) {
-        std::memcpy(dib.data() + kDibInfoHeaderSize + y * rowBytes, rows + y * stride, rowBytes);
-    }
+    uint8_t* out = dib.data() + kDibInfoHeaderSize;
+    forEachRow(height,
+               [&](int64_t y) { std::memcpy(out + size_t(y) * rowBytes, rows + size_t(y) * stride, rowBytes); });
     return dib;
 }

@@ -3,6 +3,23 @@
 #include <cstdlib>
 #include <memory>
 
+#include "exchange/png_compression.h"
+#include "exchange/png_writer.h"
+
+bool isPngPath(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& ch : tail) ch = char(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+    return tail == ".png";
+}
+
+bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path, std::string* reason) {
+    if (reason) reason->clear();
+    if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
+    if (isPngPath(path)) return writePngFile(path, picture, pngCompression(), reason);
+    return savePictureFile(lib, picture, path);
+}
+
 bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path) {
     if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
     const size_t count = size_t(picture.width) * size_t(picture.height);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/parallel.h"
 #include "core/random_sequence.h"
 #include "filters/random_block.h"
 #include "filters/wide_paths.h"
@@ -57,24 +58,33 @@ bool noiseFilter(Picture* picture, bool monochrome, uint8_t noisePercent, int32_
     if (amplitude <= 2.0) return false;
     const int32_t a = int32_t(amplitude);
 
-    uint32_t state = seed != 0 ? uint32_t(seed) : uint32_t(ui.clockSeconds());
+    const uint32_t start = seed != 0 ? uint32_t(seed) : uint32_t(ui.clockSeconds());
 
     // The plane is one run of pixels in the order the draws are consumed (rows top to
     // bottom, pixels left to right, red before green before blue), so it is worked
-    // through in fixed chunks whatever the picture's shape.
+    // through in fixed chunks whatever the picture's shape. Every pixel takes the same
+    // number of draws, so a band of pixels starts from the state the draws before it
+    // leave, reached by one jump.
     constexpr size_t kChunk = 4096;
     const size_t pixels = size_t(std::max(picture->width, 0)) * size_t(std::max(picture->height, 0));
     const size_t offsetsPerPixel = monochrome ? 1 : 3;
-    std::vector<uint16_t> draws(kChunk * offsetsPerPixel * 2);
-    std::vector<int16_t> offsets(kChunk * offsetsPerPixel);
-    for (size_t done = 0; done < pixels; done += kChunk) {
-        const size_t count = std::min(kChunk, pixels - done);
-        const size_t pairs = count * offsetsPerPixel;
-        state = fillRandomDraws(state, draws.data(), pairs * 2);
-        noiseOffsets(draws.data(), offsets.data(), int32_t(pairs), a);
-        uint8_t* cell = picture->pixels + done * 4;
-        widePass<applyBody>(cell, offsets.data(), int32_t(count), monochrome);
-    }
-    seedRandom(state);
+    const uint64_t drawsPerPixel = offsetsPerPixel * 2;
+    const int64_t bands = parallelBandCount(int64_t(pixels), int64_t(kChunk));
+    std::vector<uint16_t> draws(size_t(bands) * kChunk * offsetsPerPixel * 2);
+    std::vector<int16_t> offsets(size_t(bands) * kChunk * offsetsPerPixel);
+    parallelBands(int64_t(pixels), bands, [&](int64_t band, int64_t begin, int64_t end) {
+        uint16_t* bandDraws = draws.data() + size_t(band) * kChunk * offsetsPerPixel * 2;
+        int16_t* bandOffsets = offsets.data() + size_t(band) * kChunk * offsetsPerPixel;
+        uint32_t state = randomJump(uint64_t(begin) * drawsPerPixel)(start);
+        for (size_t done = size_t(begin); done < size_t(end); done += kChunk) {
+            const size_t count = std::min(kChunk, size_t(end) - done);
+            const size_t pairs = count * offsetsPerPixel;
+            state = fillRandomDraws(state, bandDraws, pairs * 2);
+            noiseOffsets(bandDraws, bandOffsets, int32_t(pairs), a);
+            uint8_t* cell = picture->pixels + done * 4;
+            widePass<applyBody>(cell, bandOffsets, int32_t(count), monochrome);
+        }
+    });
+    seedRandom(randomJump(uint64_t(pixels) * drawsPerPixel)(start));
     return true;
 }

@@ -1,28 +1,16 @@
 #include "filters/random_block.h"
 
+#include "core/random_sequence.h"
 #include "filters/wide_paths.h"
 
 namespace {
 
-constexpr uint32_t kMul = 214013u;
-constexpr uint32_t kAdd = 2531011u;
+constexpr uint32_t kMul = kRandomMultiplier;
+constexpr uint32_t kAdd = kRandomIncrement;
 constexpr int kLanes = 8;
+constexpr RandomJump kJump = randomJump(kLanes);
 
-struct Step {
-    uint32_t mul;
-    uint32_t add;
-};
-
-// The affine step state -> mul * state + add applied n times (mod 2^32).
-constexpr Step stepPower(int n) {
-    Step s{1u, 0u};
-    for (int i = 0; i < n; ++i) s = Step{s.mul * kMul, s.add * kMul + kAdd};
-    return s;
-}
-
-constexpr Step kJump = stepPower(kLanes);
-
-inline uint16_t drawOf(uint32_t state) { return uint16_t((state >> 16) & 0x7FFFu); }
+inline uint16_t drawOf(uint32_t state) { return randomDrawOf(state); }
 
 FILTER_PASS_BODY uint32_t fillDraws(uint32_t state, uint16_t* out, size_t count) {
     size_t i = 0;

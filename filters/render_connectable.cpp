@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/parallel.h"
 #include "filters/wide_paths.h"
 
 namespace {
@@ -54,6 +55,9 @@ void mixBlended(uint8_t* p, uint8_t* q, const double* g, int32_t count, uint32_t
 
 constexpr auto mixRuns = widePass<mixBody>;
 
+// Rows in a band at least: fewer are not worth a thread's start.
+constexpr int64_t kRowsPerBand = 16;
+
 }  // namespace
 
 double seamWeight(int32_t a, int32_t y, int32_t hw, int32_t hh) {
@@ -71,32 +75,41 @@ bool renderConnectable(Picture* picture) {
 
     const uint32_t level = paintSettings().blendLevel;
     const size_t stride = size_t(width) * 4;
-    std::vector<double> e(static_cast<size_t>(hw)), g(static_cast<size_t>(hw)), mirrored(static_cast<size_t>(hw));
+    const size_t half = size_t(hw);
+    // Rows of the top half are independent of each other: each band of rows has its
+    // own weight rows and temporary row.
+    const int64_t bands = parallelBandCount(hh, kRowsPerBand);
+    std::vector<double> e(half), g(size_t(bands) * half), mirrored(size_t(bands) * half);
     for (int32_t a = 0; a < hw; ++a) e[size_t(a)] = edgeDistance(a, hw);
-    std::vector<uint8_t> temp(level == 255 ? 0 : size_t(hw) * 3);
+    std::vector<uint8_t> temp(level == 255 ? 0 : size_t(bands) * half * 3);
 
     // Each pixel of the two quadrant pairs is read once and written once, and the two
     // cells of a pair receive the same mix, so the pass can work in place: every mix
     // still sees the picture as it was.
-    for (int32_t y = 0; y < hh; ++y) {
-        const double f = edgeDistance(y, hh);
-        for (int32_t a = 0; a < hw; ++a) {
-            g[size_t(a)] = seamWeightFrom(e[size_t(a)], f);
-            mirrored[size_t(hw - 1 - a)] = g[size_t(a)];
+    parallelBands(hh, bands, [&](int64_t band, int64_t begin, int64_t end) {
+        double* gRow = g.data() + size_t(band) * half;
+        double* mirroredRow = mirrored.data() + size_t(band) * half;
+        uint8_t* tempRow = temp.empty() ? nullptr : temp.data() + size_t(band) * half * 3;
+        for (int32_t y = int32_t(begin); y < int32_t(end); ++y) {
+            const double f = edgeDistance(y, hh);
+            for (int32_t a = 0; a < hw; ++a) {
+                gRow[a] = seamWeightFrom(e[size_t(a)], f);
+                mirroredRow[hw - 1 - a] = gRow[a];
+            }
+            uint8_t* top = picture->pixels + size_t(y) * stride;
+            uint8_t* bottom = picture->pixels + size_t(y + hh) * stride;
+            // Top-left with bottom-right, then top-right with bottom-left; the top-right
+            // index counts from the right edge, so walking both runs left to right takes
+            // the weights mirrored.
+            if (level == 255) {
+                mixRuns(top, bottom + half * 4, gRow, hw);
+                mixRuns(top + size_t(width - hw) * 4, bottom, mirroredRow, hw);
+            } else {
+                std::fill(tempRow, tempRow + half * 3, uint8_t(255));
+                mixBlended(top, bottom + half * 4, gRow, hw, level, tempRow, false);
+                mixBlended(top + size_t(width - hw) * 4, bottom, mirroredRow, hw, level, tempRow, true);
+            }
         }
-        uint8_t* top = picture->pixels + size_t(y) * stride;
-        uint8_t* bottom = picture->pixels + size_t(y + hh) * stride;
-        // Top-left with bottom-right, then top-right with bottom-left; the top-right index
-        // counts from the right edge, so walking both runs left to right takes the
-        // weights mirrored.
-        if (level == 255) {
-            mixRuns(top, bottom + size_t(hw) * 4, g.data(), hw);
-            mixRuns(top + size_t(width - hw) * 4, bottom, mirrored.data(), hw);
-        } else {
-            std::fill(temp.begin(), temp.end(), uint8_t(255));
-            mixBlended(top, bottom + size_t(hw) * 4, g.data(), hw, level, temp.data(), false);
-            mixBlended(top + size_t(width - hw) * 4, bottom, mirrored.data(), hw, level, temp.data(), true);
-        }
-    }
+    });
     return true;
 }

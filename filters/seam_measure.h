@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 #include "core/picture.h"
 
@@ -21,3 +22,7 @@ struct SeamMeasure {
 };
 
 SeamMeasure seamMeasure(const Picture& picture);
+
+// One axis as text: "NAME RATIO (wrap WRAP, inside INSIDE)", the ratio with
+// `ratioDigits` decimals and the two means with `meanDigits`.
+std::string seamAxisText(const char* name, const SeamAxis& axis, int ratioDigits, int meanDigits);

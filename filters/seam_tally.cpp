@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/connectable.h"
+#include "core/parallel.h"
 #include "filters/wide_paths.h"
 
 namespace {
@@ -22,9 +24,12 @@ void wrapSums(const Picture& p, SeamTally& t) {
     for (int32_t x = 0; x < p.width; ++x) t.rowWrap += distance(cellAt(p, x, p.height - 1), cellAt(p, x, 0));
 }
 
-FILTER_PASS_BODY void insideBody(const Picture& p, uint64_t& columns, uint64_t& rows) {
+// The inside sums of rows [y0, y1): pairs of neighbouring columns within those rows,
+// and pairs of each of those rows with the row below.
+FILTER_PASS_BODY SeamInsideSums insideBody(const Picture& p, int32_t y0, int32_t y1) {
     const size_t stride = size_t(p.width) * 4;
-    for (int32_t y = 0; y < p.height; ++y) {
+    uint64_t columns = 0, rows = 0;
+    for (int32_t y = y0; y < y1; ++y) {
         const uint8_t* row = p.pixels + size_t(y) * stride;
         uint64_t c = 0;
         for (size_t i = 0; i + 4 < stride; i += 4) c += distance(row + i, row + i + 4);
@@ -35,12 +40,13 @@ FILTER_PASS_BODY void insideBody(const Picture& p, uint64_t& columns, uint64_t& 
             rows += r;
         }
     }
+    return SeamInsideSums{columns, rows};
 }
 
-FILTER_WIDE_TARGET void insideWide(const Picture& p, uint64_t& columns, uint64_t& rows) {
-    insideBody(p, columns, rows);
-}
-void insideBaseline(const Picture& p, uint64_t& columns, uint64_t& rows) { insideBody(p, columns, rows); }
+constexpr auto insideSums = widePass<insideBody>;
+
+// Rows in a band at least: fewer are not worth a thread's start.
+constexpr int64_t kRowsPerBand = 16;
 
 SeamAxis axisOf(uint64_t wrapSum, uint64_t wrapCount, uint64_t insideSum, uint64_t insideCount) {
     SeamAxis axis;
@@ -63,9 +69,8 @@ void markSpan(std::vector<uint8_t>& marks, int64_t from, int64_t length, bool wr
         std::fill(marks.begin(), marks.end(), uint8_t(1));
         return;
     }
-    int64_t start = from % size;
-    if (start < 0) start += size;
-    for (int64_t i = 0; i < length; ++i) marks[size_t((start + i) % size)] = 1;
+    const int64_t start = wrapIndex(from, size);
+    for (int64_t i = 0; i < length; ++i) marks[size_t(wrapIndex(start + i, size))] = 1;
 }
 
 }  // namespace
@@ -75,10 +80,15 @@ SeamTally seamTally(const Picture& picture) {
     if (picture.width < 1 || picture.height < 1 || !picture.pixels) return t;
     t.width = picture.width;
     t.height = picture.height;
-    if (useWideVectors()) {
-        insideWide(picture, t.columnInside, t.rowInside);
-    } else {
-        insideBaseline(picture, t.columnInside, t.rowInside);
+    // Whole sums of integers: each band adds its own, in any order.
+    const int64_t bands = parallelBandCount(picture.height, kRowsPerBand);
+    std::vector<SeamInsideSums> partial(static_cast<size_t>(bands));
+    parallelBands(picture.height, bands, [&](int64_t band, int64_t begin, int64_t end) {
+        partial[size_t(band)] = insideSums(picture, int32_t(begin), int32_t(end));
+    });
+    for (const SeamInsideSums& s : partial) {
+        t.columnInside += s.columns;
+        t.rowInside += s.rows;
     }
     wrapSums(picture, t);
     return t;

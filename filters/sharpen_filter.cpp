@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/connectable.h"
+#include "core/parallel.h"
 #include "filters/wide_paths.h"
 
 SharpenTables sharpenTables(int32_t sharpenPercent) {
@@ -102,6 +104,63 @@ FILTER_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32
 constexpr auto weighRow = widePass<weighBody>;
 constexpr auto sharpenRow = widePass<sharpenBody>;
 
+// Rows in a band at least: fewer are not worth a thread's start.
+constexpr int64_t kRowsPerBand = 16;
+
+// The buffers of one band of rows: the weights of the row above its first row and of
+// the row below its last one, taken before any band writes (the neighbouring bands
+// rewrite those rows), three rows the band weighs itself and the column sums.
+struct BandRows {
+    WeighedRow above, below, a, b, c;
+    std::vector<int32_t> columns;
+    explicit BandRows(size_t n) : above(n), below(n), a(n), b(n), c(n), columns(n) {}
+};
+
+// Sharpens rows [first, first + count) of the picture, pixels [x0, x1) of each, every
+// row from the three rows around it as they were before the pass. Rows past the top or
+// bottom are the wrapped ones (only the connectable pass reaches them).
+void sharpenRowRange(Picture* picture, int32_t first, int32_t count, int32_t x0, int32_t x1, int32_t sharpenPercent) {
+    const int32_t width = picture->width;
+    const int32_t height = picture->height;
+    const SharpenTables t = sharpenTables(sharpenPercent);
+    const uint32_t level = paintSettings().blendLevel;
+    const size_t stride = size_t(width) * 4;
+    uint8_t* pixels = picture->pixels;
+    auto rowAt = [&](int64_t y) { return pixels + size_t(wrapIndex(y, height)) * stride; };
+
+    const int64_t bands = parallelBandCount(count, kRowsPerBand);
+    std::vector<BandRows> rows;
+    rows.reserve(size_t(bands));
+    for (int64_t b = 0; b < bands; ++b) rows.emplace_back(stride);
+
+    parallelBands(count, bands, [&](int64_t band, int64_t begin, int64_t end) {
+        weighRow(rowAt(first + begin - 1), width, t, rows[size_t(band)].above);
+        weighRow(rowAt(first + end), width, t, rows[size_t(band)].below);
+    });
+    parallelBands(count, bands, [&](int64_t band, int64_t begin, int64_t end) {
+        BandRows& r = rows[size_t(band)];
+        WeighedRow* spare[3] = {&r.a, &r.b, &r.c};
+        const WeighedRow* up = &r.above;
+        weighRow(rowAt(first + begin), width, t, *spare[0]);
+        const WeighedRow* mid = spare[0];
+        for (int64_t i = begin; i < end; ++i) {
+            const int64_t y = first + i;
+            const WeighedRow* down = &r.below;
+            if (i + 1 < end) {
+                // One of the three is neither the row above nor the middle one.
+                int k = 0;
+                while (spare[k] == up || spare[k] == mid) ++k;
+                WeighedRow* next = spare[k];
+                weighRow(rowAt(y + 1), width, t, *next);
+                down = next;
+            }
+            sharpenRow(rowAt(y), width, x0, x1, *up, *mid, *down, r.columns.data(), level);
+            up = mid;
+            mid = down;
+        }
+    });
+}
+
 }  // namespace
 
 void sharpenRows(Picture* picture, int32_t sharpenPercent) {
@@ -109,27 +168,8 @@ void sharpenRows(Picture* picture, int32_t sharpenPercent) {
     const int32_t width = picture->width;
     const int32_t height = picture->height;
     if (width < 3 || height < 3) return;
-
-    const SharpenTables t = sharpenTables(sharpenPercent);
-    const uint32_t level = paintSettings().blendLevel;
-    const size_t stride = size_t(width) * 4;
-    WeighedRow a(stride), b(stride), c(stride);
-    std::vector<int32_t> columns(stride);
-    WeighedRow* up = &a;
-    WeighedRow* mid = &b;
-    WeighedRow* down = &c;
-
-    // The first and last rows and columns are left as they are; every other pixel is
-    // computed from weights taken before its row is rewritten.
-    weighRow(picture->pixels, width, t, *up);
-    weighRow(picture->pixels + stride, width, t, *mid);
-    for (int32_t y = 1; y < height - 1; ++y) {
-        uint8_t* row = picture->pixels + size_t(y) * stride;
-        weighRow(row + stride, width, t, *down);
-        sharpenRow(row, width, 1, width - 1, *up, *mid, *down, columns.data(), level);
-        std::swap(up, mid);
-        std::swap(mid, down);
-    }
+    // The first and last rows and columns are left as they are.
+    sharpenRowRange(picture, 1, height - 2, 1, width - 1, sharpenPercent);
 }
 
 void sharpenFilter(Picture* picture, int32_t sharpenPercent, bool connectable) {
@@ -141,33 +181,8 @@ void sharpenFilter(Picture* picture, int32_t sharpenPercent, bool connectable) {
     const int32_t width = picture->width;
     const int32_t height = picture->height;
     if (width < 1 || height < 1) return;
-
     // Same result as sharpening a copy surrounded by a wide border of wrapped pixels and
     // taking its middle back: every row's neighbours are the wrapped rows, every
-    // column's the wrapped columns. Row 0 is rewritten first and is the last row's lower
-    // neighbour, so its weights are kept aside.
-    const SharpenTables t = sharpenTables(sharpenPercent);
-    const uint32_t level = paintSettings().blendLevel;
-    const size_t stride = size_t(width) * 4;
-    WeighedRow first(stride), a(stride), b(stride), c(stride);
-    std::vector<int32_t> columns(stride);
-    uint8_t* pixels = picture->pixels;
-
-    weighRow(pixels, width, t, first);
-    WeighedRow* up = &a;
-    WeighedRow* mid = &b;
-    WeighedRow* down = &c;
-    weighRow(pixels + size_t(height - 1) * stride, width, t, *up);
-    *mid = first;
-    for (int32_t y = 0; y < height; ++y) {
-        uint8_t* row = pixels + size_t(y) * stride;
-        if (y + 1 < height) {
-            weighRow(row + stride, width, t, *down);
-        } else {
-            *down = first;
-        }
-        sharpenRow(row, width, 0, width, *up, *mid, *down, columns.data(), level);
-        std::swap(up, mid);
-        std::swap(mid, down);
-    }
+    // column's the wrapped columns.
+    sharpenRowRange(picture, 0, height, 0, width, sharpenPercent);
 }

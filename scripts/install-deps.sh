@@ -5,9 +5,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  clang libclang-rt-dev
+  clang libclang-rt-dev libomp-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
+  # the PNG writer: fast deflate, checksums, OpenMP for clang, the file checker of its tests
+  libisal-dev libdeflate-dev pngcheck
+  # the transforms of Make Seamless
+  libfftw3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   binutils xvfb xauth xclip fonts-dejavu-core
   clang-format git

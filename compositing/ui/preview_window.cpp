@@ -24,6 +24,7 @@
 #include "core/paint_settings.h"
 #include "params/parameter_blocks.h"
 #include "ui/picture_host.h"
+#include "ui/view_wheel.h"
 
 namespace {
 
@@ -36,11 +37,9 @@ QPointer<cdpreview>& addressedPreview() {
 
 QString seamText(const SeamMeasure& m) {
     const auto axis = [](const char* name, const SeamAxis& a) {
-        return QString("%1 %2 (wrap %3, inside %4)")
-            .arg(name)
-            .arg(a.ratio == 0 ? QString("no seam") : QString::number(a.ratio, 'f', 3))
-            .arg(a.wrap, 0, 'f', 2)
-            .arg(a.inside, 0, 'f', 2);
+        const QString text = QString::fromStdString(seamAxisText(name, a, 3, 2));
+        // A seam of 0 reads as what it means.
+        return a.ratio == 0 ? QString(text).replace(QString(name) + " 0.000", QString(name) + " no seam") : text;
     };
     return "Seam: " + axis("columns", m.columns) + "   " + axis("rows", m.rows);
 }
@@ -123,21 +122,21 @@ void cdpreview::buildMenu() {
         connect(a, &QAction::triggered, this, slot);
         actions_.append(a);
     };
-    QMenu* preview = bar->addMenu("Preview");
-    QMenu* zoom = preview->addMenu("Zoom");
-    add(zoom, "Out", &cdpreview::zoomOut);
-    add(zoom, "In", &cdpreview::zoomIn);
-    add(zoom, "Pixel", &cdpreview::zoomPixel);
-    add(preview, "Close", &cdpreview::closePreview);
-    add(preview, "Refresh ...", &cdpreview::refreshPreview);
-    QMenu* tools = bar->addMenu("Tools");
-    add(tools, "Default", &cdpreview::defaultCommand);
-    add(tools, "Insert Tag ...", &cdpreview::insertTagCommand);
+    QMenu* preview = bar->addMenu("&Preview");
+    QMenu* zoom = preview->addMenu("&Zoom");
+    add(zoom, "&Out", &cdpreview::zoomOut);
+    add(zoom, "&In", &cdpreview::zoomIn);
+    add(zoom, "&Pixel", &cdpreview::zoomPixel);
+    add(preview, "&Close", &cdpreview::closePreview);
+    add(preview, "&Refresh ...", &cdpreview::refreshPreview);
+    QMenu* tools = bar->addMenu("&Tools");
+    add(tools, "&Default", &cdpreview::defaultCommand);
+    add(tools, "&Insert Tag ...", &cdpreview::insertTagCommand);
 }
 
 QAction* cdpreview::action(const QString& text) const {
     for (QAction* a : actions_) {
-        if (a->text() == text) return a;
+        if (QString(a->text()).remove('&') == text) return a;
     }
     return nullptr;
 }
@@ -318,6 +317,11 @@ bool cdpreview::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::Wheel) {
+        // Outside an insertion the wheel scrolls, where there is anything to scroll.
+        if (!insertMode_ &&
+            scrollViewByWheel(*static_cast<QWheelEvent*>(event), area_->scrollsAcross() ? hbar_ : nullptr,
+                              area_->scrollsDown() ? vbar_ : nullptr))
+            return true;
         const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
         if (delta == 0) return false;
         turnWheel(delta > 0);

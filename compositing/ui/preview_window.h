@@ -65,6 +65,7 @@ public:
     QScrollBar* horizontalBar() const { return hbar_; }
     QScrollBar* verticalBar() const { return vbar_; }
     QLabel* statusLine() const { return status_; }
+    // The menu item of this text (access-key marks aside).
     QAction* action(const QString& text) const;
 
     // The preview opened last, which the insertion dialog addresses; null when none is open.

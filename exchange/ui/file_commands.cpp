@@ -45,19 +45,22 @@ QString filterExtension(const QString& entry) {
     return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
-bool writePictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, std::string* reason) {
+bool writePictureWithReason(const std::string& path, const Picture& picture, const ImageLibrary& lib,
+                            std::string* reason) {
     errno = 0;
-    if (savePictureFile(lib, picture, path)) return true;
+    if (writePictureFile(lib, picture, path, reason)) return true;
     const int saved = errno;
-    if (reason) *reason = writeFailureReason(path, saved);
+    if (reason && reason->empty()) *reason = writeFailureReason(path, saved);
     return false;
 }
 
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host) {
     std::string reason;
-    if (writePictureFile(path, picture, lib, &reason)) return true;
-    reportExportFailure(host.interaction(), path);
-    host.showStatus("Cannot save " + path + ": " + reason);
+    errno = 0;
+    if (writePictureFile(lib, picture, path, &reason)) return true;
+    const int saved = errno;
+    reportExportFailure(host.interaction(), path, reason);
+    host.showStatus("Cannot save " + path + ": " + (reason.empty() ? writeFailureReason(path, saved) : reason));
     return false;
 }
 

@@ -30,13 +30,16 @@ ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, c
 // Imports `path` and refreshes the view when it loaded.
 ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path);
 
-// Saves through the library; on failure shows "Failure export image <path>", then
-// "Erreur exportation", and puts the system's reason in the status bar.
+// Saves as writePictureFile does; on failure shows "Failure export image <path>"
+// (with the writer's reason when it gave one), then "Erreur exportation", and puts
+// the system's reason in the status bar.
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host);
 
-// Writes the picture through the library; false with the system's reason
-// ("Permission denied") in `reason`.
-bool writePictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, std::string* reason);
+// Writes the picture as the file commands do (writePictureFile); false with the
+// system's reason ("Permission denied") in `reason`, found from the folder and the
+// file when the writer gave none.
+bool writePictureWithReason(const std::string& path, const Picture& picture, const ImageLibrary& lib,
+                            std::string* reason);
 
 // Loads through the library into a new current picture, after an undo snapshot.
 // A file the library cannot read changes nothing and reports nothing.

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "exchange/ui/png_save_dialog.h"
+
 namespace {
 // Each kind of dialog opens where the last one of its kind was left, with the same
 // name and filter, so that a refused name (no extension) can be corrected in place.
@@ -19,7 +21,7 @@ std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind
     LastChoice& last = lastChoice(kind);
     QString selected = filter.split(";;").contains(last.filter) ? last.filter : QString();
     const QString name = kind == FileDialogKind::Save
-                             ? QFileDialog::getSaveFileName(parent, QString(), last.path, filter, &selected)
+                             ? getSaveFileNameWithPngOption(parent, last.path, filter, &selected)
                              : QFileDialog::getOpenFileName(parent, QString(), last.path, filter, &selected);
     if (name.isEmpty()) return std::nullopt;
     last.path = name;

@@ -64,6 +64,7 @@ TEST_F(WindowTest, MenuHoldsEveryItemSeparatorAndIdInOrder) {
         "V1 ...=32780", "<", "Polygone>", "V1=32790", "<", "Vector>", "V1=32796", "<", "-", "Tag>", "V1 ...=32782",
         "<", "Circle Mix>", "V1=32802", "<", "-", "Preview ...=32819",
         "[Filter ....]", "Noise ...=32804", "Sharpen ...=32828", "-", "Render Connectable ...=32826",
+        "Make Seamless ...=32840",
         "[Part.ClipBoard]", "Import=32791", "Export=32792", "Export/import filter ...=32793",
         "[Configuration]", "Load ...=32799", "Save ...=32800",
         "[Help]", "About vospren...=16"};

@@ -19,7 +19,7 @@ expected=(
   "$includedir/tolvanea/runtime.h" "$libdir/pkgconfig/tolvanea-runtime.pc"
   "$datadir/applications/vospren.desktop" "$datadir/metainfo/org.tolvanea.vospren.metainfo.xml"
   "$datadir/icons/hicolor/scalable/apps/vospren.svg"
-  "$mandir/man1/vospren.1.gz" "$mandir/man1/vospren-cli.1.gz")
+  "$mandir/man1/vospren.1.gz" "$mandir/man1/vospren-cli.1.gz" "$datadir/doc/vospren/copyright")
 for size in 16 24 32 48 64 128 256; do expected+=("$datadir/icons/hicolor/${size}x${size}/apps/vospren.png"); done
 actual=$(cd "$work/first" && find . -type f -o -type l | sed 's|^\./||' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
