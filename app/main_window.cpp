@@ -17,6 +17,7 @@
 
 #include "app/app_icon.h"
 #include "app/build_stamp.h"
+#include "app/command_ids.h"
 #include "app/configuration_dialog.h"
 #include "app/data_directory.h"
 #include "app/display_image.h"
@@ -149,9 +150,12 @@ void CvosprenDlg::refreshRecentMenu() {
     const QStringList files = recentFiles();
     for (qsizetype i = 0; i < files.size(); ++i) {
         // Access keys 1 to 9, then 0 for the tenth.
-        QAction* a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(files[i]));
+        QAction* a = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(QString(files[i]).replace('&', QLatin1String("&&"))));
         const std::string path = files[i].toLocal8Bit().toStdString();
-        connect(a, &QAction::triggered, this, [this, path] { openPictureFile(path); });
+        // Queued: opening rebuilds this menu, which must not happen inside the item's own signal.
+        connect(
+            a, &QAction::triggered, this, [this, path] { openPictureFile(path); }, Qt::QueuedConnection);
     }
     recentMenu_->setEnabled(!files.isEmpty());
 }
@@ -364,6 +368,7 @@ void CvosprenDlg::reportImport(const ImportOutcome& outcome) {
     if (outcome.result == ImportOutcome::Result::Unreadable) statusBar()->showMessage(cannotReadText(outcome.path));
     if (outcome.result == ImportOutcome::Result::Loaded) {
         statusBar()->clearMessage();
+        if (outcome.flattened) statusBar()->showMessage(flattenedText(outcome.path));
         markClean(outcome.path);
     }
 }

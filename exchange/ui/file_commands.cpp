@@ -64,8 +64,8 @@ bool exportPictureFile(const std::string& path, const Picture& picture, const Im
     return false;
 }
 
-bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
-    PicturePtr loaded = loadPictureFile(lib, path);
+bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path, bool* flattened) {
+    PicturePtr loaded = loadPictureFile(lib, path, flattened);
     if (!loaded) return false;
     host.saveUndoSnapshot();
     host.replacePicture(std::move(loaded));
@@ -89,9 +89,10 @@ std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLi
 }
 
 ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
-    if (!importPictureFile(host, lib, path)) return {ImportOutcome::Result::Unreadable, path};
+    bool flattened = false;
+    if (!importPictureFile(host, lib, path, &flattened)) return {ImportOutcome::Result::Unreadable, path};
     host.refreshView();
-    return {ImportOutcome::Result::Loaded, path};
+    return {ImportOutcome::Result::Loaded, path, flattened};
 }
 
 ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {

@@ -21,7 +21,8 @@ std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLi
 struct ImportOutcome {
     enum class Result { NothingChosen, Loaded, Unreadable };
     Result result = Result::NothingChosen;
-    std::string path;  // the file tried
+    std::string path;        // the file tried
+    bool flattened = false;  // the file's transparent parts were laid flat
 };
 
 // "File", "Import", "File ...": asks for a file and makes it the current picture.
@@ -42,8 +43,10 @@ bool writePictureWithReason(const std::string& path, const Picture& picture, con
                             std::string* reason);
 
 // Loads through the library into a new current picture, after an undo snapshot.
-// A file the library cannot read changes nothing and reports nothing.
-bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path);
+// A file the library cannot read changes nothing and reports nothing. `flattened`
+// tells whether the file had transparent parts.
+bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path,
+                       bool* flattened = nullptr);
 
 // The picture filters of the library (or the default ones) in Qt's form, for
 // saving or for opening.

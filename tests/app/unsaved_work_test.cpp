@@ -6,8 +6,12 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
+#include <QImage>
+
 #include "app/command_ids.h"
+#include "app/main_menu.h"
 #include "app/recent_files.h"
+#include "app/status_texts.h"
 #include "exchange/picture_file.h"
 #include "tests/support/picture_compare.h"
 #include "window_fixture.h"
@@ -160,6 +164,46 @@ TEST_F(UnsavedWork, UndoAndRedoSeveralStepsSayWhatTheyDid) {
     window->runCommand(cmd::RenderConnectable);  // a new change drops redo
     window->runCommand(cmd::Redo);
     EXPECT_EQ(window->statusBar()->currentMessage().toStdString(), "Nothing to redo");
+}
+
+TEST_F(UnsavedWork, ImportClearsTheMarkNamesTheFileAndSaysWhenItWasFlattened) {
+    struct Case {
+        const char* name;
+        QImage::Format format;
+        int alpha;
+        bool flattened;
+    };
+    const Case cases[] = {{"opaque.png", QImage::Format_RGB32, 255, false},
+                          {"holes.png", QImage::Format_ARGB32, 0, true}};
+    window->show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage image(6, 5, c.format);
+        image.fill(QColor(200, 100, 50, c.alpha));
+        ASSERT_TRUE(image.save(QString::fromStdString(path(c.name)), "PNG"));
+        window->saveUndoSnapshot();  // a change first: the import clears it
+        ASSERT_TRUE(window->openPictureFile(path(c.name)));
+        EXPECT_FALSE(window->pictureModified());
+        EXPECT_EQ(window->pictureFile(), path(c.name));
+        EXPECT_TRUE(window->windowTitle().startsWith(QString(c.name) + "[*] - "));
+        EXPECT_EQ(window->statusBar()->currentMessage().toStdString(),
+                  c.flattened ? "The transparent parts of " + path(c.name) + " were flattened" : "");
+    }
+    EXPECT_EQ(recentFiles().mid(0, 2),
+              (QStringList{QString::fromStdString(path("holes.png")), QString::fromStdString(path("opaque.png"))}));
+}
+
+TEST(StatusTexts, BlendLevelRecentListAndCommandNames) {
+    EXPECT_EQ(blendLevelText(255), "");
+    EXPECT_EQ(blendLevelText(115), "Level 45 %");
+    EXPECT_EQ(blendLevelText(0), "Level 0 %");
+    QStringList list;
+    for (int i = 0; i < 12; ++i) list = withRecentFile(list, QString::number(i));
+    list = withRecentFile(list, "5");
+    EXPECT_EQ(list, (QStringList{"5", "11", "10", "9", "8", "7", "6", "4", "3", "2"}));
+    EXPECT_EQ(commandName("&File > &Import > &Clipboard"), "Import Clipboard");
+    EXPECT_EQ(commandName("&Paint > &Circle ... > &V1 ..."), "Circle");
+    EXPECT_EQ(commandName("Part.&ClipBoard > Export/import &filter ..."), "Export/import filter");
 }
 
 }  // namespace
