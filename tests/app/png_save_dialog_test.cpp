@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "exchange/ui/png_save_dialog.h"
-#include "support/modal_driver.h"
+#include "tests/support/modal_driver.h"
 
 namespace {
 
