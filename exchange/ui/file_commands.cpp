@@ -59,7 +59,8 @@ bool exportPictureFile(const std::string& path, const Picture& picture, const Im
     errno = 0;
     if (writePictureFile(lib, picture, path, &reason)) return true;
     const int saved = errno;
-    reportExportFailure(host.interaction(), path, reason);
+    // The Export messages stay as they were; the system's reason goes to the status bar.
+    reportExportFailure(host.interaction(), path);
     host.showStatus("Cannot save " + path + ": " + (reason.empty() ? writeFailureReason(path, saved) : reason));
     return false;
 }

@@ -31,9 +31,8 @@ ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, c
 // Imports `path` and refreshes the view when it loaded.
 ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path);
 
-// Saves as writePictureFile does; on failure shows "Failure export image <path>"
-// (with the writer's reason when it gave one), then "Erreur exportation", and puts
-// the system's reason in the status bar.
+// Saves as writePictureFile does; on failure shows "Failure export image <path>",
+// then "Erreur exportation", and puts the system's reason in the status bar.
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host);
 
 // Writes the picture as the file commands do (writePictureFile); false with the
@@ -45,8 +44,7 @@ bool writePictureWithReason(const std::string& path, const Picture& picture, con
 // Loads through the library into a new current picture, after an undo snapshot.
 // A file the library cannot read changes nothing and reports nothing. `flattened`
 // tells whether the file had transparent parts.
-bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path,
-                       bool* flattened = nullptr);
+bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path, bool* flattened = nullptr);
 
 // The picture filters of the library (or the default ones) in Qt's form, for
 // saving or for opening.
