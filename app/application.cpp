@@ -4,7 +4,11 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <unistd.h>
+
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
+#include "app/recovery_offer.h"
 #include "exchange/image_library.h"
 #include "exchange/library_search.h"
 
@@ -58,9 +62,19 @@ std::string commandLineFilePath(const std::string& argument) {
 int runVospren(const std::vector<std::string>& files) {
     StartupContext context = defaultStartupContext();
     if (!prepareStartup(context, runtimeBinding(), imageLibrary())) return 1;
+    // Work left by a run that ended without cleaning up is offered before anything else.
+    auto keeper = std::make_unique<RecoveryKeeper>(dataDirectory(), long(::getpid()));
+    PicturePtr restored =
+        offerRecovery(dataDirectory(), long(::getpid()), keeper->picturePath(), messageBoxRecoveryPrompt());
     CvosprenDlg window(imageLibrary());
+    window.keepRecovery(std::move(keeper));
     window.show();
-    // As a drop does: the first file, the others ignored.
-    if (!files.empty()) window.openPictureFile(commandLineFilePath(files.front()));
+    if (restored) {
+        window.replacePicture(std::move(restored));
+        window.refreshView();
+    } else if (!files.empty()) {
+        // As a drop does: the first file, the others ignored.
+        window.openPictureFile(commandLineFilePath(files.front()));
+    }
     return QApplication::exec();
 }

@@ -25,6 +25,7 @@
 #include "app/new_picture_dialog.h"
 #include "app/picture_view.h"
 #include "app/recent_files.h"
+#include "app/recovery_keeper.h"
 #include "app/status_texts.h"
 #include "app/window_placement.h"
 #include "command/command_texts.h"
@@ -34,6 +35,7 @@
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
 #include "params/configuration_file.h"
+#include "storage/file_name.h"
 #include "ui/program_settings.h"
 
 namespace {
@@ -120,6 +122,7 @@ void CvosprenDlg::afterChanges(uint64_t changesBefore) {
 void CvosprenDlg::markClean(const std::string& file) {
     pictureFile_ = file;
     modified_ = false;
+    if (recovery_) recovery_->pictureSaved();
     if (!file.empty()) {
         addRecentFile(QString::fromLocal8Bit(file.c_str()));
         refreshRecentMenu();
@@ -185,6 +188,7 @@ CDConfig& CvosprenDlg::configurationDialog() {
 
 void CvosprenDlg::replacePicture(PicturePtr picture) {
     current_ = std::move(picture);
+    if (recovery_) recovery_->pictureChanged();
     // The bars follow the new size so that the whole picture can be reached.
     layoutControls();
 }
@@ -198,6 +202,8 @@ void CvosprenDlg::saveUndoSnapshot() {
 }
 
 void CvosprenDlg::refreshView() {
+    // Every change of the picture ends with a refresh: the recovery file follows it.
+    if (recovery_) recovery_->pictureChanged();
     pictureStatus_->setText(current_ ? pictureStatusText(current_->width, current_->height, zoom_) : QString());
     levelStatus_->setText(blendLevelText(paintSettings().blendLevel));
     updateTitle();
@@ -213,6 +219,13 @@ void CvosprenDlg::refreshView() {
     buildDisplayImage(*current_, zoom_, paintSettings().connectable != 0, image.bits(), size_t(image.bytesPerLine()));
     view_->setDisplayImage(std::move(image), zoom_);
     view_->repaint();
+}
+
+void CvosprenDlg::keepRecovery(std::unique_ptr<RecoveryKeeper> keeper) {
+    recovery_ = std::move(keeper);
+    if (!recovery_) return;
+    recovery_->setSource([this]() -> const Picture* { return current_.get(); },
+                         [this] { return interaction_->operationRunning(); });
 }
 
 void CvosprenDlg::resetView() {
@@ -384,7 +397,8 @@ void CvosprenDlg::loadConfigurationCommand() {
 void CvosprenDlg::saveConfigurationCommand() {
     const std::optional<std::string> path =
         fileChooser_(this, FileDialogKind::Save, qtFileFilter(kConfigurationFilter));
-    if (path) saveConfigurationTo(*path);
+    // A name typed without an extension is a configuration file all the same.
+    if (path) saveConfigurationTo(withDefaultExtension(*path, ".vscfg"));
 }
 
 bool CvosprenDlg::saveConfigurationTo(const std::string& path) {

@@ -20,6 +20,7 @@ class QAction;
 class QDialog;
 class QLabel;
 class QMenu;
+class RecoveryKeeper;
 struct ImportOutcome;
 class cdinitimg;
 class cfaboutbox;
@@ -71,6 +72,10 @@ public:
     bool pictureModified() const { return modified_; }
     // The file the picture was last imported from or saved to; empty for none.
     const std::string& pictureFile() const { return pictureFile_; }
+    // Takes the keeper of the recovery file: from now on every change of the picture
+    // is kept there until it is saved, and the window's end (a clean exit) removes it.
+    void keepRecovery(std::unique_ptr<RecoveryKeeper> keeper);
+    RecoveryKeeper* recovery() const { return recovery_.get(); }
 
     QtInteraction& qtInteraction() { return *interaction_; }
     // The newest undo step's picture (null for none or for the snapshot of no picture).
@@ -169,4 +174,5 @@ private:
     cdinitimg* newDialog_ = nullptr;
     CDConfig* configDialog_ = nullptr;
     cfaboutbox* aboutBox_ = nullptr;
+    std::unique_ptr<RecoveryKeeper> recovery_;
 };

@@ -92,13 +92,15 @@ void PictureView::setScroll(int x, int y) {
 
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect area = pictureArea();
     painter.fillRect(rect(), palette().window());
+    // Without a picture the view is a plain dialog.
+    if (image_.isNull()) return;
+    const QRect area = pictureArea();
     painter.fillRect(area, viewSurroundColor(*this));
     // The bars' ranges reach the picture's full size, so an offset can pass the image.
     const QSize shown = shownSize();
     const QRect source = QRect(scrollX_, scrollY_, shown.width(), shown.height()) & QRect(QPoint(0, 0), shown);
-    if (image_.isNull() || source.isEmpty()) return;
+    if (source.isEmpty()) return;
     // The picture stays left of and above the bars: the square between them is
     // not part of the view.
     painter.setClipRect(area);

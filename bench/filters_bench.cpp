@@ -60,11 +60,11 @@ void BM_Memcpy(benchmark::State& state) {
 // a processor that has it), 0 keeps the baseline one.
 void chooseWidth(benchmark::State& state, int index) { wideVectorsAllowed() = state.range(index) != 0; }
 
-// The last argument of each: the threads the filter's loops may use.
-void chooseThreads(benchmark::State& state) { setParallelThreads(int(state.range(state.range_size() - 1))); }
+// The argument at `index`: the threads the filter's loops may use.
+void chooseThreads(benchmark::State& state, int index) { setParallelThreads(int(state.range(index))); }
 
 void BM_Noise(benchmark::State& state) {
-    chooseThreads(state);
+    chooseThreads(state, 2);
     chooseWidth(state, 1);
     PicturePtr p = benchPicture();
     QuietClock clock;
@@ -74,7 +74,7 @@ void BM_Noise(benchmark::State& state) {
 }
 
 void BM_Sharpen(benchmark::State& state) {
-    chooseThreads(state);
+    chooseThreads(state, 3);
     resetPaintSettings();
     chooseWidth(state, 2);
     paintSettings().blendLevel = uint8_t(state.range(1));
@@ -86,7 +86,7 @@ void BM_Sharpen(benchmark::State& state) {
 }
 
 void BM_RenderConnectable(benchmark::State& state) {
-    chooseThreads(state);
+    chooseThreads(state, 2);
     resetPaintSettings();
     chooseWidth(state, 1);
     paintSettings().blendLevel = uint8_t(state.range(0));
@@ -97,7 +97,7 @@ void BM_RenderConnectable(benchmark::State& state) {
 }
 
 void BM_SeamMeasure(benchmark::State& state) {
-    chooseThreads(state);
+    chooseThreads(state, 1);
     chooseWidth(state, 0);
     PicturePtr p = benchPicture();
     for (auto _ : state) benchmark::DoNotOptimize(seamMeasure(*p));
@@ -106,7 +106,7 @@ void BM_SeamMeasure(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_Noise)
     ->ArgNames({"mono", "wide", "threads"})
     ->Args({0, 1, 1})
@@ -116,7 +116,8 @@ BENCHMARK(BM_Noise)
     ->Args({0, 0, 1})
     ->Args({1, 0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_Sharpen)
     ->ArgNames({"connectable", "level", "wide", "threads"})
     ->Args({0, 255, 1, 1})
@@ -128,7 +129,8 @@ BENCHMARK(BM_Sharpen)
     ->Args({0, 255, 0, 1})
     ->Args({1, 255, 0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_RenderConnectable)
     ->ArgNames({"level", "wide", "threads"})
     ->Args({255, 1, 1})
@@ -137,13 +139,15 @@ BENCHMARK(BM_RenderConnectable)
     ->Args({127, 1, 2})
     ->Args({255, 0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_SeamMeasure)
     ->ArgNames({"wide", "threads"})
     ->Args({1, 1})
     ->Args({1, 2})
     ->Args({0, 1})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 BENCHMARK_MAIN();

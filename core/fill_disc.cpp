@@ -22,6 +22,9 @@ inline bool insideDisc(int64_t i, int64_t j, int32_t r) {
 // sqrt(i^2 + j^2) < r exactly when i^2 + j^2 < r^2.
 constexpr int32_t kIntegerDiscRadius = int32_t(1) << 25;
 
+// How many rows ahead of the writing the rows of a disc are fetched.
+constexpr int64_t kRowsAhead = 6;
+
 // Largest h >= 0 with h^2 <= left, from a square-root guess.
 inline int64_t integerRoot(int64_t left) {
     int64_t h = int64_t(std::sqrt(double(left)));
@@ -67,6 +70,10 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
         const int64_t jFirst = jLo <= 0 && jHi >= 0 ? 0 : std::min(std::abs(jLo), std::abs(jHi));
         const int64_t jLast = std::max(std::abs(jLo), std::abs(jHi));
         int64_t half = integerRoot(rr - jFirst * jFirst - 1);
+        for (int64_t j = jFirst; j < jFirst + kRowsAhead; ++j) {
+            if (j <= jHi && j >= jLo) painter.prefetchRun(int64_t(cy) + j, int64_t(cx) - half, 2 * half + 1);
+            if (-j >= jLo && -j <= jHi) painter.prefetchRun(int64_t(cy) - j, int64_t(cx) - half, 2 * half + 1);
+        }
         for (int64_t j = jFirst; j <= jLast; ++j) {
             const int64_t left = rr - j * j - 1;
             // A few steps down, or a fresh root where the edge of a large disc turns flat.
@@ -77,6 +84,9 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
                 }
                 --half;
             }
+            const int64_t ahead = j + kRowsAhead;
+            if (ahead <= jHi) painter.prefetchRun(int64_t(cy) + ahead, int64_t(cx) - half, 2 * half + 1);
+            if (-ahead >= jLo) painter.prefetchRun(int64_t(cy) - ahead, int64_t(cx) - half, 2 * half + 1);
             if (j <= jHi && j >= jLo) painter.run(int64_t(cy) + j, int64_t(cx) - half, 2 * half + 1);
             if (j > 0 && -j >= jLo && -j <= jHi) painter.run(int64_t(cy) - j, int64_t(cx) - half, 2 * half + 1);
         }

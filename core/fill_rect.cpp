@@ -5,6 +5,22 @@
 #include "core/connectable.h"
 #include "core/span_painter.h"
 
+namespace {
+
+// How many rows ahead of the writing the rows are fetched.
+constexpr int64_t kRowsAhead = 6;
+
+// Rows [from, to) of one run each, asking for each row's cells a few rows ahead.
+void fillRows(SpanPainter& painter, int64_t from, int64_t to, int64_t x0, int64_t len) {
+    for (int64_t y = from; y < std::min(from + kRowsAhead, to); ++y) painter.prefetchRun(y, x0, len);
+    for (int64_t y = from; y < to; ++y) {
+        if (y + kRowsAhead < to) painter.prefetchRun(y + kRowsAhead, x0, len);
+        painter.run(y, x0, len);
+    }
+}
+
+}  // namespace
+
 void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor colour) {
     if (x1 <= x0 || y1 <= y0) return;
     SpanPainter painter(picture, colour);
@@ -16,11 +32,11 @@ void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, 
 
     if (!painter.wraps()) {
         const int64_t a = std::max<int64_t>(y0, 0), b = std::min<int64_t>(y1, h);
-        for (int64_t y = a; y < b; ++y) painter.run(y, x0, lenX);
+        fillRows(painter, a, b, x0, lenX);
         return;
     }
     if (lenY <= h) {
-        for (int64_t y = y0; y < y1; ++y) painter.run(y, x0, lenX);
+        fillRows(painter, y0, y1, x0, lenX);
         return;
     }
     // Taller than the picture: each row is covered `laps` or `laps + 1` times, and

@@ -12,6 +12,11 @@ std::atomic<int> g_override{0};
 
 int environmentThreads() {
     static const int threads = [] {
+        // Threads between two loops sleep instead of spinning: the loops are far apart
+        // (one per command or repaint), and a spinning thread would take a core from
+        // the rest of the desktop. Read by the runtime when it starts, which is here;
+        // a value the user set stays.
+        setenv("OMP_WAIT_POLICY", "PASSIVE", 0);
         const int cores = std::max(omp_get_num_procs(), 1);
         const char* text = std::getenv("VOSPREN_THREADS");
         if (!text || !*text) return cores;
@@ -26,8 +31,9 @@ int environmentThreads() {
 }  // namespace
 
 int parallelThreads() {
+    const int cores = environmentThreads();  // first, so the runtime starts as set up there
     const int forced = g_override.load(std::memory_order_relaxed);
-    return forced > 0 ? forced : environmentThreads();
+    return forced > 0 ? forced : cores;
 }
 
 void setParallelThreads(int threads) { g_override.store(std::max(threads, 0), std::memory_order_relaxed); }

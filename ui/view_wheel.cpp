@@ -34,4 +34,11 @@ int wheelNotches(const QWheelEvent& event, int& pending) {
     return notches;
 }
 
-QColor viewSurroundColor(const QWidget& view) { return view.palette().color(QPalette::Dark); }
+// Halfway from the style's dark shade to its shadow: some styles' dark shade is a
+// middle grey, which a picture's light edges would hardly stand out from.
+QColor viewSurroundColor(const QWidget& view) {
+    const QColor dark = view.palette().color(QPalette::Dark);
+    const QColor shadow = view.palette().color(QPalette::Shadow);
+    return QColor((dark.red() + shadow.red()) / 2, (dark.green() + shadow.green()) / 2,
+                  (dark.blue() + shadow.blue()) / 2);
+}

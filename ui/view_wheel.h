@@ -20,5 +20,6 @@ inline constexpr int kViewWheelLine = 16;
 // fractions of a notch; they are gathered in `pending` until a notch is complete.
 int wheelNotches(const QWheelEvent& event, int& pending);
 
-// The style's background around and beside a picture: its dark shade.
+// The style's background around and beside a picture: between its dark shade and its
+// shadow.
 QColor viewSurroundColor(const QWidget& view);

@@ -37,9 +37,9 @@ bool PreviewArea::scrollsDown() const {
 void PreviewArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    if (!display_ || display_->empty() || display_->pixels.empty()) return;
     const QRect area = imageArea();
     painter.fillRect(area, viewSurroundColor(*this));
-    if (!display_ || display_->empty() || display_->pixels.empty()) return;
     // The display image's own rows, read in place: blue, green, red bytes.
     const QImage image(display_->pixels.data(), display_->width, display_->height, qsizetype(display_->stride),
                        QImage::Format_BGR888);

@@ -12,5 +12,6 @@ enum class FileDialogKind { Save, Open };
 using FileNameChooser =
     std::function<std::optional<std::string>(QWidget* parent, FileDialogKind kind, const QString& filter)>;
 
-// Qt's file dialogs: overwriting asks first, no default extension.
+// Qt's file dialogs: overwriting asks first; no default extension, except for a filter
+// of one kind of file (a configuration, a palette), whose extension a bare name gets.
 std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind kind, const QString& filter);

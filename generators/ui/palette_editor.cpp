@@ -20,6 +20,7 @@
 #include "generators/palette_file.h"
 #include "generators/random_palette.h"
 #include "generators/ui/colour_chooser.h"
+#include "storage/file_name.h"
 #include "ui/picture_host.h"
 
 namespace {
@@ -140,8 +141,13 @@ cdpalette::cdpalette(Interaction& ui, QWidget* parent)
         return packedFromQColor(colourDialog_->selectedColor());
     };
     askFile_ = [this](bool save) -> std::optional<std::string> {
-        const QString name = save ? QFileDialog::getSaveFileName(this, QString(), QString(), kPaletteFilter)
-                                  : QFileDialog::getOpenFileName(this, QString(), QString(), kPaletteFilter);
+        // Saving, the dialog adds the extension itself, so that it asks before replacing that file.
+        QFileDialog dialog(this, QString(), QString(), kPaletteFilter);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (save) dialog.setDefaultSuffix(QStringLiteral("vpal"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        const QString name = dialog.selectedFiles().front();
         if (name.isEmpty()) return std::nullopt;
         return name.toLocal8Bit().toStdString();
     };
@@ -203,13 +209,14 @@ void cdpalette::loadFile() {
 }
 
 void cdpalette::saveFile() {
-    const std::optional<std::string> path = askFile_(true);
-    if (!path) return;
+    const std::optional<std::string> chosen = askFile_(true);
+    if (!chosen) return;
+    // A name typed without an extension is a palette file all the same.
+    const std::string path = withDefaultExtension(*chosen, ".vpal");
     std::string error;
     // The old file stays whole when the save fails; the user hears why.
-    if (!savePaletteFile(*path, working_, &error))
-        ui_.showMessage("Cannot save the palette to " + *path + ": " + error, kPaletteCaption,
-                        Interaction::Icon::Error);
+    if (!savePaletteFile(path, working_, &error))
+        ui_.showMessage("Cannot save the palette to " + path + ": " + error, kPaletteCaption, Interaction::Icon::Error);
 }
 
 void cdpalette::addColour() {

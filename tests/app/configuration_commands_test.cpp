@@ -162,4 +162,12 @@ TEST_F(ConfigurationWindow, LoadAndSaveCommands) {
     EXPECT_EQ(circleParams().rayMin, 99);
 }
 
+TEST_F(ConfigurationWindow, ABareNameIsSavedAsAConfigurationFile) {
+    reopen();
+    chosen = (dir_ / "mine").string();
+    window->runCommand(cmd::ConfigSave);
+    EXPECT_FALSE(fs::exists(dir_ / "mine"));
+    EXPECT_EQ(read((dir_ / "mine.vscfg").string()), configurationBytes(processConfiguration()));
+}
+
 }  // namespace

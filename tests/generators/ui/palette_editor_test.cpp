@@ -259,6 +259,18 @@ TEST_F(PaletteEditor, FilesOkAndCancel) {
     EXPECT_EQ(paintSettings().paletteOff, 1);
 }
 
+TEST_F(PaletteEditor, ABareNameIsSavedAsAPaletteFile) {
+    const auto dir = std::filesystem::temp_directory_path() / ("vospren_palette_bare_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    file = (dir / "warm").string();
+    run(palette_cmd::Save);
+    Palette back;
+    EXPECT_TRUE(loadPaletteFile((dir / "warm.vpal").string(), back));
+    EXPECT_EQ(back.count, 3);
+    EXPECT_FALSE(std::filesystem::exists(dir / "warm"));
+    std::filesystem::remove_all(dir);
+}
+
 // Swatches are 24 x 24 squares of their colour, the selected one outlined in red
 // two pixels wide; with "All Color" checked none is drawn.
 TEST_F(PaletteEditor, PaintsTheSwatchesItHolds) {

@@ -16,9 +16,9 @@
 #include "exchange/part_clipboard.h"
 #include "exchange/ui/clipboard_commands.h"
 #include "exchange/ui/clipboard_mime.h"
+#include "tests/app/window_fixture.h"
 #include "tests/exchange/exchange_pictures.h"
 #include "tests/support/picture_compare.h"
-#include "window_fixture.h"
 
 namespace {
 

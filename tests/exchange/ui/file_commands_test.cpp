@@ -10,8 +10,8 @@
 #include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"
 #include "exchange/ui/file_commands.h"
+#include "tests/app/window_fixture.h"
 #include "tests/support/picture_compare.h"
-#include "window_fixture.h"
 
 namespace {
 

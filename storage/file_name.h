@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+// Whether the last part of a path (after its last '/') has an extension: a '.'
+// followed by at least one character ("a.png", ".vpal"; not "a", "a.", "b.d/a").
+bool hasFileExtension(const std::string& path);
+
+// The path as typed, or with `extension` (".vscfg") added when it has none, so that
+// a name typed without one still names a file of the kind being saved. An existing
+// folder is left as it is.
+std::string withDefaultExtension(const std::string& path, const std::string& extension);
