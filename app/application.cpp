@@ -11,6 +11,7 @@
 #include "app/recovery_offer.h"
 #include "exchange/image_library.h"
 #include "exchange/library_search.h"
+#include "ui/file_chooser.h"
 
 namespace {
 constexpr const char* kImageLibraryCaption = "Export/Import";
@@ -56,7 +57,7 @@ bool prepareStartup(StartupContext& context, RuntimeBinding& runtime, ImageLibra
 std::string commandLineFilePath(const std::string& argument) {
     if (argument.rfind("file:", 0) != 0) return argument;
     const QUrl url(QString::fromLocal8Bit(argument.c_str()));
-    return url.isLocalFile() ? url.toLocalFile().toLocal8Bit().toStdString() : argument;
+    return url.isLocalFile() ? pathFromQt(url.toLocalFile()) : argument;
 }
 
 int runVospren(const std::vector<std::string>& files) {

@@ -35,5 +35,9 @@ inline constexpr int Preview = 32819;
 inline constexpr int RenderConnectable = 32826;
 inline constexpr int ImportFile = 32827;
 inline constexpr int Sharpen = 32828;
-inline constexpr int MakeSeamless = 32840;  // our own, beside the table's
+inline constexpr int MakeSeamless = 32840;
+// Commands of our own, past the range of the others.
+inline constexpr int Save = 32900;
+inline constexpr int SaveAs = 32901;
+inline constexpr int Redo = 32902;
 }  // namespace cmd

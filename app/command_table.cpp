@@ -5,6 +5,9 @@
 #include "app/command_ids.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
+
+#include <QMenu>
+#include <QMenuBar>
 #include "compositing/ui/compositing_commands.h"
 #include "compositing/ui/preview_window.h"
 #include "exchange/ui/clipboard_commands.h"
@@ -30,12 +33,17 @@ void CvosprenDlg::createCommands() {
     // clang-format off
     commands_ = {
         {cmd::New, file + " > &New", standard(QKeySequence::New), [this] { newPicture(); }},
-        {cmd::ImportClipboard, file + " > &Import > &Clipboard", {}, [this] { runImportClipboardCommand(*this); }},
+        {cmd::ImportClipboard, file + " > &Import > &Clipboard", standard(QKeySequence::Paste),
+         [this] { importClipboard(runImportClipboardCommand); }},
         {cmd::ImportFile, file + " > &Import > &File ...", standard(QKeySequence::Open),
          [this] { reportImport(runImportFileCommand(*this, imageLib_, fileChooser_)); }},
-        {cmd::ExportClipboard, file + " > &Export > &Clipboard", {}, [this] { runExportClipboardCommand(*this); }},
-        {cmd::ExportFile, file + " > &Export > &File ...", standard(QKeySequence::Save),
-         [this] { runExportFileCommand(*this, imageLib_, fileChooser_); }},
+        // "Open Recent": filled from the settings by the window.
+        menuRow(file + " > Open &Recent"),
+        {cmd::Save, file + " > &Save", standard(QKeySequence::Save), [this] { save(); }},
+        {cmd::SaveAs, file + " > Sa&ve As ...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { saveAs(); }},
+        {cmd::ExportClipboard, file + " > &Export > &Clipboard", standard(QKeySequence::Copy),
+         [this] { runExportClipboardCommand(*this); }},
+        {cmd::ExportFile, file + " > &Export > &File ...", {}, [this] { exportFile(); }},
         separatorRow(file),
         {cmd::Exit, file + " > E&xit", standard(QKeySequence::Quit), [this] { exitProgram(); }},
         {cmd::AboutBox, file + " > &About Box ...", {}, [this] {
@@ -44,6 +52,8 @@ void CvosprenDlg::createCommands() {
          }},
 
         {cmd::Undo, paint + " > &Annuler ...", standard(QKeySequence::Undo), [this] { undo(); }},
+        {cmd::Redo, paint + " > R&edo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+         [this] { redo(); }},
         separatorRow(paint),
         {cmd::ZoomOut, paint + " > &Zoom > &Out", standard(QKeySequence::ZoomOut),
          [this] { setZoom(zoom_ + 1 > 15 ? 16 : zoom_ + 1); }},
@@ -79,9 +89,9 @@ void CvosprenDlg::createCommands() {
          [this] { runRenderConnectableCommand(*this); }},
         {cmd::MakeSeamless, filter + " > Make Sea&mless ...", {}, [this] { runMakeSeamlessCommand(*this); }},
 
-        {cmd::PartImport, part + " > &Import", {}, [this] { runPartImportCommand(*this); }},
+        {cmd::PartImport, part + " > &Import", {}, [this] { importClipboard(runPartImportCommand); }},
         {cmd::PartExport, part + " > &Export", {}, [this] { runPartExportCommand(*this); }},
-        {cmd::PartFilter, part + " > Export/import &filter ...", {}, [this] { runPartFilterCommand(*this); }},
+        {cmd::PartFilter, part + " > Export/import &filter ...", {}, [this] { importClipboard(runPartFilterCommand); }},
 
         {cmd::ConfigLoad, "C&onfiguration > &Load ...", {}, [this] { loadConfigurationCommand(); }},
         {cmd::ConfigSave, "C&onfiguration > &Save ...", {}, [this] { saveConfigurationCommand(); }},
@@ -94,4 +104,6 @@ void CvosprenDlg::createCommands() {
     };
     // clang-format on
     actions_ = buildMainMenu(menuBar(), commands_, [this](int id) { runCommand(id); });
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        if (menu->title() == "Open &Recent") recentMenu_ = menu;
 }

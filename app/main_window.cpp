@@ -3,11 +3,16 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 
 #include "app/app_icon.h"
@@ -19,6 +24,7 @@
 #include "app/escape_information.h"
 #include "app/new_picture_dialog.h"
 #include "app/picture_view.h"
+#include "app/recent_files.h"
 #include "app/recovery_keeper.h"
 #include "app/status_texts.h"
 #include "app/window_placement.h"
@@ -30,17 +36,34 @@
 #include "exchange/ui/file_commands.h"
 #include "params/configuration_file.h"
 #include "storage/file_name.h"
+#include "ui/file_chooser.h"
+#include "ui/program_settings.h"
 
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
 constexpr const char* kConfigurationFilter = "*.vscfg|*.vscfg|";
+
+// The undo history's bounds from the program's own settings.
+UndoLimits undoLimits() {
+    const QSettings settings(kSettingsOrganization, kSettingsApplication);
+    UndoLimits limits;
+    const int steps = settings.value(kUndoStepsKey, int(limits.steps)).toInt();
+    const qlonglong megabytes = settings.value(kUndoMegabytesKey, qlonglong(limits.bytes >> 20)).toLongLong();
+    if (steps > 0) limits.steps = size_t(steps);
+    if (megabytes > 0) limits.bytes = uint64_t(megabytes) << 20;
+    return limits;
+}
 }  // namespace
 
 CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     : QMainWindow(parent), imageLib_(imageLib), interaction_(std::make_unique<QtInteraction>(this)) {
     paintSettings().blendColor = 0x00FFFFFF;
     dialogRunner_ = [](QDialog& d) { return d.exec(); };
-    fileChooser_ = runStandardFileDialog;
+    fileChooser_ = [](QWidget* parent, FileDialogKind kind, const QString& filter) {
+        return runStandardFileDialog(parent, kind, pngFirst(filter));
+    };
+    saveAsChooser_ = runSaveAsDialog;
+    history_.setLimits(undoLimits());
 
     view_ = new PictureView(this);
     setCentralWidget(view_);
@@ -49,12 +72,16 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
             [this](int step) { runCommand(step > 0 ? cmd::ZoomIn : cmd::ZoomOut); });
     pictureStatus_ = new QLabel(this);
     pictureStatus_->setObjectName("pictureStatus");
+    levelStatus_ = new QLabel(this);
+    levelStatus_->setObjectName("levelStatus");
+    statusBar()->addPermanentWidget(levelStatus_);
     statusBar()->addPermanentWidget(pictureStatus_);
     setAcceptDrops(true);
     setWindowIcon(appIcon());
     setWindowTitle(buildTitle());
 
     createCommands();
+    refreshRecentMenu();
     interaction_->setProgressSink([this](int64_t done) { showProgress(done); });
 
     if (!dataDirectory().empty()) configurationPath_ = dataDirectory() + "main.vscfg";
@@ -71,9 +98,70 @@ bool CvosprenDlg::runCommand(int id) {
     const CommandRow* row = commandRow(id);
     if (!row || interaction_->operationRunning()) return false;
     statusBar()->clearMessage();
-    OperationScope scope(*interaction_);
-    row->handler();
+    closeAfterRun_ = false;
+    const uint64_t changesBefore = changes_;
+    runningCommand_ = commandName(row->path);
+    {
+        OperationScope scope(*interaction_);
+        row->handler();
+    }
+    runningCommand_.clear();
+    afterChanges(changesBefore);
+    // The window was closed during the run and "Interrompre ?" was answered Yes.
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        close();
+    }
     return true;
+}
+
+void CvosprenDlg::afterChanges(uint64_t changesBefore) {
+    updateTitle();
+    if (changes_ != changesBefore && modified_) emit pictureChanged();
+}
+
+void CvosprenDlg::markClean(const std::string& file) {
+    pictureFile_ = file;
+    modified_ = false;
+    if (recovery_) recovery_->pictureSaved();
+    if (!file.empty()) {
+        addRecentFile(pathToQt(file));
+        refreshRecentMenu();
+    }
+    updateTitle();
+    emit pictureClean();
+}
+
+void CvosprenDlg::updateTitle() {
+    if (!current_) {
+        setWindowModified(false);
+        setWindowTitle(buildTitle());
+        return;
+    }
+    const QString name =
+        pictureFile_.empty() ? QStringLiteral("Untitled") : QFileInfo(pathToQt(pictureFile_)).fileName();
+    setWindowTitle(name + "[*] - " + buildTitle());
+    setWindowModified(modified_);
+}
+
+void CvosprenDlg::showStatus(const std::string& text) {
+    statusBar()->showMessage(QString::fromLocal8Bit(text.c_str()));
+}
+
+void CvosprenDlg::refreshRecentMenu() {
+    if (!recentMenu_) return;
+    recentMenu_->clear();
+    const QStringList files = recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        // Access keys 1 to 9, then 0 for the tenth.
+        QAction* a = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(QString(files[i]).replace('&', QLatin1String("&&"))));
+        const std::string path = pathFromQt(files[i]);
+        // Queued: opening rebuilds this menu, which must not happen inside the item's own signal.
+        connect(
+            a, &QAction::triggered, this, [this, path] { openPictureFile(path); }, Qt::QueuedConnection);
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
 }
 
 const CommandRow* CvosprenDlg::commandRow(int id) const {
@@ -106,15 +194,20 @@ void CvosprenDlg::replacePicture(PicturePtr picture) {
     layoutControls();
 }
 
+// Every change of the picture comes through here first: the one place the
+// modified mark is set.
 void CvosprenDlg::saveUndoSnapshot() {
-    undo_.reset();
-    if (current_) undo_ = copyPicture(current_.get());
+    history_.record(current_.get(), runningCommand_.toStdString());
+    modified_ = true;
+    ++changes_;
 }
 
 void CvosprenDlg::refreshView() {
     // Every change of the picture ends with a refresh: the recovery file follows it.
     if (recovery_) recovery_->pictureChanged();
     pictureStatus_->setText(current_ ? pictureStatusText(current_->width, current_->height, zoom_) : QString());
+    levelStatus_->setText(blendLevelText(paintSettings().blendLevel));
+    updateTitle();
     if (!current_ || current_->width <= 0 || current_->height <= 0) {
         view_->setDisplayImage(QImage());
         return;
@@ -169,6 +262,9 @@ void CvosprenDlg::newPicture() {
         return;
     }
     current_ = std::move(picture);
+    // A blank picture from no file: nothing to lose yet, and nothing left to redo.
+    history_.dropRedo();
+    markClean({});
     // Zoom first, so that the new picture is shown at the zoom it is said to have.
     zoom_ = 1;
     refreshView();
@@ -178,10 +274,68 @@ void CvosprenDlg::newPicture() {
 
 void CvosprenDlg::undo() {
     if (!current_) return;
-    current_.reset();
-    if (undo_) current_ = copyPicture(undo_.get());
+    UndoHistory::Move back = history_.undo(std::move(current_));
+    current_ = std::move(back.picture);
+    modified_ = true;
+    ++changes_;
     layoutControls();
     refreshView();
+    statusBar()->showMessage(undoneText(QString::fromStdString(back.what)));
+}
+
+void CvosprenDlg::redo() {
+    if (!history_.canRedo()) {
+        statusBar()->showMessage(kNothingToRedo);
+        return;
+    }
+    UndoHistory::Move forward = history_.redo(std::move(current_));
+    current_ = std::move(forward.picture);
+    modified_ = true;
+    ++changes_;
+    layoutControls();
+    refreshView();
+    statusBar()->showMessage(redoneText(QString::fromStdString(forward.what)));
+}
+
+// "Save": the picture's file again, without asking; "Save As ..." without one.
+bool CvosprenDlg::save() {
+    if (!requirePicture()) return false;
+    return pictureFile_.empty() ? saveAs() : writePicture(pictureFile_);
+}
+
+bool CvosprenDlg::saveAs() {
+    if (!requirePicture()) return false;
+    std::optional<std::string> name =
+        saveAsChooser_(this, FileDialogKind::Save, pngFirst(pictureSaveFilter(imageLib_)));
+    if (!name) return false;
+    // The dialog's filter supplies a missing extension; a name that still has none is PNG.
+    if (!hasFileExtension(*name)) *name += ".png";
+    return writePicture(*name);
+}
+
+bool CvosprenDlg::writePicture(const std::string& path) {
+    std::string reason;
+    if (!writePictureWithReason(path, *current_, imageLib_, &reason)) {
+        const QString text = cannotSaveText(path, reason);
+        statusBar()->showMessage(text);
+        interaction_->showMessage(text.toStdString(), kMainCaption, Interaction::Icon::Error);
+        return false;
+    }
+    markClean(path);
+    statusBar()->showMessage(savedText(path));
+    return true;
+}
+
+// An export of the whole picture to a file leaves nothing unsaved.
+void CvosprenDlg::exportFile() {
+    if (const std::optional<std::string> path = runExportFileCommand(*this, imageLib_, fileChooser_)) markClean(*path);
+}
+
+// A picture from the clipboard is in no file.
+void CvosprenDlg::importClipboard(void (*command)(PictureHost&)) {
+    const Picture* before = current_.get();
+    command(*this);
+    if (current_.get() != before) pictureFile_.clear();
 }
 
 void CvosprenDlg::setZoom(int zoom) {
@@ -213,15 +367,24 @@ void CvosprenDlg::applyPlacement(const QRect& placement) {
 
 bool CvosprenDlg::openPictureFile(const std::string& path) {
     if (interaction_->operationRunning()) return false;
-    OperationScope scope(*interaction_);
-    const ImportOutcome outcome = importAndShow(*this, imageLib_, path);
-    reportImport(outcome);
+    const uint64_t changesBefore = changes_;
+    ImportOutcome outcome;
+    {
+        OperationScope scope(*interaction_);
+        outcome = importAndShow(*this, imageLib_, path);
+        reportImport(outcome);
+    }
+    afterChanges(changesBefore);
     return outcome.result == ImportOutcome::Result::Loaded;
 }
 
 void CvosprenDlg::reportImport(const ImportOutcome& outcome) {
     if (outcome.result == ImportOutcome::Result::Unreadable) statusBar()->showMessage(cannotReadText(outcome.path));
-    if (outcome.result == ImportOutcome::Result::Loaded) statusBar()->clearMessage();
+    if (outcome.result == ImportOutcome::Result::Loaded) {
+        statusBar()->clearMessage();
+        if (outcome.flattened) statusBar()->showMessage(flattenedText(outcome.path));
+        markClean(outcome.path);
+    }
 }
 
 // "Load ..." and "Save ..." of the Configuration menu. The loaded values take
@@ -251,10 +414,37 @@ void CvosprenDlg::saveMainConfiguration() {
     if (!configurationPath_.empty()) saveConfigurationTo(configurationPath_);
 }
 
-void CvosprenDlg::exitProgram() {
+// With unsaved changes: Save / Discard / Cancel. Save that does not end in a file
+// (cancelled, failed) keeps the window open.
+bool CvosprenDlg::mayClose() {
+    if (!modified_ || !current_) return true;
+    const QString name =
+        pictureFile_.empty() ? QStringLiteral("Untitled") : QFileInfo(pathToQt(pictureFile_)).fileName();
+    QMessageBox box(QMessageBox::Warning, kMainCaption,
+                    QStringLiteral("The picture %1 has changes that are not saved.").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setInformativeText("Save them before leaving?");
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    runDialog(box);
+    // A box closed from outside, with no button chosen, lets the exit go on as the
+    // closing did before there was a question.
+    QAbstractButton* clicked = box.clickedButton();
+    const QMessageBox::StandardButton answer = clicked ? box.standardButton(clicked) : QMessageBox::Discard;
+    if (answer == QMessageBox::Save) return save();
+    return answer == QMessageBox::Discard;
+}
+
+void CvosprenDlg::finishExit() {
     storeWindowPlacement(currentPlacement());
     saveMainConfiguration();
     exiting_ = true;
+    emit cleanExit();
+}
+
+void CvosprenDlg::exitProgram() {
+    if (!mayClose()) return;
+    finishExit();
     close();
 }
 
@@ -263,15 +453,22 @@ void CvosprenDlg::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // A running operation cannot be left half way; the question waits for its end.
-    if (interaction_->operationRunning() ||
-        !interaction_->askYesNo(kConfirmExit, kMainCaption, Interaction::Icon::Warning)) {
-        event->ignore();
+    event->ignore();
+    // During a run the close box asks as Escape does; Yes stops the run, and the
+    // closing goes on once the command has returned.
+    if (interaction_->operationRunning()) {
+        if (!closeAfterRun_ && interaction_->askYesNo(kInterruptQuestion, kMainCaption, Interaction::Icon::Warning)) {
+            closeAfterRun_ = true;
+            interaction_->requestStop();
+        }
         return;
     }
-    storeWindowPlacement(currentPlacement());
-    saveMainConfiguration();
-    exiting_ = true;
+    if (modified_ && current_) {
+        if (!mayClose()) return;
+    } else if (!interaction_->askYesNo(kConfirmExit, kMainCaption, Interaction::Icon::Warning)) {
+        return;
+    }
+    finishExit();
     event->accept();
 }
 
@@ -282,9 +479,11 @@ void CvosprenDlg::dragEnterEvent(QDragEnterEvent* event) {
 void CvosprenDlg::dropEvent(QDropEvent* event) {
     if (!carriesFiles(event->mimeData()) || interaction_->operationRunning()) return;
     const QList<QUrl> urls = event->mimeData()->urls();
+    const uint64_t changesBefore = changes_;
     {
         OperationScope scope(*interaction_);
         reportImport(importDroppedFiles(*this, imageLib_, urls));
     }
+    afterChanges(changesBefore);
     event->acceptProposedAction();
 }

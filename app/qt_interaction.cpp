@@ -65,12 +65,13 @@ bool QtInteraction::escapePressed() {
         lastPump_.start();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
-    const bool seen = escapeSeen_;
+    const bool seen = escapeSeen_ || stopRequested_;
     escapeSeen_ = false;
     return seen;
 }
 
 bool QtInteraction::askYesNo(const std::string& text, const std::string& caption, Icon icon) {
+    if (stopRequested_ && text == kInterruptQuestion) return true;
     if (questionHook_) return questionHook_(text, caption, icon);
     QMessageBox box(boxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, owner_);
@@ -117,6 +118,7 @@ void QtInteraction::beginOperation() {
         pass_ = 0;
         lastDone_ = 0;
         escapeSeen_ = false;
+        stopRequested_ = false;
         progressPending_ = false;
         lastProgress_.invalidate();
         lastPump_.invalidate();
@@ -125,6 +127,7 @@ void QtInteraction::beginOperation() {
 
 void QtInteraction::endOperation() {
     if (depth_ > 0) --depth_;
+    if (depth_ == 0) stopRequested_ = false;
     // The last count may have fallen between two shown ones; the run ends showing it.
     if (depth_ == 0 && progressPending_) {
         progressPending_ = false;

@@ -41,6 +41,9 @@ public:
     void beginOperation();
     void endOperation();
     bool operationRunning() const { return depth_ > 0; }
+    // Stops the running operation as Escape and a Yes to "Interrompre ?" would,
+    // without asking again (the window was closed during the run).
+    void requestStop() { stopRequested_ = true; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +56,7 @@ private:
     ProgressSink progressSink_;
     int depth_ = 0;
     bool escapeSeen_ = false;
+    bool stopRequested_ = false;
     QElapsedTimer lastPump_;
     QElapsedTimer lastProgress_;
     int64_t lastDone_ = 0;

@@ -8,6 +8,7 @@
 
 #include "app/recovery_files.h"
 #include "exchange/png_writer.h"
+#include "ui/file_chooser.h"
 
 namespace {
 PicturePtr fail(std::string* problem, const char* reason) {
@@ -70,7 +71,7 @@ std::string encodeRecoveryPng(const RecoveryCopy& copy) {
 }
 
 PicturePtr readRecoveryPicture(const std::string& path, std::string* problem) {
-    QImageReader reader(QString::fromLocal8Bit(path.c_str()), "png");
+    QImageReader reader(pathToQt(path), "png");
     reader.setAutoTransform(false);
     if (!reader.canRead()) return fail(problem, "not a picture");
     switch (judgeRecoveryMarker(reader.text(kRecoveryMarkerKey).toStdString())) {

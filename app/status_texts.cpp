@@ -1,4 +1,6 @@
 #include "app/status_texts.h"
+#include "command/command_texts.h"
+#include "ui/file_chooser.h"
 
 #include <QLocale>
 
@@ -24,6 +26,30 @@ QString pictureStatusText(int width, int height, int zoom) {
     return QStringLiteral("%1 x %2 pixels, zoom 1:%3").arg(grouped(width), grouped(height)).arg(zoom);
 }
 
-QString cannotReadText(const std::string& path) {
-    return QStringLiteral("Cannot read %1").arg(QString::fromLocal8Bit(path.c_str()));
+QString cannotReadText(const std::string& path) { return QStringLiteral("Cannot read %1").arg(pathToQt(path)); }
+
+namespace {
+QString withName(const char* done, const QString& what) {
+    return what.isEmpty() ? QString::fromUtf8(done) : QStringLiteral("%1: %2").arg(done, what);
+}
+QString localPath(const std::string& path) { return pathToQt(path); }
+}  // namespace
+
+QString undoneText(const QString& what) { return withName("Undone", what); }
+
+QString redoneText(const QString& what) { return withName("Redone", what); }
+
+QString savedText(const std::string& path) { return QStringLiteral("Saved %1").arg(localPath(path)); }
+
+QString cannotSaveText(const std::string& path, const std::string& reason) {
+    return pathToQt(cannotSaveMessage(path, reason));
+}
+
+QString blendLevelText(int blendLevel) {
+    if (blendLevel >= 255) return {};
+    return QStringLiteral("Level %1 %").arg(qRound(blendLevel * 100.0 / 255));
+}
+
+QString flattenedText(const std::string& path) {
+    return QStringLiteral("The transparent parts of %1 were flattened").arg(localPath(path));
 }

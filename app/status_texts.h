@@ -18,3 +18,20 @@ QString pictureStatusText(int width, int height, int zoom);
 
 // "Cannot read PATH": an import or a drop the image library could not read.
 QString cannotReadText(const std::string& path);
+
+// "Undone: Circle", "Redone: Circle" (the command's name, see commandName), and
+// "Nothing to redo".
+QString undoneText(const QString& what);
+QString redoneText(const QString& what);
+inline constexpr const char* kNothingToRedo = "Nothing to redo";
+
+// "Saved PATH" after a save; "Cannot save PATH: REASON" (the system's reason) after a
+// failed save or export.
+QString savedText(const std::string& path);
+QString cannotSaveText(const std::string& path, const std::string& reason);
+
+// "Level 45 %": the blend level the last shape left, while it is below 100 %; empty at 100 %.
+QString blendLevelText(int blendLevel);
+
+// An import whose transparent parts were laid on white.
+QString flattenedText(const std::string& path);

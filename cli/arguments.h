@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "exchange/file_name.h"  // hasFileExtension, for the steps that write picture files
+#include "storage/file_name.h"  // hasFileExtension, for the steps that write picture files
 
 // Strict readers of command-line words: the whole word must be the value.
 

@@ -33,13 +33,14 @@ void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure) {
     showError(ui, own ? own->what() : kNoMemoryToFilter);
 }
 
-std::string exportFailureText(const std::string& path, const std::string& reason) {
-    return "Failure export image " + path + (reason.empty() ? std::string() : ": " + reason);
+std::string cannotSaveMessage(const std::string& path, const std::string& reason) {
+    return "Cannot save " + path + ": " + reason;
 }
 
 void reportExportFailure(Interaction& ui, const std::string& path, const std::string& reason) {
-    showError(ui, exportFailureText(path, reason));
+    showError(ui, "Failure export image " + path);
     showError(ui, "Erreur exportation");
+    if (!reason.empty()) showError(ui, cannotSaveMessage(path, reason));
 }
 
 std::string writeFailureReason(const std::string& path, int savedErrno) {

@@ -17,9 +17,12 @@ void reportNoMemoryForPicture(Interaction& ui, int64_t width, int64_t height);
 inline constexpr const char* kNoMemoryToFilter = "Not enough memory to filter this picture";
 void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure);
 
-// A picture file that could not be written: "Failure export image PATH", followed by
-// ": REASON" when the system's reason is known, then "Erreur exportation".
-std::string exportFailureText(const std::string& path, const std::string& reason = {});
+// "Cannot save PATH: REASON", the system's reason for a file that could not be written.
+std::string cannotSaveMessage(const std::string& path, const std::string& reason);
+
+// A picture file that could not be written: "Failure export image PATH", then
+// "Erreur exportation", each as it always read; then, when the system's reason is
+// known, "Cannot save PATH: REASON".
 void reportExportFailure(Interaction& ui, const std::string& path, const std::string& reason = {});
 
 // Why writing `path` failed, in the system's words ("Permission denied"), from the

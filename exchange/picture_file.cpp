@@ -38,7 +38,8 @@ bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std:
     return lib.saveToDisk(path.c_str(), rgb.get(), picture.width, picture.height, 0) != 0;
 }
 
-PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path) {
+PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path, bool* hadAlpha) {
+    if (hadAlpha) *hadAlpha = false;
     if (!lib.loadToDisk) return nullptr;
     uint8_t* buffer = nullptr;
     int32_t width = 0, height = 0;
@@ -56,6 +57,7 @@ PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path) {
     if (!buffer || width <= 0 || height <= 0) return nullptr;
     PicturePtr picture = createPicture(width, height, 0);
     if (!picture) return nullptr;
+    if (hadAlpha) *hadAlpha = hasAlpha != 0;
     // Same as storePixel over every (x, y); the rows are independent, so they are
     // shared out over the cores.
     uint8_t* pixels = picture->pixels;

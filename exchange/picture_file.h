@@ -26,4 +26,6 @@ bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std
 // Reads a file through the library in mode 0 and returns a new picture filled with
 // storePixel, or null when the entry point is missing, the load failed or the
 // picture could not be created. The library's buffer is released with PG_Free.
-PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path);
+// `hadAlpha`, when given, says whether the file carried transparency of its own
+// (which the library laid flat).
+PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path, bool* hadAlpha = nullptr);

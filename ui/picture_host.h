@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "command/command_host.h"
 
 class QWidget;
@@ -16,4 +18,6 @@ public:
     virtual QWidget* dialogParent() = 0;
     // The main window's "Configuration ..." command, for dialogs that offer it too.
     virtual void runConfigurationDialog() = 0;
+    // A line for the status bar; hosts without one say nothing.
+    virtual void showStatus(const std::string& /*text*/) {}
 };

@@ -6,3 +6,6 @@
 inline constexpr const char* kSettingsOrganization = "Tolvanea";
 inline constexpr const char* kSettingsApplication = "KorvintePicture";
 inline constexpr const char* kDontShowInformationKey = "dontshowinformation1";
+// The undo history's bounds: a number of steps and a size in MiB (20 and 1024 unless set).
+inline constexpr const char* kUndoStepsKey = "undoSteps";
+inline constexpr const char* kUndoMegabytesKey = "undoMegabytes";

@@ -32,7 +32,9 @@ constexpr int kTickMs = 150;
 
 QString seamText(const SeamMeasure& m) {
     const auto axis = [](const char* name, const SeamAxis& a) {
-        return QString::fromStdString(seamAxisText(name, a, 3, 2));
+        const QString text = QString::fromStdString(seamAxisText(name, a, 3, 2));
+        // A seam of 0 reads as what it means.
+        return a.ratio == 0 ? QString(text).replace(QString(name) + " 0.000", QString(name) + " no seam") : text;
     };
     return "Seam: " + axis("columns", m.columns) + "   " + axis("rows", m.rows);
 }

@@ -28,6 +28,7 @@ void putOnClipboard(const Picture& picture) {
 
 void importFromClipboard(PictureHost& host, ClipboardImport kind) {
     const std::vector<uint8_t> bitmap = clipboardBitmap(QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard));
+    if (bitmap.empty()) host.showStatus(kClipboardHoldsNoPicture);
     if (PicturePtr picture = pictureFromClipboardBitmap(host, bitmap, kind)) {
         // A wrong paste can be taken back with "Annuler ...".
         host.saveUndoSnapshot();

@@ -34,6 +34,9 @@ void runPartImportCommand(PictureHost& host);
 // retouch the picture elsewhere, import.
 void runPartFilterCommand(PictureHost& host);
 
+// An import from a clipboard that holds no picture says so in the status bar.
+inline constexpr const char* kClipboardHoldsNoPicture = "The clipboard holds no picture";
+
 enum class ClipboardImport { Whole, Part };
 
 // The picture an import makes of a clipboard bitmap (a bare bitmap or a bitmap

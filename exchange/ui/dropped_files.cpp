@@ -2,6 +2,7 @@
 
 #include <QMimeData>
 
+#include "ui/file_chooser.h"
 #include "ui/picture_host.h"
 
 bool carriesFiles(const QMimeData* data) {
@@ -14,7 +15,7 @@ bool carriesFiles(const QMimeData* data) {
 
 ImportOutcome importDroppedFiles(PictureHost& host, const ImageLibrary& lib, const QList<QUrl>& urls) {
     for (const QUrl& url : urls) {
-        if (url.isLocalFile()) return importAndShow(host, lib, url.toLocalFile().toLocal8Bit().toStdString());
+        if (url.isLocalFile()) return importAndShow(host, lib, pathFromQt(url.toLocalFile()));
     }
     return {};
 }

@@ -1,10 +1,17 @@
 #include "exchange/ui/file_commands.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+
 #include "command/command_texts.h"
-#include "exchange/file_name.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"
+#include "storage/file_name.h"
+#include "ui/file_chooser.h"
 #include "ui/picture_host.h"
 
 namespace {
@@ -12,45 +19,98 @@ const char* filterFrom(ImageLibrary::ExtensionFn entry) {
     const char* text = entry ? entry() : nullptr;
     return text ? text : kDefaultPictureFilter;
 }
+
+constexpr const char* kAllFiles = "All files (*)";
 }  // namespace
 
-bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, Interaction& ui) {
-    std::string reason;
-    if (writePictureFile(lib, picture, path, &reason)) return true;
-    reportExportFailure(ui, path, reason);
+QString pictureSaveFilter(const ImageLibrary& lib) { return qtFileFilter(filterFrom(lib.supportedExtensionSave)); }
+
+QString pictureOpenFilter(const ImageLibrary& lib) { return qtFileFilter(filterFrom(lib.supportedExtensionOpen)); }
+
+QString pngFirst(const QString& filter) {
+    const QStringList entries = filter.split(";;", Qt::SkipEmptyParts);
+    QStringList png, others;
+    for (const QString& e : entries) (e.contains("*.png", Qt::CaseInsensitive) ? png : others).push_back(e);
+    if (png.isEmpty()) return filter;
+    QStringList all = png + others;
+    if (!all.contains(kAllFiles)) all.push_back(kAllFiles);
+    return all.join(";;");
+}
+
+QString filterExtension(const QString& entry) {
+    static const QRegularExpression pattern(R"(\*\.([A-Za-z0-9]+))");
+    const QRegularExpressionMatch m = pattern.match(entry);
+    return m.hasMatch() ? m.captured(1).toLower() : QString();
+}
+
+bool writePictureWithReason(const std::string& path, const Picture& picture, const ImageLibrary& lib,
+                            std::string* reason) {
+    errno = 0;
+    if (writePictureFile(lib, picture, path, reason)) return true;
+    const int saved = errno;
+    if (reason && reason->empty()) *reason = writeFailureReason(path, saved);
     return false;
 }
 
-bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
-    PicturePtr loaded = loadPictureFile(lib, path);
+bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host) {
+    std::string reason;
+    errno = 0;
+    if (writePictureFile(lib, picture, path, &reason)) return true;
+    const int saved = errno;
+    // The Export messages stay as they were; the system's reason goes to the status bar.
+    reportExportFailure(host.interaction(), path);
+    host.showStatus("Cannot save " + path + ": " + (reason.empty() ? writeFailureReason(path, saved) : reason));
+    return false;
+}
+
+bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path, bool* flattened) {
+    PicturePtr loaded = loadPictureFile(lib, path, flattened);
     if (!loaded) return false;
     host.saveUndoSnapshot();
     host.replacePicture(std::move(loaded));
     return true;
 }
 
-void runExportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
-    if (!host.requirePicture()) return;
-    const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionSave));
+std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLibrary& lib,
+                                                const FileNameChooser& chooser) {
+    if (!host.requirePicture()) return std::nullopt;
+    const QString filter = pictureSaveFilter(lib);
     Interaction& ui = host.interaction();
     while (const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Save, filter)) {
         if (!hasFileExtension(*name)) {
             ui.showMessage("Please enter extension eg(.jpg)", kMainCaption, Interaction::Icon::Error);
             continue;
         }
-        exportPictureFile(*name, *host.currentPicture(), lib, ui);
-        return;
+        if (!exportPictureFile(*name, *host.currentPicture(), lib, host)) return std::nullopt;
+        return name;
     }
+    return std::nullopt;
 }
 
 ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path) {
-    if (!importPictureFile(host, lib, path)) return {ImportOutcome::Result::Unreadable, path};
+    bool flattened = false;
+    if (!importPictureFile(host, lib, path, &flattened)) return {ImportOutcome::Result::Unreadable, path};
     host.refreshView();
-    return {ImportOutcome::Result::Loaded, path};
+    return {ImportOutcome::Result::Loaded, path, flattened};
 }
 
 ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
-    const QString filter = qtFileFilter(filterFrom(lib.supportedExtensionOpen));
-    const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Open, filter);
+    const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Open, pictureOpenFilter(lib));
     return name ? importAndShow(host, lib, *name) : ImportOutcome{};
+}
+
+std::optional<std::string> runSaveAsDialog(QWidget* parent, FileDialogKind, const QString& filter) {
+    static QString lastFolder;
+    QFileDialog dialog(parent, QString(), lastFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(pngFirst(filter).split(";;"));
+    // The chosen filter supplies the extension of a name typed without one.
+    const auto follow = [&dialog](const QString& entry) { dialog.setDefaultSuffix(filterExtension(entry)); };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    follow(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString name = dialog.selectedFiles().front();
+    lastFolder = QFileInfo(name).absolutePath();
+    return pathFromQt(name);
 }

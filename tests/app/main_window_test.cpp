@@ -55,9 +55,10 @@ TEST_F(WindowTest, MenuHoldsEveryItemSeparatorAndIdInOrder) {
     }
     // clang-format off
     const std::vector<std::string> expected = {
-        "[File]", "New=32771", "Import>", "Clipboard=32773", "File ...=32827", "<", "Export>", "Clipboard=32775",
+        "[File]", "New=32771", "Import>", "Clipboard=32773", "File ...=32827", "<", "Open Recent>", "<",
+        "Save=32900", "Save As ...=32901", "Export>", "Clipboard=32775",
         "File ...=32794", "<", "-", "Exit=32776", "About Box ...=32798",
-        "[Paint]", "Annuler ...=32805", "-", "Zoom>", "Out=32811", "In=32812", "Pixel=32813", "<", "-",
+        "[Paint]", "Annuler ...=32805", "Redo=32902", "-", "Zoom>", "Out=32811", "In=32812", "Pixel=32813", "<", "-",
         "Fill Color ...=32797", "-", "Configuration ...=32809", "-", "No Blend Color=32807", "Blend Color ...=32806",
         "-", "Palette ...=32787", "Mixage ...=32803", "-", "Circle ...>", "V1 ...=32779", "<", "Rectangle ...>",
         "V1 ...=32780", "<", "Polygone>", "V1=32790", "<", "Vector>", "V1=32796", "<", "-", "Tag>", "V1 ...=32782",
