@@ -71,6 +71,9 @@ int runVospren(const std::vector<std::string>& files) {
     window.keepRecovery(std::move(keeper));
     window.show();
     if (restored) {
+        // The restored work is in no file yet: it carries the modified mark, so that
+        // closing asks before it is lost again.
+        window.saveUndoSnapshot();
         window.replacePicture(std::move(restored));
         window.refreshView();
     } else if (!files.empty()) {
