@@ -206,7 +206,7 @@ void CvosprenDlg::refreshView() {
     // Every change of the picture ends with a refresh: the recovery file follows it.
     if (recovery_) recovery_->pictureChanged();
     pictureStatus_->setText(current_ ? pictureStatusText(current_->width, current_->height, zoom_) : QString());
-    levelStatus_->setText(blendLevelText(paintSettings().blendLevel));
+    levelStatus_->setText(levelStatusText(paintSettings().blendLevel));
     updateTitle();
     if (!current_ || current_->width <= 0 || current_->height <= 0) {
         view_->setDisplayImage(QImage());

@@ -45,10 +45,7 @@ QString cannotSaveText(const std::string& path, const std::string& reason) {
     return pathToQt(cannotSaveMessage(path, reason));
 }
 
-QString blendLevelText(int blendLevel) {
-    if (blendLevel >= 255) return {};
-    return QStringLiteral("Level %1 %").arg(qRound(blendLevel * 100.0 / 255));
-}
+QString levelStatusText(int blendLevel) { return QString::fromStdString(blendLevelText(blendLevel)); }
 
 QString flattenedText(const std::string& path) {
     return QStringLiteral("The transparent parts of %1 were flattened").arg(localPath(path));

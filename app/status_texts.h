@@ -31,7 +31,7 @@ QString savedText(const std::string& path);
 QString cannotSaveText(const std::string& path, const std::string& reason);
 
 // "Level 45 %": the blend level the last shape left, while it is below 100 %; empty at 100 %.
-QString blendLevelText(int blendLevel);
+QString levelStatusText(int blendLevel);
 
 // An import whose transparent parts were laid on white.
 QString flattenedText(const std::string& path);

@@ -1,5 +1,7 @@
 #include "command/command_texts.h"
 
+#include <cmath>
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -31,6 +33,11 @@ void reportNoMemoryForPicture(Interaction& ui, int64_t width, int64_t height) {
 void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure) {
     const auto* own = dynamic_cast<const OutOfMemory*>(&failure);
     showError(ui, own ? own->what() : kNoMemoryToFilter);
+}
+
+std::string blendLevelText(int blendLevel) {
+    if (blendLevel >= 255) return {};
+    return "Level " + std::to_string(int(std::lround(blendLevel * 100.0 / 255))) + " %";
 }
 
 std::string cannotSaveMessage(const std::string& path, const std::string& reason) {

@@ -17,6 +17,10 @@ void reportNoMemoryForPicture(Interaction& ui, int64_t width, int64_t height);
 inline constexpr const char* kNoMemoryToFilter = "Not enough memory to filter this picture";
 void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure);
 
+// "Level 45 %": the blend level that the last shape left, which the insertion, the
+// colour fill and the filters apply on top of; empty at full strength (255).
+std::string blendLevelText(int blendLevel);
+
 // "Cannot save PATH: REASON", the system's reason for a file that could not be written.
 std::string cannotSaveMessage(const std::string& path, const std::string& reason);
 

@@ -9,8 +9,10 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "command/command_texts.h"
 #include "compositing/file_list_rule.h"
 #include "compositing/tag_insert_values.h"
+#include "core/paint_settings.h"
 #include "params/declarations.h"
 #include "params/parameter_blocks.h"
 
@@ -38,6 +40,9 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent)
     angle_ = static_cast<QLineEdit*>(fields_.add(block, "insertAngle"));
     antiAlias_ = static_cast<QCheckBox*>(fields_.add(block, "insertAntiAlias"));
     mix_ = static_cast<QLineEdit*>(fields_.add(block, "insertLevel"));
+    level_ = new QLabel(this);
+    level_->setObjectName("paintLevel");
+    level_->setToolTip("The blend level that the last shape left: every insertion is applied on top of it");
     configuration_ = makeButton("Configuration ...", this);
     update_ = makeButton("Update ...", this);
     // The dialog has OK and Cancel, but never shows them.
@@ -59,6 +64,7 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent)
     grid->addWidget(antiAlias_, 2, 2);
     grid->addWidget(fields_.label("insertLevel"), 3, 0);
     grid->addWidget(mix_, 3, 1);
+    grid->addWidget(level_, 3, 2);
     grid->addWidget(configuration_, 4, 0, 1, 3);
     grid->addWidget(update_, 5, 0, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -74,6 +80,7 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent)
 void cmodlesstaginsert::fillInsertDialog() {
     const TagInsertParams& p = tagInsertParams();
     fields_.show(tagInsertDeclaration(), &p);
+    level_->setText(QString::fromStdString(blendLevelText(paintSettings().blendLevel)));
     history_->clear();
     for (const std::string& entry : insertComboEntries(p.insertHistory)) {
         history_->addItem(pathToQt(entry), entry == kInsertBrowseEntry ? kBrowseMarker : kPathMarker);

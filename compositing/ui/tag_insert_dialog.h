@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -75,6 +76,7 @@ private:
     QLineEdit* angle_;
     QCheckBox* antiAlias_;
     QLineEdit* mix_;
+    QLabel* level_ = nullptr;
     QPushButton* configuration_;
     QPushButton* update_;
     FileChooser chooser_;

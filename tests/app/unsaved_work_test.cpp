@@ -12,6 +12,7 @@
 #include "app/main_menu.h"
 #include "app/recent_files.h"
 #include "app/status_texts.h"
+#include "command/command_texts.h"
 #include "exchange/picture_file.h"
 #include "tests/support/picture_compare.h"
 #include "window_fixture.h"
