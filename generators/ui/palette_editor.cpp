@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>

@@ -66,7 +66,7 @@ TEST(FileListWidget, ButtonsFollowTheRule) {
     QSignalSpy changed(&w, &FileListWidget::entriesChanged);
     QStringList chooserFilters;
     QStringList answer;
-    w.setFileChooser([&](QWidget*, const QString& filter) {
+    w.setFileChooser([&](QWidget*, FileDialogKind, const QString& filter) {
         chooserFilters << filter;
         return answer;
     });
