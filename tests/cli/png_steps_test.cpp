@@ -32,7 +32,7 @@ TEST_F(PngSteps, CompressionStepChoosesTheCoderOfLaterSaves) {
         {{"png-compression", "medium"}, kExitUsage, "medium"},
         {{"png-compression", "Fast"}, kExitUsage, "Fast"},
         {with({"save", path("no/such/folder/a.png")}), kExitRefused,
-         "Failure export image " + path("no/such/folder/a.png") + ": No such file or directory"},
+         "Cannot save " + path("no/such/folder/a.png") + ": No such file or directory"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(c.args), c.code) << c.message;

@@ -25,9 +25,8 @@ FileListRule testRule() {
     FileListRule rule;
     rule.before = [](const std::string& a, const std::string& b) { return a < b; };
     rule.add = [before = rule.before](Paths& list, const std::string& path) {
-        if (path.find("skip") != std::string::npos || std::count(list.begin(), list.end(), path)) return false;
-        list.insert(std::upper_bound(list.begin(), list.end(), path, before), path);
-        return true;
+        if (path.find("skip") != std::string::npos || std::count(list.begin(), list.end(), path)) return -1;
+        return int(list.insert(std::upper_bound(list.begin(), list.end(), path, before), path) - list.begin());
     };
     return rule;
 }
