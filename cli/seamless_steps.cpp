@@ -22,20 +22,10 @@ std::optional<SeamlessAxes> axesNamed(const std::string& word) {
 
 // The run's Interaction without its progress line, which counts shapes: Make Seamless
 // reports colour channels.
-class WithoutProgress : public Interaction {
+class WithoutProgress : public ForwardingInteraction {
 public:
-    explicit WithoutProgress(Interaction& inner) : inner_(inner) {}
-    bool escapePressed() override { return inner_.escapePressed(); }
-    bool askYesNo(const std::string& text, const std::string& caption, Icon icon) override {
-        return inner_.askYesNo(text, caption, icon);
-    }
-    void showMessage(const std::string& text, const std::string& caption, Icon icon) override {
-        inner_.showMessage(text, caption, icon);
-    }
-    int64_t clockSeconds() override { return inner_.clockSeconds(); }
-
-private:
-    Interaction& inner_;
+    using ForwardingInteraction::ForwardingInteraction;
+    void progress(int64_t) override {}
 };
 
 }  // namespace

@@ -36,3 +36,23 @@ inline bool interruptRequested(Interaction& ui) {
     if (!ui.escapePressed()) return false;
     return ui.askYesNo(kInterruptQuestion, kMainCaption, Interaction::Icon::Warning);
 }
+
+// Passes every call on to another Interaction; a caller overrides what it shows its
+// own way (the progress of an operation that counts something else than shapes).
+class ForwardingInteraction : public Interaction {
+public:
+    explicit ForwardingInteraction(Interaction& inner) : inner_(inner) {}
+    bool escapePressed() override { return inner_.escapePressed(); }
+    bool askYesNo(const std::string& text, const std::string& caption, Icon icon) override {
+        return inner_.askYesNo(text, caption, icon);
+    }
+    void showMessage(const std::string& text, const std::string& caption, Icon icon) override {
+        inner_.showMessage(text, caption, icon);
+    }
+    int64_t clockSeconds() override { return inner_.clockSeconds(); }
+    void progress(int64_t done) override { inner_.progress(done); }
+    void passStarted(int64_t pass) override { inner_.passStarted(pass); }
+
+private:
+    Interaction& inner_;
+};

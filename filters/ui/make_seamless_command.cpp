@@ -14,19 +14,12 @@ namespace {
 
 // Passes everything on to the window's Interaction, but says the channels done in the
 // status bar once the work has taken longer than a moment.
-class ChannelProgress : public Interaction {
+class ChannelProgress : public ForwardingInteraction {
 public:
-    ChannelProgress(Interaction& inner, QWidget* window) : inner_(inner), window_(qobject_cast<QMainWindow*>(window)) {
+    ChannelProgress(Interaction& inner, QWidget* window)
+        : ForwardingInteraction(inner), window_(qobject_cast<QMainWindow*>(window)) {
         started_.start();
     }
-    bool escapePressed() override { return inner_.escapePressed(); }
-    bool askYesNo(const std::string& text, const std::string& caption, Icon icon) override {
-        return inner_.askYesNo(text, caption, icon);
-    }
-    void showMessage(const std::string& text, const std::string& caption, Icon icon) override {
-        inner_.showMessage(text, caption, icon);
-    }
-    int64_t clockSeconds() override { return inner_.clockSeconds(); }
     void progress(int64_t done) override {
         if (!window_ || started_.elapsed() < kMomentMs) return;
         window_->statusBar()->showMessage(QStringLiteral("Make Seamless: %1 of 3 channels").arg(done));
@@ -35,7 +28,6 @@ public:
 
 private:
     static constexpr qint64 kMomentMs = 300;
-    Interaction& inner_;
     QMainWindow* window_;
     QElapsedTimer started_;
 };
