@@ -31,6 +31,7 @@
 #include "command/command_texts.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
+#include "exchange/picture_file.h"
 #include "exchange/ui/dialog_filter.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
@@ -315,7 +316,7 @@ bool CvosprenDlg::saveAs() {
 
 bool CvosprenDlg::writePicture(const std::string& path) {
     std::string reason;
-    if (!writePictureWithReason(path, *current_, imageLib_, &reason)) {
+    if (!writePictureFile(imageLib_, *current_, path, &reason)) {
         const QString text = cannotSaveText(path, reason);
         statusBar()->showMessage(text);
         interaction_->showMessage(text.toStdString(), kMainCaption, Interaction::Icon::Error);

@@ -14,12 +14,6 @@ namespace {
 void showError(Interaction& ui, const std::string& text) {
     ui.showMessage(text, kMainCaption, Interaction::Icon::Error);
 }
-
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 }  // namespace
 
 std::string noMemoryForPictureText(int64_t width, int64_t height) {
@@ -48,12 +42,4 @@ void reportExportFailure(Interaction& ui, const std::string& path, const std::st
     showError(ui, "Failure export image " + path);
     showError(ui, "Erreur exportation");
     if (!reason.empty()) showError(ui, cannotSaveMessage(path, reason));
-}
-
-std::string writeFailureReason(const std::string& path, int savedErrno) {
-    const std::string folder = folderOf(path);
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return std::strerror(errno);
-    if (savedErrno != 0) return std::strerror(savedErrno);
-    return "the file could not be written";
 }

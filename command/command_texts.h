@@ -28,8 +28,3 @@ std::string cannotSaveMessage(const std::string& path, const std::string& reason
 // "Erreur exportation", each as it always read; then, when the system's reason is
 // known, "Cannot save PATH: REASON".
 void reportExportFailure(Interaction& ui, const std::string& path, const std::string& reason = {});
-
-// Why writing `path` failed, in the system's words ("Permission denied"), from the
-// folder and the file as they stand, else from `savedErrno` (errno right after the
-// failed write, 0 when unknown).
-std::string writeFailureReason(const std::string& path, int savedErrno);

@@ -1,11 +1,13 @@
 #include "exchange/picture_file.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <memory>
 
 #include "core/parallel.h"
 #include "exchange/png_compression.h"
 #include "exchange/png_writer.h"
+#include "storage/file_name.h"
 
 bool isPngPath(const std::string& path) {
     if (path.size() < 4) return false;
@@ -16,11 +18,16 @@ bool isPngPath(const std::string& path) {
 
 bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path, std::string* reason) {
     if (reason) reason->clear();
-    if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
-    if (isPngPath(path)) return writePngFile(path, picture, pngCompression(), reason);
-    return savePictureFile(lib, picture, path);
+    errno = 0;
+    const bool drawable = lib.saveToDisk && picture.pixels && picture.width > 0 && picture.height > 0;
+    if (drawable && (isPngPath(path) ? writePngFile(path, picture, pngCompression(), reason)
+                                     : savePictureFile(lib, picture, path))) {
+        return true;
+    }
+    // The library says nothing of why; the folder and the file as they stand do.
+    if (reason && reason->empty()) *reason = writeFailureReason(path, errno);
+    return false;
 }
-
 bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path) {
     if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
     const size_t count = size_t(picture.width) * size_t(picture.height);

@@ -1,4 +1,5 @@
 #include "storage/atomic_file.h"
+#include "storage/file_name.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -27,13 +28,6 @@ std::string finalTarget(const std::string& path) {
     char resolved[PATH_MAX];
     if (::realpath(path.c_str(), resolved)) return resolved;
     return path;  // a dangling link is replaced by the file
-}
-
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
 }
 
 std::string nameOf(const std::string& path) {

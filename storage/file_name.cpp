@@ -1,5 +1,9 @@
 #include "storage/file_name.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -18,4 +22,18 @@ std::string withDefaultExtension(const std::string& path, const std::string& ext
     // "name." gains the extension without a doubled dot.
     if (path.back() == '.' && !extension.empty() && extension.front() == '.') return path + extension.substr(1);
     return path + extension;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string writeFailureReason(const std::string& path, int savedErrno) {
+    const std::string folder = folderOf(path);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return std::strerror(errno);
+    if (savedErrno != 0) return std::strerror(savedErrno);
+    return "the file could not be written";
 }

@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <cerrno>
-
 #include "command/command_texts.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
@@ -43,26 +41,14 @@ QString filterExtension(const QString& entry) {
     return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
-bool writePictureWithReason(const std::string& path, const Picture& picture, const ImageLibrary& lib,
-                            std::string* reason) {
-    errno = 0;
-    if (writePictureFile(lib, picture, path, reason)) return true;
-    const int saved = errno;
-    if (reason && reason->empty()) *reason = writeFailureReason(path, saved);
-    return false;
-}
-
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host) {
     std::string reason;
-    errno = 0;
     if (writePictureFile(lib, picture, path, &reason)) return true;
-    const int saved = errno;
     // The Export messages stay as they were; the system's reason goes to the status bar.
     reportExportFailure(host.interaction(), path);
-    host.showStatus("Cannot save " + path + ": " + (reason.empty() ? writeFailureReason(path, saved) : reason));
+    host.showStatus(cannotSaveMessage(path, reason));
     return false;
 }
-
 bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path, bool* flattened) {
     PicturePtr loaded = loadPictureFile(lib, path, flattened);
     if (!loaded) return false;

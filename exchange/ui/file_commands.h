@@ -35,12 +35,6 @@ ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const st
 // then "Erreur exportation", and puts the system's reason in the status bar.
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host);
 
-// Writes the picture as the file commands do (writePictureFile); false with the
-// system's reason ("Permission denied") in `reason`, found from the folder and the
-// file when the writer gave none.
-bool writePictureWithReason(const std::string& path, const Picture& picture, const ImageLibrary& lib,
-                            std::string* reason);
-
 // Loads through the library into a new current picture, after an undo snapshot.
 // A file the library cannot read changes nothing and reports nothing. `flattened`
 // tells whether the file had transparent parts.

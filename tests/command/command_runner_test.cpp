@@ -10,6 +10,7 @@
 #include "command/command_host.h"
 #include "command/command_texts.h"
 #include "core/out_of_memory.h"
+#include "storage/file_name.h"
 #include "tests/support/fake_interaction.h"
 
 namespace {
