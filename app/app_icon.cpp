@@ -8,7 +8,7 @@ namespace {
 // In units of the icon's side.
 struct Disc {
     double x, y, r;
-    QColor colour;
+    QColor color;
 };
 
 // Discs cut by the edges reappear at the opposite edge.
@@ -38,7 +38,7 @@ QImage appIconImage(int size) {
     p.fillRect(tile, kBackground);
     p.setPen(Qt::NoPen);
     for (const Disc& d : kDiscs) {
-        p.setBrush(d.colour);
+        p.setBrush(d.color);
         p.drawEllipse(QPointF(d.x * s, d.y * s), d.r * s, d.r * s);
     }
     p.setClipping(false);
@@ -70,7 +70,7 @@ QByteArray appIconSvg() {
                    .arg(d.x * kSide)
                    .arg(d.y * kSide)
                    .arg(d.r * kSide)
-                   .arg(d.colour.name());
+                   .arg(d.color.name());
     }
     svg += QString(
                "  </g>\n"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/paint_settings.h"
-#include "generators/ui/colour_button.h"
+#include "generators/ui/color_button.h"
 #include "params/declarations.h"
 #include "params/parameter_blocks.h"
 #include "ui/dialog_fields.h"
@@ -23,15 +23,15 @@ CDConfig::CDConfig(QWidget* parent)
     connectable_ = static_cast<QCheckBox*>(fields_.add(settings, "connectable"));
     swatch_ = static_cast<cdbtncolor*>(fields_.add(config, "configBlendColor"));
     noBlendColor_ = fields_.noneBox("configBlendColor");
-    blendLabel_ = fields_.colourLabel("configBlendColor");
+    blendLabel_ = fields_.colorLabel("configBlendColor");
     from_ = static_cast<QLineEdit*>(fields_.add(config, "configMixFrom"));
     to_ = static_cast<QLineEdit*>(fields_.add(config, "configMixTo"));
     antiAlias_ = static_cast<QCheckBox*>(fields_.add(settings, "rotationAntiAlias"));
 
-    auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(blendLabel_);
-    colourRow->addWidget(swatch_);
-    colourRow->addStretch();
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(blendLabel_);
+    colorRow->addWidget(swatch_);
+    colorRow->addStretch();
 
     QGroupBox* mix = fields_.group(config, 1);
     auto* tools = new QGroupBox(DeclaredFields::title(config, 2), this);
@@ -49,7 +49,7 @@ CDConfig::CDConfig(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(connectable_);
     layout->addWidget(noBlendColor_);
-    layout->addLayout(colourRow);
+    layout->addLayout(colorRow);
     layout->addWidget(mix);
     layout->addWidget(tools);
     layout->addWidget(buttons);

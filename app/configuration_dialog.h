@@ -10,8 +10,8 @@ class QLabel;
 class QLineEdit;
 class cdbtncolor;
 
-// "Configuration": connectable mode, the blend colour or none, the "% Mixage" range
-// and the anti-aliasing of rotated stamps. The colour and the range are edited
+// "Configuration": connectable mode, the blend color or none, the "% Mixage" range
+// and the anti-aliasing of rotated stamps. The color and the range are edited
 // through ConfigParams, the two flags straight in PaintSettings.
 class CDConfig : public QDialog {
     Q_OBJECT
@@ -41,7 +41,7 @@ private:
     QCheckBox* antiAlias_;
 };
 
-// The "Configuration ..." command: copies the live colour and mix range into
+// The "Configuration ..." command: copies the live color and mix range into
 // ConfigParams, runs the dialog through `exec`, and on OK hands the values back to
 // PaintSettings. Cancel changes nothing.
 void runConfigurationCommand(CDConfig& dialog, const std::function<int(QDialog&)>& exec);

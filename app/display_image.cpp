@@ -23,7 +23,7 @@ void buildDisplayImage(const Picture& picture, int32_t zoom, bool connectable, u
     const int32_t rows = h / zoom;
     const int32_t cols = W / zoom;
     // Columns whose sample point lies inside the picture; the rest (at most the
-    // widening to a multiple of 4) take the wrap or repeat the last colour read.
+    // widening to a multiple of 4) take the wrap or repeat the last color read.
     const int32_t inside = std::min(cols, (w - 1) / zoom + 1);
     parallelRows(h, kViewRowsPerBand, [&](int64_t begin, int64_t end) {
         for (int32_t r = int32_t(begin); r < int32_t(end); ++r) {

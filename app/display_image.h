@@ -9,7 +9,7 @@
 // `width` rounded up to a multiple of 4 columns and the picture's height in rows.
 // At zoom z, screen cell (c, r) shows picture point (c*z, r*z); cells past the
 // zoomed area stay white. Columns past the picture's right edge repeat its left
-// edge in connectable mode and the last colour read otherwise.
+// edge in connectable mode and the last color read otherwise.
 inline int32_t displayWidth(int32_t pictureWidth) { return int32_t(roundUpToFour(pictureWidth)); }
 
 // Fills `out` (displayWidth(w) * h * 4 bytes, rows `stride` bytes apart) for the

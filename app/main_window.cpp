@@ -32,7 +32,7 @@
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
-#include "exchange/ui/dialog_filter.h"
+#include "exchange/ui/qt_file_filter.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
 #include "params/configuration_file.h"

@@ -1,7 +1,7 @@
-// The two turns of a 256 x 256 block at 37 degrees (items: destination cells), beside
+// The two rotations of a 256 x 256 block at 37 degrees (items: destination cells), beside
 // a memcpy of the same number of bytes; tag stamping (1000 stamps of a 64 x 64 tag on
 // a 2048 x 2048 picture) and circle mix (500 discs of radius 32..64) with and without
-// their turns, beside a memcpy of that picture's plane.
+// their rotations, beside a memcpy of that picture's plane.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -15,7 +15,7 @@
 #include "core/interaction.h"
 #include "core/picture.h"
 #include "exchange/image_library.h"
-#include "tests/compositing/turn_oracle.h"
+#include "tests/compositing/rotation_oracle.h"
 
 namespace {
 
@@ -29,23 +29,23 @@ std::vector<uint8_t> sampleBlock(int32_t w, int32_t h) {
     return cells;
 }
 
-void BM_MemcpyTurnedBlock(benchmark::State& state) {
-    const CellBlock turned = rotateFast(sampleBlock(256, 256).data(), 256, 256, 37);
-    std::vector<uint8_t> copy(turned.pixels.size());
+void BM_MemcpyRotatedBlock(benchmark::State& state) {
+    const TagImage rotated = rotateFast(sampleBlock(256, 256).data(), 256, 256, 37);
+    std::vector<uint8_t> copy(rotated.pixels.size());
     for (auto _ : state) {
-        std::memcpy(copy.data(), turned.pixels.data(), copy.size());
+        std::memcpy(copy.data(), rotated.pixels.data(), copy.size());
         benchmark::DoNotOptimize(copy.data());
         benchmark::ClobberMemory();
     }
-    state.SetItemsProcessed(state.iterations() * int64_t(turned.width) * turned.height);
+    state.SetItemsProcessed(state.iterations() * int64_t(rotated.width) * rotated.height);
 }
-BENCHMARK(BM_MemcpyTurnedBlock);
+BENCHMARK(BM_MemcpyRotatedBlock);
 
 void BM_RotateFast(benchmark::State& state) {
     const auto src = sampleBlock(256, 256);
     int64_t cells = 0;
     for (auto _ : state) {
-        const CellBlock b = rotateFast(src.data(), 256, 256, 37);
+        const TagImage b = rotateFast(src.data(), 256, 256, 37);
         cells += int64_t(b.width) * b.height;
         benchmark::DoNotOptimize(b.pixels.data());
     }
@@ -57,7 +57,7 @@ void BM_RotateAntiAliased(benchmark::State& state) {
     const auto src = sampleBlock(256, 256);
     int64_t cells = 0;
     for (auto _ : state) {
-        const CellBlock b = rotateAntiAliased(src.data(), 256, 256, 37);
+        const TagImage b = rotateAntiAliased(src.data(), 256, 256, 37);
         cells += int64_t(b.width) * b.height;
         benchmark::DoNotOptimize(b.pixels.data());
     }
@@ -90,7 +90,7 @@ void BM_RotateAntiAliasedDefinition(benchmark::State& state) {
 }
 BENCHMARK(BM_RotateAntiAliasedDefinition);
 
-// Pictures "read" from memory: every path gives the same block of random opaque colours.
+// Pictures "read" from memory: every path gives the same block of random opaque colors.
 int32_t g_side = 64;
 uint8_t loadBlock(const char*, uint8_t** buffer, int32_t* w, int32_t* h, uint8_t* alpha, int32_t) {
     const std::vector<uint8_t> cells = sampleBlock(g_side, g_side);
@@ -132,8 +132,8 @@ void BM_MemcpyPicture(benchmark::State& state) {
 }
 BENCHMARK(BM_MemcpyPicture);
 
-// Arguments: rotation (0, 1), anti-aliased turn (0, 1). Items: tag cells stamped
-// (before the turn), so that the three cases compare per stamp.
+// Arguments: rotation (0, 1), anti-aliased rotation (0, 1). Items: tag cells stamped
+// (before the rotation), so that the three cases compare per stamp.
 void BM_StampTags(benchmark::State& state) {
     g_side = 64;
     resetPaintSettings();
@@ -150,7 +150,7 @@ void BM_StampTags(benchmark::State& state) {
 }
 BENCHMARK(BM_StampTags)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillisecond);
 
-// Arguments: rotation (0, 1), anti-aliased turn (0, 1). Sources of 512 x 512; items
+// Arguments: rotation (0, 1), anti-aliased rotation (0, 1). Sources of 512 x 512; items
 // are disc cells (the mean area of a disc of radius 32..63 times the discs).
 void BM_CircleMix(benchmark::State& state) {
     g_side = 512;

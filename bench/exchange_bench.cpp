@@ -60,7 +60,7 @@ void BM_NewPlaneMemcpy(benchmark::State& state) {
     countPixels(state);
 }
 
-// Flat blocks of colour (what shapes alone make) or the same under noise of up to a
+// Flat blocks of color (what shapes alone make) or the same under noise of up to a
 // quarter of the range (a grainy texture).
 const Picture& pngPicture(bool grainy) {
     static PicturePtr pictures[2];

@@ -12,7 +12,7 @@
 #include "filters/render_connectable.h"
 #include "filters/seam_measure.h"
 #include "filters/sharpen_filter.h"
-#include "filters/wide_paths.h"
+#include "filters/wide_pass.h"
 
 namespace {
 

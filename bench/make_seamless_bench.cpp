@@ -9,7 +9,7 @@
 #include "core/interaction.h"
 #include "core/picture.h"
 #include "filters/make_seamless.h"
-#include "filters/wide_paths.h"
+#include "filters/wide_pass.h"
 
 namespace {
 

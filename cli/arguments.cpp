@@ -27,7 +27,7 @@ std::optional<int32_t> parseInt32(const std::string& word) {
     return static_cast<int32_t>(*v);
 }
 
-std::optional<uint32_t> parseHexColour(const std::string& word) {
+std::optional<uint32_t> parseHexColor(const std::string& word) {
     if (word.size() != 6) return std::nullopt;
     uint32_t rgb = 0;
     for (char ch : word) {

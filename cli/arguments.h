@@ -11,8 +11,8 @@
 std::optional<int32_t> parseInt32(const std::string& word);
 // The same within the 64-bit signed range.
 std::optional<int64_t> parseInt64(const std::string& word);
-// "RRGGBB" in hexadecimal (either case), as a packed 0x00BBGGRR colour.
-std::optional<uint32_t> parseHexColour(const std::string& word);
+// "RRGGBB" in hexadecimal (either case), as a packed 0x00BBGGRR color.
+std::optional<uint32_t> parseHexColor(const std::string& word);
 // "on" -> true, "off" -> false.
 std::optional<bool> parseOnOff(const std::string& word);
 // "0" or "1", the words of a flag.

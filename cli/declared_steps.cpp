@@ -35,8 +35,8 @@ bool argumentAccepted(const FieldDeclaration& f, const std::string& word) {
         return parseInt32(word).has_value();
     case ArgumentForm::OnOff:
         return parseOnOff(word).has_value();
-    case ArgumentForm::Colour:
-        return word == "none" || parseHexColour(word).has_value();
+    case ArgumentForm::Color:
+        return word == "none" || parseHexColor(word).has_value();
     case ArgumentForm::Choice:
         for (const char* choice : f.choices)
             if (word == choice) return true;
@@ -65,8 +65,8 @@ void storeArguments(const BlockDeclaration& block, int step, const std::vector<s
         case ArgumentForm::OnOff:
             f.access.set(record, *parseOnOff(word) ? 1 : 0);
             continue;
-        case ArgumentForm::Colour:
-            f.access.set(record, word == "none" ? int64_t(f.noneValue) : int64_t(*parseHexColour(word)));
+        case ArgumentForm::Color:
+            f.access.set(record, word == "none" ? int64_t(f.noneValue) : int64_t(*parseHexColor(word)));
             continue;
         case ArgumentForm::Choice:
             for (size_t c = 0; c < f.choices.size(); ++c)

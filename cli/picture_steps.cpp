@@ -23,11 +23,11 @@ void registerPictureSteps(StepTable& table) {
     }));
 
     table.add({"fill", 1, "fill RRGGBB", "fill the whole picture with one colour (\"Fill Color ...\" answered Yes)",
-               [](const std::vector<std::string>& a) { return parseHexColour(a[0]) ? -1 : 0; },
+               [](const std::vector<std::string>& a) { return parseHexColor(a[0]) ? -1 : 0; },
                [](CliContext& c, const std::vector<std::string>& a) {
                    PictureCommand command;
                    command.run = [&](Picture& picture, Interaction&) {
-                       fillColor(&picture, shapeColorFromPacked(*parseHexColour(a[0])), true);
+                       fillColor(&picture, shapeColorFromPacked(*parseHexColor(a[0])), true);
                        return true;
                    };
                    return c.run(command);

@@ -3,7 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/step_table.h"
 #include "compositing/preview_display.h"
-#include "compositing/tag_insert_values.h"
+#include "compositing/tag_insert_inputs.h"
 #include "compositing/tag_insertion.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"

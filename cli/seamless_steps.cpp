@@ -21,7 +21,7 @@ std::optional<SeamlessAxes> axesNamed(const std::string& word) {
 }
 
 // The run's Interaction without its progress line, which counts shapes: Make Seamless
-// reports colour channels.
+// reports color channels.
 class WithoutProgress : public ForwardingInteraction {
 public:
     using ForwardingInteraction::ForwardingInteraction;

@@ -18,7 +18,7 @@ inline constexpr const char* kNoMemoryToFilter = "Not enough memory to filter th
 void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure);
 
 // "Level 45 %": the blend level that the last shape left, which the insertion, the
-// colour fill and the filters apply on top of; empty at full strength (255).
+// color fill and the filters apply on top of; empty at full strength (255).
 std::string blendLevelText(int blendLevel);
 
 // "Cannot save PATH: REASON", the system's reason for a file that could not be written.

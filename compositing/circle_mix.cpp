@@ -64,8 +64,8 @@ std::optional<DiscSource> prepareDiscSource(const TagSet& set, int32_t index, in
     copyBlock(source->cells(), source->width, source->height, block.data(), int32_t(square), int32_t(square),
               centreX - 2 * r, centreY - 2 * r, int32_t(square), int32_t(square));
 
-    // The disc reads offsets [-r, r) around the turned block's centre and nothing
-    // else; only that window of the turn is made.
+    // The disc reads offsets [-r, r) around the rotated block's centre and nothing
+    // else; only that window of the rotation is made.
     const CellSize size = turnedSize(int32_t(square), int32_t(square), angle, antiAlias);
     const int64_t midX = size.width / 2, midY = size.height / 2;
     const int64_t span = std::max<int64_t>(r, 0);
@@ -73,19 +73,19 @@ std::optional<DiscSource> prepareDiscSource(const TagSet& set, int32_t index, in
                     int32_t(std::clamp<int64_t>(midY - span, INT32_MIN, INT32_MAX)), int32_t(2 * span),
                     int32_t(2 * span)};
     CellRect part;
-    std::optional<CellBlock> turned =
+    std::optional<TagImage> rotated =
         rotateBlockWindow(block.data(), int32_t(square), int32_t(square), angle, antiAlias, window, &part);
-    if (!turned) return std::nullopt;
-    out.turned = std::move(*turned);
-    out.cells = out.turned.cells();
-    out.width = out.turned.width;
-    out.height = out.turned.height;
+    if (!rotated) return std::nullopt;
+    out.rotated = std::move(*rotated);
+    out.cells = out.rotated.cells();
+    out.width = out.rotated.width;
+    out.height = out.rotated.height;
     out.cx = int32_t(midX - part.x);
     out.cy = int32_t(midY - part.y);
     return out;
 }
 
-bool drawMixDisc(const TagSet& set, int32_t index, Picture* picture, int32_t x, int32_t y, const CircleMixBlock& params,
+bool drawMixDisc(const TagSet& set, int32_t index, Picture* picture, int32_t x, int32_t y, const StoredCircleMix& params,
                  bool antiAlias, int64_t* refusedRadius) {
     const int64_t mix = drawBetween(params.mixMinPercent, params.mixMaxPercent);
     int64_t opaque = 0;
@@ -112,7 +112,7 @@ bool drawMixDisc(const TagSet& set, int32_t index, Picture* picture, int32_t x, 
     return true;
 }
 
-bool plugHoles(Picture* picture, const CircleMixBlock& params, bool antiAlias, const TagSet& set, Interaction& ui,
+bool plugHoles(Picture* picture, const StoredCircleMix& params, bool antiAlias, const TagSet& set, Interaction& ui,
                int64_t& discs, int64_t* refusedRadius) {
     const CoverageMask* mask = set.coverage.get();
     if (!mask || set.count() == 0) return true;

@@ -5,7 +5,7 @@
 
 // The stored part of the "Circle Mix" dialog's block: seven 32-bit fields, two flags
 // and two bytes that carry nothing, 32 bytes in this layout.
-struct CircleMixBlock {
+struct StoredCircleMix {
     int32_t mixMinPercent = 80;
     int32_t mixMaxPercent = 80;
     int32_t radiusMin = 32;
@@ -17,10 +17,10 @@ struct CircleMixBlock {
     uint8_t plug = 0;
     uint8_t unused[2] = {};
 };
-static_assert(sizeof(CircleMixBlock) == 32, "stored as a 32-byte block");
+static_assert(sizeof(StoredCircleMix) == 32, "stored as a 32-byte block");
 
 // Parameter block of the "Circle Mix" dialog, kept for the whole run.
-struct CircleMixParams : CircleMixBlock {
+struct CircleMixParams : StoredCircleMix {
     std::vector<std::string> mixFiles;  // source pictures, sorted as the dialog's list
 };
 

@@ -1,16 +1,16 @@
 #pragma once
 #include <cmath>
 
-// Area of the overlap between a turned unit square and the cell [0, 1] x [0, 1].
-// `xs`, `ys` are the square's four turned corners in the order top-left, top-right,
-// bottom-right, bottom-left of the unturned square, `cx`, `cy` its centre, all
-// relative to the cell; `c` and `s` are the cosine and minus the sine of the turn.
+// Area of the overlap between a rotated unit square and the cell [0, 1] x [0, 1].
+// `xs`, `ys` are the square's four rotated corners in the order top-left, top-right,
+// bottom-right, bottom-left of the unrotated square, `cx`, `cy` its centre, all
+// relative to the cell; `c` and `s` are the cosine and minus the sine of the rotation.
 //
 // The overlap polygon is collected point by point (corner k of the square inside the
 // cell, corner k of the cell strictly inside the square, then the crossings of edge k
 // with the cell's sides), ordered around its first point by insertion and summed as a
-// fan. The order of every step fixes the rounding of the result, which the turned
-// blocks depend on to the last bit; inline because the anti-aliased turn calls it
+// fan. The order of every step fixes the rounding of the result, which the rotated
+// blocks depend on to the last bit; inline because the anti-aliased rotation calls it
 // several times per source cell.
 [[gnu::always_inline]] inline double pixelOverlapArea(const double xs[4], const double ys[4], double cx, double cy,
                                                       double c, double s) {

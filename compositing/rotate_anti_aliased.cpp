@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "compositing/pixel_overlap_area.h"
-#include "compositing/turn_math.h"
+#include "compositing/rotation_math.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ namespace {
 constexpr double kSignX[4] = {-1.0, 1.0, 1.0, -1.0};
 constexpr double kSignY[4] = {-1.0, -1.0, 1.0, 1.0};
 
-// Folds the angle into [0, 360) by whole turns of its integer part.
+// Folds the angle into [0, 360) by whole rotations of its integer part.
 double foldAngle(double a) {
     if (std::fabs(a) >= 1e15) return std::fmod(a, 360.0) + (a < 0 ? 360.0 : 0.0);
     int64_t q = static_cast<int64_t>(a) / 360;
@@ -37,11 +37,11 @@ int32_t bandRows(int32_t windowWidth) {
     return int32_t(std::clamp<int64_t>(rows, 4, 256));
 }
 
-// The source rows j of column i whose turned squares can reach destination rows
+// The source rows j of column i whose rotated squares can reach destination rows
 // [top, bottom): a generous superset, narrowed cell by cell afterwards.
-void candidateRows(const AntiAliasedTurn& g, int32_t i, int32_t h, int64_t top, int64_t bottom, int32_t* first,
+void candidateRows(const AntiAliasedRotation& g, int32_t i, int32_t h, int64_t top, int64_t bottom, int32_t* first,
                    int32_t* last) {
-    // Centre row of the turned square of (i, j): base + j * c, within 0.71 of every corner.
+    // Centre row of the rotated square of (i, j): base + j * c, within 0.71 of every corner.
     const double base = g.u + (double(i) - g.hw + 0.5) * g.s + (0.5 - g.hh) * g.c;
     const double lo = double(top) - 3.0, hi = double(bottom) + 3.0;
     if (std::fabs(g.c) * double(h) < 0.5) {
@@ -64,8 +64,8 @@ void candidateRows(const AntiAliasedTurn& g, int32_t i, int32_t h, int64_t top, 
 
 }  // namespace
 
-AntiAliasedTurn antiAliasedTurn(int32_t w, int32_t h, double angle) {
-    AntiAliasedTurn g;
+AntiAliasedRotation antiAliasedRotation(int32_t w, int32_t h, double angle) {
+    AntiAliasedRotation g;
     if (w < 0 || h < 0 || !std::isfinite(angle)) return g;
     const double theta = foldAngle(angle);
     g.c = cosDegrees(theta);
@@ -89,13 +89,13 @@ void rotateAntiAliasedInto(const uint8_t* cells, int32_t w, int32_t h, double an
     if (window.width <= 0 || window.height <= 0) return;
     std::memset(out, 0, size_t(window.width) * size_t(window.height) * 4);
     if (w <= 0 || h <= 0) return;
-    const AntiAliasedTurn g = antiAliasedTurn(w, h, angle);
+    const AntiAliasedRotation g = antiAliasedRotation(w, h, angle);
     const double c = g.c, s = g.s;
     const int64_t winLeft = window.x, winRight = int64_t(window.x) + window.width;
     const int32_t band = bandRows(window.width);
     std::vector<Sums> sums(size_t(window.width) * size_t(std::min(band, window.height)));
 
-    // Per column and per row, the parts of the turned corners that depend on one of
+    // Per column and per row, the parts of the rotated corners that depend on one of
     // them only: x = (t + px * c) - py * s and y = (u + px * s) + py * c.
     const size_t columns = size_t(w), sourceRows = size_t(h);
     std::vector<double> colX0(columns), colX1(columns), colY0(columns), colY1(columns);
@@ -181,9 +181,9 @@ void rotateAntiAliasedInto(const uint8_t* cells, int32_t w, int32_t h, double an
     }
 }
 
-CellBlock rotateAntiAliased(const uint8_t* cells, int32_t w, int32_t h, double angle) {
-    const AntiAliasedTurn g = antiAliasedTurn(w, h, angle);
-    CellBlock out;
+TagImage rotateAntiAliased(const uint8_t* cells, int32_t w, int32_t h, double angle) {
+    const AntiAliasedRotation g = antiAliasedRotation(w, h, angle);
+    TagImage out;
     out.width = int32_t(g.width);
     out.height = int32_t(g.height);
     out.pixels.resize(size_t(g.width) * size_t(g.height) * 4);

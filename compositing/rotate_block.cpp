@@ -14,13 +14,13 @@ bool blockSizeAllowed(int64_t width, int64_t height) {
 
 CellSize turnedSize(int32_t w, int32_t h, double angle, bool antiAlias) {
     if (antiAlias) {
-        const AntiAliasedTurn g = antiAliasedTurn(w, h, angle);
+        const AntiAliasedRotation g = antiAliasedRotation(w, h, angle);
         return {g.width, g.height};
     }
-    return fastTurnSize(w, h, angle);
+    return fastRotatedSize(w, h, angle);
 }
 
-std::optional<CellBlock> rotateBlockWindow(const uint8_t* cells, int32_t w, int32_t h, double angle, bool antiAlias,
+std::optional<TagImage> rotateBlockWindow(const uint8_t* cells, int32_t w, int32_t h, double angle, bool antiAlias,
                                            CellRect window, CellRect* clipped) {
     if (w < 0 || h < 0) w = h = 0;
     const CellSize size = turnedSize(w, h, angle, antiAlias);
@@ -31,7 +31,7 @@ std::optional<CellBlock> rotateBlockWindow(const uint8_t* cells, int32_t w, int3
     if (!blockSizeAllowed(cw, ch)) return std::nullopt;
     const CellRect part{int32_t(cw ? x0 : 0), int32_t(ch ? y0 : 0), int32_t(cw), int32_t(ch)};
     if (clipped) *clipped = part;
-    CellBlock out;
+    TagImage out;
     try {
         out.width = part.width;
         out.height = part.height;
@@ -47,7 +47,7 @@ std::optional<CellBlock> rotateBlockWindow(const uint8_t* cells, int32_t w, int3
     return out;
 }
 
-std::optional<CellBlock> rotateBlock(const uint8_t* cells, int32_t w, int32_t h, double angle, bool antiAlias) {
+std::optional<TagImage> rotateBlock(const uint8_t* cells, int32_t w, int32_t h, double angle, bool antiAlias) {
     if (w < 0 || h < 0) w = h = 0;
     const CellSize size = turnedSize(w, h, angle, antiAlias);
     if (!blockSizeAllowed(size.width, size.height)) return std::nullopt;

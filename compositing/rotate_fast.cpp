@@ -9,7 +9,7 @@ constexpr double kShortPi = 3.141592653;
 
 double radiansOf(double angle) { return angle / 180.0 * kShortPi; }
 
-// A coordinate of the turned-back position as the definition computes it: polar
+// A coordinate of the rotated-back position as the definition computes it: polar
 // form about the destination centre, then moved back into source coordinates.
 struct PolarSample {
     double x, y;
@@ -32,7 +32,7 @@ inline bool nearWhole(double v, double tol) {
 
 }  // namespace
 
-CellSize fastTurnSize(int32_t w, int32_t h, double angle) {
+CellSize fastRotatedSize(int32_t w, int32_t h, double angle) {
     if (w < 0 || h < 0 || !std::isfinite(angle)) return {};
     const double hw = w / 2.0, hh = h / 2.0, rho = radiansOf(angle);
     const double cornerX[4] = {0.0, double(w), double(w), 0.0};
@@ -55,12 +55,12 @@ void rotateFastInto(const uint8_t* cells, int32_t w, int32_t h, double angle, co
     if (window.width <= 0 || window.height <= 0) return;
     std::memset(out, 0, size_t(window.width) * size_t(window.height) * 4);
     if (w <= 0 || h <= 0) return;
-    const CellSize size = fastTurnSize(w, h, angle);
+    const CellSize size = fastRotatedSize(w, h, angle);
     const int64_t cx = size.width / 2, cy = size.height / 2;
     const double hw = w / 2.0, hh = h / 2.0, rho = radiansOf(angle);
 
     // The polar form costs a square root, an arc tangent, a sine and a cosine per
-    // cell. The same position follows from the plane turn, dx cos - dy sin + hw, to
+    // cell. The same position follows from the plane rotation, dx cos - dy sin + hw, to
     // within a few units of the last place; its truncation can differ from the polar
     // one's only where the position is that close to a whole number, and there the
     // polar form decides. The tolerance bounds both rounding errors a hundredfold.
@@ -90,9 +90,9 @@ void rotateFastInto(const uint8_t* cells, int32_t w, int32_t h, double angle, co
     }
 }
 
-CellBlock rotateFast(const uint8_t* cells, int32_t w, int32_t h, double angle) {
-    const CellSize size = fastTurnSize(w, h, angle);
-    CellBlock out;
+TagImage rotateFast(const uint8_t* cells, int32_t w, int32_t h, double angle) {
+    const CellSize size = fastRotatedSize(w, h, angle);
+    TagImage out;
     out.width = int32_t(size.width);
     out.height = int32_t(size.height);
     out.pixels.resize(size_t(size.width) * size_t(size.height) * 4);

@@ -34,9 +34,9 @@ void stampBlock(Picture* picture, int32_t x, int32_t y, const uint8_t* cells, in
         for (int32_t c = firstCol; c < endCol; ++c, cell += 4) {
             const uint32_t opacity = cell[3];
             // A transparent cell mixes nothing in, and a level over an unchanged
-            // colour gives it back: the pixel stays as it was.
+            // color gives it back: the pixel stays as it was.
             if (opacity == 255 && level == 255 && !matchesKeyColor(cell, keyColor)) {
-                // Both levels full: the mixes give the cell's colour itself.
+                // Both levels full: the mixes give the cell's color itself.
                 uint8_t* dst = row + size_t(px) * 4;
                 dst[0] = cell[0];
                 dst[1] = cell[1];

@@ -5,7 +5,7 @@
 
 struct Picture;
 
-// Mixes one cell's colour into the pixel at `dst` with `cellLevel`, then mixes that
+// Mixes one cell's color into the pixel at `dst` with `cellLevel`, then mixes that
 // result in again with the blend level as putPixel does when it is not 255.
 inline void blendCellInto(uint8_t* dst, const uint8_t* cell, uint32_t cellLevel, uint32_t blendLevel) {
     uint8_t n0 = blendChannel(dst[0], cell[0], cellLevel);
@@ -23,7 +23,7 @@ inline void blendCellInto(uint8_t* dst, const uint8_t* cell, uint32_t cellLevel,
 }
 
 // Copies a block of 4-byte cells into the picture with its top-left cell at (x, y),
-// row by row and within a row column by column. Cells of the key colour (0x00BBGGRR;
+// row by row and within a row column by column. Cells of the key color (0x00BBGGRR;
 // none when kNoBlendColor) are skipped; every other cell is mixed into the pixel
 // with its opacity byte as level, then written as putPixel writes: wrapped in
 // connectable mode (clipped otherwise) and blended with PaintSettings.blendLevel.

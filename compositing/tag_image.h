@@ -2,16 +2,38 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include "compositing/cell_block.h"
+#include <vector>
 
 class Interaction;
 struct ImageLibrary;
 
-// One picture read from a file for compositing: red, green, blue and an opacity
-// byte per cell (the loader's mode 1), rows top to bottom. A turned tag is the same
-// kind of block.
-using TagImage = CellBlock;
+// A picture read from a file for compositing, and every other block of 4-byte cells
+// the compositing operations make (rotated tags, the squares circle mix cuts out):
+// three color bytes (the picture plane's order) and an opacity byte (0 transparent,
+// 255 opaque), rows top to bottom without padding, so cell (x, y) starts at byte
+// 4 * (x + y * width).
+struct TagImage {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint8_t> pixels;
+
+    const uint8_t* cells() const { return pixels.data(); }
+};
+
+// A rectangle of cells: columns [x, x + width), rows [y, y + height).
+struct CellRect {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// The size of a block of cells that may not exist yet (a rotation's result, before it
+// is made).
+struct CellSize {
+    int64_t width = 0;
+    int64_t height = 0;
+};
 
 // Reads `path` through the image library in mode 1 (4 bytes a cell). For a file
 // without opacity values of its own, cells of `keyColor` (0x00BBGGRR; no key when it
@@ -25,7 +47,7 @@ using TagImage = CellBlock;
 std::optional<TagImage> loadTagImage(const ImageLibrary& library, const std::string& path, uint32_t keyColor,
                                      Interaction& ui);
 
-// Whether a cell's colour bytes equal the packed key colour (the opacity byte plays
+// Whether a cell's color bytes equal the packed key color (the opacity byte plays
 // no part); never with no key.
 inline bool matchesKeyColor(const uint8_t* cell, uint32_t keyColor) {
     return keyColor != 0xFFFFFFFFu && cell[0] == (keyColor & 0xFF) && cell[1] == ((keyColor >> 8) & 0xFF) &&

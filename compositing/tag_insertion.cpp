@@ -1,7 +1,7 @@
 #include "compositing/tag_insertion.h"
 
 #include "compositing/rotate_block.h"
-#include "compositing/tag_insert_values.h"
+#include "compositing/tag_insert_inputs.h"
 #include "core/interaction.h"
 
 TagFootprint tagFootprint(const Picture& picture, int32_t tw, int32_t th, int32_t pointerX, int32_t pointerY) {
@@ -41,14 +41,14 @@ TagFootprint insertTagAt(Picture& picture, const uint8_t* cells, int32_t tw, int
     return f;
 }
 
-std::optional<TagImage> loadInsertTag(const ImageLibrary& library, const TagInsertBlock& params, uint32_t keyColor,
+std::optional<TagImage> loadInsertTag(const ImageLibrary& library, const StoredTagInsert& params, uint32_t keyColor,
                                       Interaction& ui) {
     const std::string path = insertFileOf(params);
     if (path.empty()) return std::nullopt;
     std::optional<TagImage> tag = loadTagImage(library, path, keyColor, ui);
     if (!tag || params.insertAngle == 0) return tag;
-    std::optional<CellBlock> turned =
+    std::optional<TagImage> rotated =
         rotateBlock(tag->cells(), tag->width, tag->height, params.insertAngle, params.insertAntiAlias != 0);
-    if (!turned) ui.showMessage(kTurnTooLargeMessage, kMainCaption, Interaction::Icon::Error);
-    return turned;
+    if (!rotated) ui.showMessage(kRotationTooLargeMessage, kMainCaption, Interaction::Icon::Error);
+    return rotated;
 }

@@ -32,8 +32,8 @@ TagFootprint insertTagAt(Picture& picture, const uint8_t* cells, int32_t tw, int
 
 // The tag for TagInsertParams: `insertFile` read through the library (cells of
 // `keyColor` made transparent in files without opacity) and, when `insertAngle` is not
-// 0, turned by it (anti-aliased when `insertAntiAlias` is set). Nothing for an empty
-// path, a file the loader refused (it has said why) or a turn too large for a picture
+// 0, rotated by it (anti-aliased when `insertAntiAlias` is set). Nothing for an empty
+// path, a file the loader refused (it has said why) or a rotation too large for a picture
 // (said here).
-std::optional<TagImage> loadInsertTag(const ImageLibrary& library, const TagInsertBlock& params, uint32_t keyColor,
+std::optional<TagImage> loadInsertTag(const ImageLibrary& library, const StoredTagInsert& params, uint32_t keyColor,
                                       Interaction& ui);

@@ -19,9 +19,9 @@ bool stampTag(const TagSet& set, int32_t index, Picture* picture, int32_t x, int
         stampBlock(picture, x, y, tag->cells(), tag->width, tag->height, keyColor);
         return true;
     }
-    const std::optional<CellBlock> turned = rotateBlock(tag->cells(), tag->width, tag->height, angle, antiAlias);
-    if (!turned) return false;
-    stampBlock(picture, x, y, turned->cells(), turned->width, turned->height, keyColor);
+    const std::optional<TagImage> rotated = rotateBlock(tag->cells(), tag->width, tag->height, angle, antiAlias);
+    if (!rotated) return false;
+    stampBlock(picture, x, y, rotated->cells(), rotated->width, rotated->height, keyColor);
     return true;
 }
 
@@ -44,7 +44,7 @@ void stampTags(Picture* picture, const TagParams& params, uint32_t keyColor, boo
         const int32_t y = int32_t(std::trunc(py - h / d));
         const int32_t index = nextRandom() % set.count();
         if (!stampTag(set, index, picture, x, y, keyColor, antiAlias, params.tagRotation != 0)) {
-            ui.showMessage(kTurnTooLargeMessage, kMainCaption, Interaction::Icon::Error);
+            ui.showMessage(kRotationTooLargeMessage, kMainCaption, Interaction::Icon::Error);
             return;
         }
         ui.progress(n);

@@ -21,8 +21,8 @@ void visibleSteps(int64_t start, int64_t dir, int64_t size, int64_t steps, int64
 
 }  // namespace
 
-void drawLine(Picture* picture, ShapeColor colour, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-    SpanPainter painter(picture, colour);
+void drawLine(Picture* picture, ShapeColor color, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    SpanPainter painter(picture, color);
     if (!painter.active()) return;
     const int64_t dx = int64_t(x1) - x0;
     const int64_t dy = int64_t(y1) - y0;

@@ -10,4 +10,4 @@
 // two passes, one stepping along x and one along y, so no slope leaves gaps; the
 // pixels both passes reach (the start point always) are written twice, and the end
 // point is never drawn.
-void drawLine(Picture* picture, ShapeColor colour, int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+void drawLine(Picture* picture, ShapeColor color, int32_t x0, int32_t y0, int32_t x1, int32_t y1);

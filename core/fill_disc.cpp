@@ -48,9 +48,9 @@ int64_t halfWidth(int64_t j, int32_t r) {
 
 }  // namespace
 
-void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor colour) {
+void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor color) {
     if (r <= 0) return;
-    SpanPainter painter(picture, colour);
+    SpanPainter painter(picture, color);
     if (!painter.active()) return;
 
     // Row offsets -r and r - 1 bound the loop; -r itself is never inside.

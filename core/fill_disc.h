@@ -7,4 +7,4 @@
 // The filled disc: every offset (i, j) with i and j in [-r, r) and
 // sqrt(i*i + j*j) < r (double precision, strict) around (cx, cy), each written once
 // with the putPixel rule. r <= 0 draws nothing; r = 1 the centre alone.
-void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor colour);
+void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor color);

@@ -21,9 +21,9 @@ void fillRows(SpanPainter& painter, int64_t from, int64_t to, int64_t x0, int64_
 
 }  // namespace
 
-void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor colour) {
+void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor color) {
     if (x1 <= x0 || y1 <= y0) return;
-    SpanPainter painter(picture, colour);
+    SpanPainter painter(picture, color);
     if (!painter.active()) return;
 
     const int64_t lenX = int64_t(x1) - x0;

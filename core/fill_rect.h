@@ -6,4 +6,4 @@
 
 // The half-open rectangle [x0, x1) x [y0, y1), each point written once with the
 // putPixel rule. An empty range draws nothing.
-void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor colour);
+void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor color);

@@ -42,8 +42,8 @@ FillScratch& scratch() {
     return s;
 }
 
-void fillPolygon(Picture* picture, const PolygonPoint* v, int32_t n, ShapeColor colour) {
-    SpanPainter painter(picture, colour);
+void fillPolygon(Picture* picture, const PolygonPoint* v, int32_t n, ShapeColor color) {
+    SpanPainter painter(picture, color);
     if (!painter.active()) return;
 
     int32_t minX = v[0].x, maxX = v[0].x, minY = v[0].y, maxY = v[0].y;
@@ -120,14 +120,14 @@ int pointInPolygon(int32_t n, const int32_t* xs, const int32_t* ys, int32_t px, 
     return inside;
 }
 
-void drawPolygon(Picture* picture, const PolygonPoint* vertices, int32_t n, ShapeColor colour, uint8_t fill) {
+void drawPolygon(Picture* picture, const PolygonPoint* vertices, int32_t n, ShapeColor color, uint8_t fill) {
     if (!vertices || n <= 0) return;
     if (fill == 0) {
         for (int32_t i = 0; i < n; ++i) {
             const int32_t k = i + 1 < n ? i + 1 : 0;
-            drawLine(picture, colour, vertices[i].x, vertices[i].y, vertices[k].x, vertices[k].y);
+            drawLine(picture, color, vertices[i].x, vertices[i].y, vertices[k].x, vertices[k].y);
         }
         return;
     }
-    fillPolygon(picture, vertices, n, colour);
+    fillPolygon(picture, vertices, n, color);
 }

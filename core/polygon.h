@@ -18,4 +18,4 @@ int pointInPolygon(int32_t n, const int32_t* xs, const int32_t* ys, int32_t px, 
 // fill == 0: the closed outline, drawLine from each vertex to the next and from the
 // last back to the first. fill != 0: every point of the bounding box (inclusive)
 // that pointInPolygon puts inside, each written once; no outline. n <= 0 draws nothing.
-void drawPolygon(Picture* picture, const PolygonPoint* vertices, int32_t n, ShapeColor colour, uint8_t fill);
+void drawPolygon(Picture* picture, const PolygonPoint* vertices, int32_t n, ShapeColor color, uint8_t fill);

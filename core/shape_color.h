@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-// A shape's colour, in the byte order of the pixel plane.
+// A shape's color, in the byte order of the pixel plane.
 struct ShapeColor {
     uint8_t red = 0;
     uint8_t green = 0;
@@ -12,7 +12,7 @@ inline bool operator==(const ShapeColor& a, const ShapeColor& b) {
     return a.red == b.red && a.green == b.green && a.blue == b.blue;
 }
 
-// Splits a packed 0x00BBGGRR colour.
+// Splits a packed 0x00BBGGRR color.
 inline ShapeColor shapeColorFromPacked(uint32_t packed) {
     return ShapeColor{static_cast<uint8_t>(packed & 0xFF), static_cast<uint8_t>((packed >> 8) & 0xFF),
                       static_cast<uint8_t>((packed >> 16) & 0xFF)};

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-SpanPainter::SpanPainter(Picture* picture, ShapeColor colour) {
+SpanPainter::SpanPainter(Picture* picture, ShapeColor color) {
     if (!picture || picture->width <= 0 || picture->height <= 0 || !picture->pixels) return;
     const PaintSettings& s = paintSettings();
     pixels_ = picture->pixels;
@@ -14,20 +14,20 @@ SpanPainter::SpanPainter(Picture* picture, ShapeColor colour) {
     active_ = level != 0;
     saturation_ = opaque_ ? 1 : 255;
     keep_ = 255u - level;
-    add_[0] = colour.red * level;
-    add_[1] = colour.green * level;
-    add_[2] = colour.blue * level;
-    colour_[0] = colour.red;
-    colour_[1] = colour.green;
-    colour_[2] = colour.blue;
-    colour_[3] = 255;
+    add_[0] = color.red * level;
+    add_[1] = color.green * level;
+    add_[2] = color.blue * level;
+    color_[0] = color.red;
+    color_[1] = color.green;
+    color_[2] = color.blue;
+    color_[3] = 255;
 }
 
 void SpanPainter::fill(uint8_t* cell, int64_t count, int64_t times) {
     if (count <= 0 || times <= 0) return;
     if (opaque_) {
         uint32_t word;
-        std::memcpy(&word, colour_, 4);
+        std::memcpy(&word, color_, 4);
         auto* words = reinterpret_cast<uint32_t*>(cell);
         std::fill(words, words + count, word);
         return;
@@ -58,7 +58,7 @@ void SpanPainter::fill(uint8_t* cell, int64_t count, int64_t times) {
         }
         return;
     }
-    // Repeated blends of one colour: each channel moves monotonically towards a
+    // Repeated blends of one color: each channel moves monotonically towards a
     // fixed point and stops there, so stop iterating as soon as it stops moving.
     if (times > 255) times = 255;
     for (int64_t i = 0; i < count; ++i, cell += 4) {

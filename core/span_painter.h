@@ -9,15 +9,15 @@
 #include "core/shape_color.h"
 
 // The fast form of "putPixel for every point of a shape". Within one shape every
-// write carries the same colour and level, so a pixel's final value depends only on
+// write carries the same color and level, so a pixel's final value depends only on
 // how many times the shape writes it, never on the order: opaque writes leave the
-// colour, and k blended writes apply the same blend k times. The painter takes
+// color, and k blended writes apply the same blend k times. The painter takes
 // whole horizontal runs, folds or clips them once per run, and writes each pixel
 // the right number of times. Settings are captured when it is made: make one per
 // shape, after the shape's blendLevel is chosen.
 class SpanPainter {
 public:
-    SpanPainter(Picture* picture, ShapeColor colour);
+    SpanPainter(Picture* picture, ShapeColor color);
 
     // False when no write of this shape can change a pixel (no picture, an empty
     // one, or blend level 0, which keeps every pixel as it is).
@@ -33,7 +33,7 @@ public:
     void run(int64_t y, int64_t x0, int64_t len, int64_t times = 1);
 
     // Whether writing every pixel of a row at least `perPixel` times leaves the row
-    // final: once for opaque writes, 255 for blended ones (a blend of one colour
+    // final: once for opaque writes, 255 for blended ones (a blend of one color
     // reaches its fixed point in at most 255 steps).
     bool saturated(int64_t perPixel) const { return perPixel >= saturation_; }
     int64_t saturation() const { return saturation_; }
@@ -70,7 +70,7 @@ private:
     int64_t saturation_ = 1;
     uint32_t keep_ = 0;            // 255 - level
     uint32_t add_[3] = {0, 0, 0};  // new channel * level
-    uint8_t colour_[4] = {0, 0, 0, 255};
+    uint8_t color_[4] = {0, 0, 0, 255};
 };
 
 inline int64_t SpanPainter::rowOf(int64_t y) const {
@@ -99,7 +99,7 @@ inline void SpanPainter::point(int64_t x, int64_t y) {
     }
     uint8_t* cell = pixels_ + (size_t(y) * size_t(width_) + size_t(x)) * 4;
     if (opaque_) {
-        std::memcpy(cell, colour_, 4);
+        std::memcpy(cell, color_, 4);
     } else {
         cell[0] = static_cast<uint8_t>((cell[0] * keep_ + add_[0]) / 255u);
         cell[1] = static_cast<uint8_t>((cell[1] * keep_ + add_[1]) / 255u);

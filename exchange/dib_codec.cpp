@@ -8,7 +8,7 @@
 namespace {
 
 constexpr uint32_t kRgb = 0;             // no compression
-constexpr uint32_t kBitFields = 3;       // colour masks after a 40-byte header
+constexpr uint32_t kBitFields = 3;       // color masks after a 40-byte header
 constexpr uint32_t kAlphaBitFields = 6;  // the same with an alpha mask
 constexpr uint64_t kMaskOffset = 40;
 
@@ -107,7 +107,7 @@ DibStatus readDibHeader(const DibBytes& bytes, DibHeader* header) {
         if (bytes.filePixelOffset < headerEnd) return DibStatus::Truncated;
         header->pixelOffset = bytes.filePixelOffset;
     } else {
-        // A colour table is optional at these depths and only a hint; skip it.
+        // A color table is optional at these depths and only a hint; skip it.
         header->pixelOffset = headerEnd + uint64_t(readU32(h + 32)) * 4;
     }
     if (header->pixelOffset > bytes.size) return DibStatus::Truncated;

@@ -34,7 +34,7 @@ struct DibHeader {
     bool topDown = false;  // the stored height was negative
     uint16_t bitsPerPixel = 0;
     // From the start of the info header to the first stored row: the header's own
-    // size, colour masks after a 40-byte header, an optional colour table, or the
+    // size, color masks after a 40-byte header, an optional color table, or the
     // offset a bitmap file's header names.
     uint64_t pixelOffset = 0;
     // Where red, green and blue sit within a pixel (bit-field masks can move them).

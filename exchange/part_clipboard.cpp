@@ -4,8 +4,8 @@
 
 namespace {
 
-void fillCells(uint8_t* dst, size_t count, const uint8_t* colour) {
-    for (size_t i = 0; i < count; ++i, dst += 4) std::memcpy(dst, colour, 4);
+void fillCells(uint8_t* dst, size_t count, const uint8_t* color) {
+    for (size_t i = 0; i < count; ++i, dst += 4) std::memcpy(dst, color, 4);
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ PicturePtr partExportPicture(const Picture& picture, bool connectable) {
         return out;
     }
 
-    // Clipped: cells outside the picture take the colour read last.
+    // Clipped: cells outside the picture take the color read last.
     uint8_t last[4] = {255, 255, 255, 255};
     for (int32_t i = 0; i < int32_t(bigH); ++i) {
         uint8_t* dst = out->pixels + size_t(i) * size_t(bigW) * 4;

@@ -21,7 +21,7 @@ inline PartMargins partImportMargins(int32_t width, int32_t height) { return {wi
 inline int32_t partImportCheckedSide(int32_t side) { return int32_t(double(side) / 1.25); }
 
 // The picture widened by its export margins. In connectable mode the margins wrap to
-// the opposite edges. Otherwise a margin cell repeats the colour last read in row
+// the opposite edges. Otherwise a margin cell repeats the color last read in row
 // order (the right margin its row's last pixel, the left margin the row above's last
 // pixel), and the cells before the first picture row are white. Null when the
 // larger picture cannot be made.

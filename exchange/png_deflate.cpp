@@ -16,7 +16,7 @@ constexpr uint32_t kWindow = 32768;
 constexpr uint32_t kLevelBufferSize = ISAL_DEF_LVL1_DEFAULT;
 
 // A band that the fast matcher shrinks below 1/kFlatRatio is mostly long runs (flat
-// colour), where coding runs of one byte does markedly better.
+// color), where coding runs of one byte does markedly better.
 constexpr size_t kFlatRatio = 8;
 
 // Room before the first band for the zlib header and after the last for the checksum.

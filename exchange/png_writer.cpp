@@ -97,7 +97,7 @@ PngBytes encodePng(const Picture& picture, PngCompression compression) {
     putBigEndian32(header, uint32_t(picture.width));
     putBigEndian32(header + 4, uint32_t(picture.height));
     header[8] = 8;   // bits a channel
-    header[9] = 2;   // colour type: red, green, blue
+    header[9] = 2;   // color type: red, green, blue
     header[10] = 0;  // deflate
     header[11] = 0;  // the five row filters
     header[12] = 0;  // no interlacing

@@ -5,8 +5,8 @@
 
 #include "core/parallel.h"
 #include "core/random_sequence.h"
-#include "filters/random_block.h"
-#include "filters/wide_paths.h"
+#include "filters/random_draws.h"
+#include "filters/wide_pass.h"
 
 namespace {
 

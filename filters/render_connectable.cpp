@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/parallel.h"
-#include "filters/wide_paths.h"
+#include "filters/wide_pass.h"
 
 namespace {
 

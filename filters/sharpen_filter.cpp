@@ -6,7 +6,7 @@
 
 #include "core/connectable.h"
 #include "core/parallel.h"
-#include "filters/wide_paths.h"
+#include "filters/wide_pass.h"
 
 SharpenTables sharpenTables(int32_t sharpenPercent) {
     SharpenTables t;

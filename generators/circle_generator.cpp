@@ -3,7 +3,7 @@
 #include "core/fill_disc.h"
 #include "core/numeric.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
+#include "generators/color_choice.h"
 #include "generators/shape_loop.h"
 
 void drawCircles(Picture* picture, const CircleParams& params, Interaction& ui) {
@@ -16,8 +16,8 @@ void drawCircles(Picture* picture, const CircleParams& params, Interaction& ui) 
         const int64_t r = drawInRange(params.rayMin, params.rayMax);
         const int32_t x = nextRandom() % (2 * w);
         const int32_t y = nextRandom() % (2 * h);
-        const ShapeColor colour = pickShapeColor();
+        const ShapeColor color = pickShapeColor();
         pickBlendLevel();
-        fillDisc(picture, x, y, clampToInt32(r), colour);
+        fillDisc(picture, x, y, clampToInt32(r), color);
     });
 }

@@ -11,7 +11,7 @@ struct CircleParams {
     int32_t circleCount = 0;  // 0 or less: draw until interrupted
 };
 
-// Covers the picture with filled discs of random centre, radius and colour.
+// Covers the picture with filled discs of random centre, radius and color.
 // Seeds the random sequence from ui.clockSeconds(); polls Escape once at the start
 // (answer ignored) and after each disc ("Interrompre ?" Yes stops); reports
 // ui.progress(n) after each disc.

@@ -6,9 +6,9 @@ Palette g_palette;
 
 Palette& currentPalette() { return g_palette; }
 
-bool addPaletteColor(Palette& palette, ShapeColor colour) {
+bool addPaletteColor(Palette& palette, ShapeColor color) {
     if (palette.count < 0 || palette.count >= Palette::kCapacity) return false;
-    palette.colors[palette.count++] = colour;
+    palette.colors[palette.count++] = color;
     return true;
 }
 
@@ -19,8 +19,8 @@ bool removePaletteEntry(Palette& palette, int32_t k) {
     return true;
 }
 
-bool paletteHolds(const Palette& palette, ShapeColor colour) {
+bool paletteHolds(const Palette& palette, ShapeColor color) {
     for (int32_t i = 0; i < palette.count && i < Palette::kCapacity; ++i)
-        if (palette.colors[i] == colour) return true;
+        if (palette.colors[i] == color) return true;
     return false;
 }

@@ -22,7 +22,7 @@ bool loadPaletteFile(const std::string& path, Palette& palette) {
 
     uint8_t bytes[kFullPaletteBytes];
     if (countByte == 0) {
-        // The one-byte count cannot say 256; a full set of colours after a 0 does.
+        // The one-byte count cannot say 256; a full set of colors after a 0 does.
         if (file.readFully(bytes, kFullPaletteBytes) != kFullPaletteBytes) return true;
         for (int32_t i = 0; i < Palette::kCapacity; ++i)
             palette.colors[i] = ShapeColor{bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]};
@@ -46,7 +46,7 @@ bool savePaletteFile(const std::string& path, const Palette& palette, std::strin
     if (count > Palette::kCapacity) count = Palette::kCapacity;
 
     uint8_t bytes[1 + kFullPaletteBytes];
-    bytes[0] = static_cast<uint8_t>(count & 0xFF);  // 256 becomes 0, followed by all 768 colour bytes
+    bytes[0] = static_cast<uint8_t>(count & 0xFF);  // 256 becomes 0, followed by all 768 color bytes
     for (int32_t i = 0; i < count; ++i) {
         bytes[1 + 3 * i] = palette.colors[i].red;
         bytes[2 + 3 * i] = palette.colors[i].green;

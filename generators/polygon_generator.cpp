@@ -6,7 +6,7 @@
 #include "core/numeric.h"
 #include "core/polygon.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
+#include "generators/color_choice.h"
 #include "generators/shape_loop.h"
 
 void drawPolygons(Picture* picture, const PolygonParams& params, Interaction& ui) {
@@ -59,8 +59,8 @@ void drawPolygons(Picture* picture, const PolygonParams& params, Interaction& ui
             hasPrevious = true;
         }
 
-        const ShapeColor colour = pickShapeColor();
+        const ShapeColor color = pickShapeColor();
         pickBlendLevel();
-        drawPolygon(picture, list.data(), points, colour, params.polygonFill);
+        drawPolygon(picture, list.data(), points, color, params.polygonFill);
     });
 }

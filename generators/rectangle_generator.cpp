@@ -3,7 +3,7 @@
 #include "core/fill_rect.h"
 #include "core/numeric.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
+#include "generators/color_choice.h"
 #include "generators/shape_loop.h"
 
 void drawRectangles(Picture* picture, const RectangleParams& params, Interaction& ui) {
@@ -17,9 +17,9 @@ void drawRectangles(Picture* picture, const RectangleParams& params, Interaction
         const int32_t y0 = nextRandom() % (2 * h);
         const int64_t rw = drawInRange(params.xMin, params.xMax);
         const int64_t rh = drawInRange(params.yMin, params.yMax);
-        const ShapeColor colour = pickShapeColor();
+        const ShapeColor color = pickShapeColor();
         pickBlendLevel();
         // The rectangle reaches right and down from its corner.
-        fillRect(picture, x0, y0, clampToInt32(x0 + rw), clampToInt32(y0 + rh), colour);
+        fillRect(picture, x0, y0, clampToInt32(x0 + rw), clampToInt32(y0 + rh), color);
     });
 }

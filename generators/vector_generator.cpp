@@ -5,7 +5,7 @@
 #include "core/numeric.h"
 #include "core/polygon.h"
 #include "core/random_sequence.h"
-#include "generators/colour_choice.h"
+#include "generators/color_choice.h"
 #include "generators/shape_loop.h"
 
 void drawVectors(Picture* picture, const VectorParams& params, Interaction& ui) {
@@ -35,8 +35,8 @@ void drawVectors(Picture* picture, const VectorParams& params, Interaction& ui) 
             {truncToInt32(double(x) + hd * std::cos(thetaM)), truncToInt32(double(y) + hd * std::sin(thetaM))},
         };
 
-        const ShapeColor colour = pickShapeColor();
+        const ShapeColor color = pickShapeColor();
         pickBlendLevel();
-        drawPolygon(picture, corners, 4, colour, params.vectorFill);
+        drawPolygon(picture, corners, 4, color, params.vectorFill);
     });
 }

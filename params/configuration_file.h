@@ -16,7 +16,7 @@ class Interaction;
 //
 //   header "KorvintePicture.Config\r\n" (24 bytes), version (u16, 256),
 //   circle block, polygon block, rectangle block, vector block, circle-mix block,
-//   mix range, new-picture block, noise block, blend colour (4 bytes, no length),
+//   mix range, new-picture block, noise block, blend color (4 bytes, no length),
 //   configuration block, circle-mix picture list, tag picture list,
 //   tag count (4 bytes, no length), tag block, tag-insertion block,
 //   tag-insertion list, sharpen block.
@@ -30,7 +30,7 @@ class Interaction;
 // Where everything the file holds lives. The program uses the process-wide records;
 // tests and tools can point it at their own.
 struct ConfigurationRecords {
-    PaintSettings& settings;  // mix range, blend colour, connectable, rotation anti-alias
+    PaintSettings& settings;  // mix range, blend color, connectable, rotation anti-alias
     CircleParams& circle;
     PolygonParams& polygon;
     RectangleParams& rectangle;

@@ -20,7 +20,7 @@ const BlockDeclaration& circleMixDeclaration();  // CircleMixParams
 const BlockDeclaration& tagInsertDeclaration();  // TagInsertParams
 
 // shell_declarations.cpp
-const BlockDeclaration& paintSettingsDeclaration();  // PaintSettings: the mix range, the blend colour, the flags
+const BlockDeclaration& paintSettingsDeclaration();  // PaintSettings: the mix range, the blend color, the flags
 const BlockDeclaration& configurationDeclaration();  // ConfigParams
 const BlockDeclaration& newPictureDeclaration();     // NewPictureParams
 

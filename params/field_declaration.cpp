@@ -43,7 +43,7 @@ StoredWidth storedWidth(const FieldDeclaration& f) {
         return StoredWidth::U8;
     case FieldKind::Angle:
         return StoredWidth::U16;
-    case FieldKind::Colour:
+    case FieldKind::Color:
         return StoredWidth::U32;
     default:
         return StoredWidth::I32;

@@ -23,7 +23,7 @@ struct NewPictureParams {
     int32_t reserved = 0;         // not used; stored and loaded with the block
 };
 
-// Parameter block of the Configuration dialog: the blend colour and mix range it
+// Parameter block of the Configuration dialog: the blend color and mix range it
 // offers, copies of PaintSettings refreshed every time the dialog opens and handed
 // back on OK. Its two flags are PaintSettings.connectable and
 // PaintSettings.rotationAntiAlias themselves, kept nowhere else; the stored block
@@ -34,7 +34,7 @@ struct ConfigParams {
     uint8_t configMixTo = 100;
 };
 
-// What the Configuration dialog does on opening: takes the live blend colour and mix
+// What the Configuration dialog does on opening: takes the live blend color and mix
 // range of PaintSettings into its block.
 void takePaintSettingsIntoConfigParams();
 

@@ -50,7 +50,7 @@ int64_t readTyped(const FieldDeclaration& f, const QLineEdit* edit) {
 
 }  // namespace
 
-DeclaredFields::DeclaredFields(QWidget* dialog, ColourMaker colour) : dialog_(dialog), colour_(std::move(colour)) {}
+DeclaredFields::DeclaredFields(QWidget* dialog, ColorMaker color) : dialog_(dialog), color_(std::move(color)) {}
 
 void DeclaredFields::addAll(const BlockDeclaration& block) {
     for (const FieldDeclaration& f : block.fields)
@@ -68,7 +68,7 @@ QWidget* DeclaredFields::add(const BlockDeclaration& block, const char* fieldNam
         made.control = box;
         break;
     }
-    case FieldKind::Colour: {
+    case FieldKind::Color: {
         if (f.noneLabel) {
             made.none = new QCheckBox(QString::fromUtf8(f.noneLabel), dialog_);
             name(made.none, QStringLiteral("check%1").arg(f.noneControlId));
@@ -78,7 +78,7 @@ QWidget* DeclaredFields::add(const BlockDeclaration& block, const char* fieldNam
             made.label = new QLabel(QString::fromUtf8(f.label), dialog_);
             made.label->setToolTip(tip);
         }
-        made.control = colour_(dialog_);
+        made.control = color_(dialog_);
         name(made.control, controlName(f, "color"));
         made.control->setProperty("color", QVariant::fromValue(uint32_t(0x00FFFFFF)));
         if (made.none) {
@@ -137,7 +137,7 @@ FileListWidget* DeclaredFields::fileList(const char* fieldName) const {
     return qobject_cast<FileListWidget*>(control(fieldName));
 }
 QCheckBox* DeclaredFields::noneBox(const char* fieldName) const { return find(fieldName)->none; }
-QLabel* DeclaredFields::colourLabel(const char* fieldName) const { return find(fieldName)->label; }
+QLabel* DeclaredFields::colorLabel(const char* fieldName) const { return find(fieldName)->label; }
 
 QLabel* DeclaredFields::label(const char* fieldName) const {
     const FieldDeclaration& f = *find(fieldName)->field;
@@ -172,10 +172,10 @@ QGroupBox* DeclaredFields::group(const BlockDeclaration& block, int section) con
     return box;
 }
 
-void DeclaredFields::showColour(const Made& made, uint32_t value) const {
+void DeclaredFields::showColor(const Made& made, uint32_t value) const {
     const uint32_t none = made.field->noneValue;
-    // "No colour" is a state of the box, not a colour: the swatch keeps the last real
-    // colour so that unchecking the box brings it back.
+    // "No color" is a state of the box, not a color: the swatch keeps the last real
+    // color so that unchecking the box brings it back.
     if (!made.none || value != none) made.control->setProperty("color", QVariant::fromValue(value));
     if (!made.none) return;
     made.none->setChecked(value == none);
@@ -193,8 +193,8 @@ void DeclaredFields::show(const BlockDeclaration& block, const void* record) con
         } else if (f.kind == FieldKind::Flag) {
             const int64_t value = f.access.get(record);
             static_cast<QCheckBox*>(m.control)->setChecked(f.checkedOnlyAtOne ? value == 1 : value != 0);
-        } else if (f.kind == FieldKind::Colour) {
-            showColour(m, uint32_t(f.access.get(record)));
+        } else if (f.kind == FieldKind::Color) {
+            showColor(m, uint32_t(f.access.get(record)));
         } else if (f.kind == FieldKind::FileList) {
             static_cast<FileListWidget*>(m.control)->setEntries(*f.access.list(const_cast<void*>(record)));
         } else if (f.kind == FieldKind::Text) {
@@ -218,7 +218,7 @@ bool DeclaredFields::store(const BlockDeclaration& block, void* record) const {
             f.access.set(record, readTyped(f, static_cast<QLineEdit*>(m.control)));
         } else if (f.kind == FieldKind::Flag) {
             f.access.set(record, static_cast<QCheckBox*>(m.control)->isChecked() ? 1 : 0);
-        } else if (f.kind == FieldKind::Colour) {
+        } else if (f.kind == FieldKind::Color) {
             const bool none = m.none && m.none->isChecked();
             f.access.set(record, none ? f.noneValue : m.control->property("color").value<uint32_t>());
         } else if (f.kind == FieldKind::FileList) {

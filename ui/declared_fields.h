@@ -19,11 +19,11 @@ class QWidget;
 // The dialog only arranges the controls.
 class DeclaredFields {
 public:
-    // Makes the colour swatch, which lives above this layer: a button with a "color"
+    // Makes the color swatch, which lives above this layer: a button with a "color"
     // property (0x00BBGGRR).
-    using ColourMaker = std::function<QWidget*(QWidget* parent)>;
+    using ColorMaker = std::function<QWidget*(QWidget* parent)>;
 
-    explicit DeclaredFields(QWidget* dialog, ColourMaker colour = {});
+    explicit DeclaredFields(QWidget* dialog, ColorMaker color = {});
 
     // Makes the control of every shown field of `block`, in the declaration's order.
     void addAll(const BlockDeclaration& block);
@@ -35,9 +35,9 @@ public:
     QLineEdit* edit(const char* name) const;
     QCheckBox* check(const char* name) const;
     FileListWidget* fileList(const char* name) const;
-    // The "no colour" box and the label of a colour field.
+    // The "no color" box and the label of a color field.
     QCheckBox* noneBox(const char* name) const;
-    QLabel* colourLabel(const char* name) const;
+    QLabel* colorLabel(const char* name) const;
 
     // A new label with the field's text.
     QLabel* label(const char* name) const;
@@ -46,7 +46,7 @@ public:
     static QString title(const BlockDeclaration& block, int section);
 
     // Rows of the fields of `section` of `block` made so far: the label and the
-    // control (a check box takes the whole row under an empty label). Lists, colours
+    // control (a check box takes the whole row under an empty label). Lists, colors
     // and combos are placed by the dialog.
     QFormLayout* form(const BlockDeclaration& block, int section) const;
     // That form inside a group box titled after the section.
@@ -67,9 +67,9 @@ private:
         QLabel* label = nullptr;
     };
     const Made* find(const char* name) const;
-    void showColour(const Made& made, uint32_t value) const;
+    void showColor(const Made& made, uint32_t value) const;
 
     QWidget* dialog_;
-    ColourMaker colour_;
+    ColorMaker color_;
     std::vector<Made> made_;
 };

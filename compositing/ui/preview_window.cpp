@@ -16,7 +16,7 @@
 #include <QWheelEvent>
 
 #include "compositing/preview_geometry.h"
-#include "compositing/tag_insert_values.h"
+#include "compositing/tag_insert_inputs.h"
 #include "compositing/tag_insertion.h"
 #include "compositing/tag_overlay.h"
 #include "compositing/ui/preview_area.h"

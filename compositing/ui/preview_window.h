@@ -43,7 +43,7 @@ public:
     // What the 150 ms timer does; public so that a session can be replayed tick by tick.
     void tick();
 
-    // Loads the file of TagInsertParams, turns it and makes it the tag that follows
+    // Loads the file of TagInsertParams, rotates it and makes it the tag that follows
     // the pointer; insertion mode goes on. Nothing happens for an empty path or a file
     // that cannot be read (the loader has said why).
     void loadPreviewTag();
@@ -58,7 +58,7 @@ public:
     int pointerX() const { return pointerX_; }
     int pointerY() const { return pointerY_; }
     bool insertMode() const { return insertMode_; }
-    // The tag that follows the pointer, already turned; null before the first load.
+    // The tag that follows the pointer, already rotated; null before the first load.
     const TagImage* previewTag() const { return tag_ ? &*tag_ : nullptr; }
     const PreviewDisplay& display() const { return display_; }
     const SeamMeasure& seam() const { return seam_; }

@@ -6,7 +6,7 @@ class FileListWidget;
 class QLabel;
 
 // The parameters of "Tag" / "V1 ...": the files to stamp, the number of stamps and
-// whether each is turned. OK stores the file list at once; with an empty list
+// whether each is rotated. OK stores the file list at once; with an empty list
 // nothing else happens and the dialog stays open; otherwise the count and the check
 // box are stored too.
 class cdtagpng : public DeclaredDialog {

@@ -11,7 +11,7 @@
 
 #include "command/command_texts.h"
 #include "compositing/file_list_rule.h"
-#include "compositing/tag_insert_values.h"
+#include "compositing/tag_insert_inputs.h"
 #include "core/paint_settings.h"
 #include "params/declarations.h"
 #include "params/parameter_blocks.h"

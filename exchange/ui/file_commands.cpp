@@ -7,7 +7,7 @@
 #include "command/command_texts.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
-#include "exchange/ui/dialog_filter.h"
+#include "exchange/ui/qt_file_filter.h"
 #include "storage/file_name.h"
 #include "ui/file_chooser.h"
 #include "ui/picture_host.h"

@@ -5,7 +5,7 @@
 #include "core/shape_color.h"
 #include "generators/fill_color.h"
 #include "generators/ui/circle_dialog.h"
-#include "generators/ui/colour_chooser.h"
+#include "generators/ui/color_chooser.h"
 #include "generators/ui/mix_dialog.h"
 #include "generators/ui/polygon_dialog.h"
 #include "generators/ui/rectangle_dialog.h"
@@ -50,7 +50,7 @@ void runFillColorCommand(PictureHost& host) {
     std::optional<uint32_t> chosen;
     PictureCommand command;
     command.confirm = [&] {
-        chosen = chooseColour(host.dialogParent());
+        chosen = chooseColor(host.dialogParent());
         return chosen.has_value();
     };
     // The question comes after the snapshot.
@@ -63,7 +63,7 @@ void runFillColorCommand(PictureHost& host) {
 }
 
 void runBlendColorCommand(PictureHost& host) {
-    if (const std::optional<uint32_t> chosen = chooseColour(host.dialogParent())) {
+    if (const std::optional<uint32_t> chosen = chooseColor(host.dialogParent())) {
         paintSettings().blendColor = *chosen;
     }
 }

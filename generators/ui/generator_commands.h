@@ -2,7 +2,7 @@
 
 class PictureHost;
 
-// Handlers of the Paint menu's generator and colour commands. Each runs the
+// Handlers of the Paint menu's generator and color commands. Each runs the
 // command's whole flow (checks, its single dialog instance, the operation, refresh).
 void runCircleCommand(PictureHost& host);        // 32779 "Circle ..." / "V1 ..."
 void runRectangleCommand(PictureHost& host);     // 32780 "Rectangle ..." / "V1 ..."

@@ -20,7 +20,7 @@
 #include "core/random_sequence.h"
 #include "generators/palette_file.h"
 #include "generators/random_palette.h"
-#include "generators/ui/colour_chooser.h"
+#include "generators/ui/color_chooser.h"
 #include "storage/file_name.h"
 #include "ui/file_chooser.h"
 #include "ui/picture_host.h"
@@ -28,7 +28,7 @@
 namespace {
 
 constexpr const char* kPaletteCaption = "KorvintePalette";
-constexpr const char* kColourExists = "The color already exist in the palette";
+constexpr const char* kColorExists = "The color already exist in the palette";
 constexpr const char* kDeleteAll = "Delete All Color Palette ?";
 constexpr const char* kPaletteFilter = "*.vpal (*.vpal)";
 
@@ -136,12 +136,12 @@ cdpalette::cdpalette(Interaction& ui, QWidget* parent)
     layout->setMenuBar(menu_);
     layout->addWidget(grid_);
 
-    // One colour dialog for the editor's life, so that its custom colours stay.
-    colourDialog_ = new QColorDialog(this);
-    askColour_ = [this](std::optional<uint32_t> preset) -> std::optional<uint32_t> {
-        if (preset) colourDialog_->setCurrentColor(qcolorFromPacked(*preset));
-        if (colourDialog_->exec() != QDialog::Accepted) return std::nullopt;
-        return packedFromQColor(colourDialog_->selectedColor());
+    // One color dialog for the editor's life, so that its custom colors stay.
+    colorDialog_ = new QColorDialog(this);
+    askColor_ = [this](std::optional<uint32_t> preset) -> std::optional<uint32_t> {
+        if (preset) colorDialog_->setCurrentColor(qcolorFromPacked(*preset));
+        if (colorDialog_->exec() != QDialog::Accepted) return std::nullopt;
+        return packedFromQColor(colorDialog_->selectedColor());
     };
     askFile_ = [this](bool save) -> std::optional<std::string> {
         // Saving, the dialog adds the extension itself, so that it asks before replacing that file.
@@ -169,7 +169,7 @@ void cdpalette::buildMenu() {
     add(file, "Load ...", palette_cmd::Load, &cdpalette::loadFile);
     add(file, "Save ...", palette_cmd::Save, &cdpalette::saveFile);
     QMenu* palette = menu_->addMenu(QStringLiteral("Palette"));
-    add(palette, "Add", palette_cmd::Add, &cdpalette::addColour);
+    add(palette, "Add", palette_cmd::Add, &cdpalette::addColor);
     add(palette, "Remove", palette_cmd::Remove, &cdpalette::removeSelected);
     add(palette, "Modify", palette_cmd::Modify, &cdpalette::modifySelected);
     palette->addSeparator();
@@ -197,7 +197,7 @@ void cdpalette::selectAt(int x, int y) {
 void cdpalette::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete && selected_ != -1) {
         removePaletteEntry(working_, selected_);
-        // The same index now shows the next colour, if there is one.
+        // The same index now shows the next color, if there is one.
         if (selected_ >= working_.count) selected_ = -1;
         grid_->update();
     }
@@ -222,8 +222,8 @@ void cdpalette::saveFile() {
         ui_.showMessage("Cannot save the palette to " + path + ": " + error, kPaletteCaption, Interaction::Icon::Error);
 }
 
-void cdpalette::addColour() {
-    const std::optional<uint32_t> chosen = askColour_(std::nullopt);
+void cdpalette::addColor() {
+    const std::optional<uint32_t> chosen = askColor_(std::nullopt);
     if (!chosen) return;
     addPaletteColor(working_, shapeColorFromPacked(*chosen));  // a full palette stays as it is
     allColor_->setChecked(false);
@@ -241,15 +241,15 @@ void cdpalette::modifySelected() {
     if (selected_ == -1) return;
     ShapeColor& cell = working_.colors[selected_];
     for (;;) {
-        const std::optional<uint32_t> chosen = askColour_(packShapeColor(cell));
+        const std::optional<uint32_t> chosen = askColor_(packShapeColor(cell));
         if (!chosen) return;
-        const ShapeColor colour = shapeColorFromPacked(*chosen);
-        if (paletteHolds(working_, colour)) {
-            ui_.showMessage(kColourExists, kPaletteCaption, Interaction::Icon::Error);
+        const ShapeColor color = shapeColorFromPacked(*chosen);
+        if (paletteHolds(working_, color)) {
+            ui_.showMessage(kColorExists, kPaletteCaption, Interaction::Icon::Error);
             continue;
         }
-        // A cell past the last entry takes the colour without joining the palette.
-        cell = colour;
+        // A cell past the last entry takes the color without joining the palette.
+        cell = color;
         grid_->update();
         return;
     }

@@ -57,8 +57,8 @@ private:
 class cdpalette : public QDialog {
     Q_OBJECT
 public:
-    // Asks for a colour, preset to `preset` when given; nothing on Cancel.
-    using ColourAsker = std::function<std::optional<uint32_t>(std::optional<uint32_t> preset)>;
+    // Asks for a color, preset to `preset` when given; nothing on Cancel.
+    using ColorAsker = std::function<std::optional<uint32_t>(std::optional<uint32_t> preset)>;
     // Asks for a ".vpal" file name to open or (save = true) to save to.
     using FileAsker = std::function<std::optional<std::string>(bool save)>;
     using NumberAsker = std::function<NumberAnswer()>;
@@ -72,9 +72,9 @@ public:
     QAction* action(int id) const;
     PaletteGrid* grid() const { return grid_; }
 
-    // Seams for tests; by default the editor's own colour dialog, Qt's file
+    // Seams for tests; by default the editor's own color dialog, Qt's file
     // dialogs and the number dialog.
-    void setColourAsker(ColourAsker asker) { askColour_ = std::move(asker); }
+    void setColorAsker(ColorAsker asker) { askColor_ = std::move(asker); }
     void setFileAsker(FileAsker asker) { askFile_ = std::move(asker); }
     void setNumberAsker(NumberAsker asker) { askNumber_ = std::move(asker); }
 
@@ -91,7 +91,7 @@ private:
     void buildMenu();
     void loadFile();
     void saveFile();
-    void addColour();
+    void addColor();
     void removeSelected();
     void modifySelected();
     void removeAll();
@@ -103,8 +103,8 @@ private:
     QMenuBar* menu_;
     PaletteGrid* grid_;
     QCheckBox* allColor_;
-    QColorDialog* colourDialog_;
-    ColourAsker askColour_;
+    QColorDialog* colorDialog_;
+    ColorAsker askColor_;
     FileAsker askFile_;
     NumberAsker askNumber_;
 };

@@ -5,7 +5,7 @@
 
 #include "decoded_image.h"
 
-// Decodes a JPEG file held in memory: grey, colour (YCbCr or RGB) and CMYK/YCCK
+// Decodes a JPEG file held in memory: grey, color (YCbCr or RGB) and CMYK/YCCK
 // (converted to RGB), baseline, progressive or arithmetic. Truncated or corrupt
 // entropy data fails rather than yielding a partly grey picture. JPEG carries no
 // alpha: with 4 channels every alpha byte is 255.

@@ -5,7 +5,7 @@
 
 #include "decoded_image.h"
 
-// Decodes a PNG file held in memory: any bit depth and colour type, interlaced or
+// Decodes a PNG file held in memory: any bit depth and color type, interlaced or
 // not. 16-bit samples are scaled to 8 bits; grey is spread to red, green and blue;
 // a transparency chunk becomes alpha. hasAlpha is set when the file has an alpha
 // channel or a transparency chunk. `channels` is 3 or 4.

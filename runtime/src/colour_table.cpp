@@ -1,5 +1,5 @@
-// ColourTable: RGB to and from HSL and HSV, one colour at a time.
-#include "colour_space.h"
+// ColourTable: RGB to and from HSL and HSV, one color at a time.
+#include "color_space.h"
 #include "entry_guard.h"
 #include "table_fill.h"
 
@@ -16,7 +16,7 @@ void store(T* out, T value) {
 void hslToRgb(uint8_t hue, uint8_t saturation, uint8_t lightness, uint8_t* red, uint8_t* green, uint8_t* blue,
               RtBool enabled) {
     if (!enabled) return;
-    Rgb8 c = hslToRgbColour(hue, saturation, lightness);
+    Rgb8 c = hslToRgbColor(hue, saturation, lightness);
     store(red, c.red);
     store(green, c.green);
     store(blue, c.blue);
@@ -25,7 +25,7 @@ void hslToRgb(uint8_t hue, uint8_t saturation, uint8_t lightness, uint8_t* red, 
 void rgbToHsl(uint8_t red, uint8_t green, uint8_t blue, uint8_t* hue, uint8_t* saturation, uint8_t* lightness,
               RtBool enabled) {
     if (!enabled) return;
-    Hsl8 c = rgbToHslColour(red, green, blue);
+    Hsl8 c = rgbToHslColor(red, green, blue);
     store(hue, c.hue);
     store(saturation, c.saturation);
     store(lightness, c.lightness);
@@ -34,7 +34,7 @@ void rgbToHsl(uint8_t red, uint8_t green, uint8_t blue, uint8_t* hue, uint8_t* s
 RtBool rgbToHsv(uint8_t red, uint8_t green, uint8_t blue, uint16_t* hue, uint16_t* saturation, uint16_t* value,
                 RtBool enabled) {
     if (enabled) {
-        Hsv16 c = rgbToHsvColour(red, green, blue);
+        Hsv16 c = rgbToHsvColor(red, green, blue);
         store(hue, c.hue);
         store(saturation, c.saturation);
         store(value, c.value);
@@ -45,7 +45,7 @@ RtBool rgbToHsv(uint8_t red, uint8_t green, uint8_t blue, uint16_t* hue, uint16_
 RtBool hsvToRgb(uint16_t hue, uint16_t saturation, uint16_t value, uint8_t* red, uint8_t* green, uint8_t* blue,
                 RtBool enabled) {
     if (enabled) {
-        Rgb8 c = hsvToRgbColour(hue, saturation, value);
+        Rgb8 c = hsvToRgbColor(hue, saturation, value);
         store(red, c.red);
         store(green, c.green);
         store(blue, c.blue);

@@ -110,7 +110,7 @@ struct EncodeJob {
     const std::uint8_t* pixels;
     std::uint32_t width;
     std::uint32_t height;
-    bool colour;
+    bool color;
     int quality;
     std::uint8_t* grey;
 };
@@ -122,22 +122,22 @@ void encodeRows(void* arg) {
     attachMemoryDestination(info, job.dest, job.out, job.capacity);
     info->image_width = job.width;
     info->image_height = job.height;
-    info->input_components = job.colour ? 3 : 1;
-    info->in_color_space = job.colour ? JCS_RGB : JCS_GRAYSCALE;
+    info->input_components = job.color ? 3 : 1;
+    info->in_color_space = job.color ? JCS_RGB : JCS_GRAYSCALE;
     jpeg_set_defaults(info);
     jpeg_set_quality(info, job.quality, TRUE);
     // Starting checks the picture's size against the format's limits, so the grey plane
     // is only made for a size the library accepts.
     jpeg_start_compress(info, TRUE);
     const std::size_t w = job.width;
-    if (!job.colour) {
+    if (!job.color) {
         const std::size_t count = w * job.height;
         job.grey = static_cast<std::uint8_t*>(std::malloc(count));
         if (!job.grey) ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
         greyPlaneOf(job.pixels, count, job.grey);
     }
-    const std::uint8_t* rows = job.colour ? job.pixels : job.grey;
-    const std::size_t rowBytes = job.colour ? w * 3 : w;
+    const std::uint8_t* rows = job.color ? job.pixels : job.grey;
+    const std::size_t rowBytes = job.color ? w * 3 : w;
     while (info->next_scanline < info->image_height) {
         // The library only reads the rows it is given.
         JSAMPROW row = const_cast<JSAMPLE*>(rows + std::size_t(info->next_scanline) * rowBytes);
@@ -179,13 +179,13 @@ bool readJpegDimensions(const void* data, std::size_t size, std::int32_t* width,
 }
 
 JpegEncodeResult encodeJpegBlock(std::uint8_t* out, std::size_t capacity, const std::uint8_t* pixels,
-                                 std::uint32_t width, std::uint32_t height, bool colour, int quality) {
+                                 std::uint32_t width, std::uint32_t height, bool color, int quality) {
     if (!pixels || width == 0 || height == 0) return {false, 0};
     EncodeJob job{};
     job.pixels = pixels;
     job.width = width;
     job.height = height;
-    job.colour = colour;
+    job.color = color;
     job.quality = quality;
     job.info.err = installErrorTrap(job.trap);
     job.out = out;

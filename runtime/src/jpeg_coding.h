@@ -28,9 +28,9 @@ struct JpegEncodeResult {
     std::size_t total;  // bytes of the compressed stream (0 after a library error)
 };
 
-// Compresses width x height 3-byte pixels (colour) or their grey levels (not colour)
+// Compresses width x height 3-byte pixels (color) or their grey levels (not color)
 // into out, storing at most capacity bytes.
 JpegEncodeResult encodeJpegBlock(std::uint8_t* out, std::size_t capacity, const std::uint8_t* pixels,
-                                 std::uint32_t width, std::uint32_t height, bool colour, int quality);
+                                 std::uint32_t width, std::uint32_t height, bool color, int quality);
 
 }  // namespace tolvanea

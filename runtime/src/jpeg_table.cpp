@@ -13,10 +13,10 @@ uint8_t* decodeJpeg(const void* data, uint32_t size, int32_t* width, int32_t* he
 }
 
 // *written carries the block's capacity in and the stream's length out.
-RtBool encodeJpeg(uint8_t* out, const uint8_t* pixels, uint32_t width, uint32_t height, RtBool colour, int32_t quality,
+RtBool encodeJpeg(uint8_t* out, const uint8_t* pixels, uint32_t width, uint32_t height, RtBool color, int32_t quality,
                   uint32_t* written) {
     if (!written) return 0;
-    JpegEncodeResult r = encodeJpegBlock(out, out ? *written : 0, pixels, width, height, colour != 0, quality);
+    JpegEncodeResult r = encodeJpegBlock(out, out ? *written : 0, pixels, width, height, color != 0, quality);
     // A stream past 4 GiB cannot be reported, nor can any block hold it.
     if (r.total > UINT32_MAX) {
         *written = UINT32_MAX;

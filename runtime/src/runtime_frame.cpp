@@ -14,7 +14,7 @@ CommandLineTable commandLineTable;
 FileTable fileTable;
 ReservedTable reservedTable;
 SettingsTable settingsTable;
-ColourTable colourTable;
+ColourTable colorTable;
 ValueListTable valueListTable;
 CalendarTable calendarTable;
 BitStreamTable bitStreamTable;
@@ -41,7 +41,7 @@ extern "C" TOLVANEA_RUNTIME_EXPORT RtBool HH(RuntimeRoot* root) {
     fillFileTable(&fileTable);
     fillReservedTable(&reservedTable);
     fillSettingsTable(&settingsTable);
-    fillColourTable(&colourTable);
+    fillColourTable(&colorTable);
     fillValueListTable(&valueListTable);
     fillCalendarTable(&calendarTable);
     fillBitStreamTable(&bitStreamTable);
@@ -60,7 +60,7 @@ extern "C" TOLVANEA_RUNTIME_EXPORT RtBool HH(RuntimeRoot* root) {
     root->fileTable = &fileTable;
     root->reservedTable = &reservedTable;
     root->settingsTable = &settingsTable;
-    root->colourTable = &colourTable;
+    root->colorTable = &colorTable;
     root->valueListTable = &valueListTable;
     root->calendarTable = &calendarTable;
     root->bitStreamTable = &bitStreamTable;

@@ -124,10 +124,10 @@ uint32_t getSettingColour(const ListNode* list, const char* key) {
     return readHexPairs(lookup(list, key), [](std::size_t i, std::size_t) { return 8 * i; });
 }
 
-RtBool setSettingColour(ListNode** list, const char* key, uint32_t colour) {
+RtBool setSettingColour(ListNode** list, const char* key, uint32_t color) {
     char text[7];
     for (int i = 0; i < 3; ++i) {
-        uint32_t byte = (colour >> (8 * i)) & 0xFF;
+        uint32_t byte = (color >> (8 * i)) & 0xFF;
         text[2 * i] = kHexDigits[byte >> 4];
         text[2 * i + 1] = kHexDigits[byte & 0xF];
     }

@@ -20,7 +20,7 @@ const char* getSetting(const ListNode* list, const char* key, const char* fallba
 RtBool getSettingPair(const ListNode* list, const char* key, int32_t* first, int32_t* second);
 RtBool setSettingPair(ListNode** list, const char* key, int32_t first, int32_t second);
 uint32_t getSettingColour(const ListNode* list, const char* key);
-RtBool setSettingColour(ListNode** list, const char* key, uint32_t colour);
+RtBool setSettingColour(ListNode** list, const char* key, uint32_t color);
 uint32_t getSettingHex(const ListNode* list, const char* key);
 int32_t getSettingInt(const ListNode* list, const char* key);
 RtBool setSettingInt(ListNode** list, const char* key, int32_t value);

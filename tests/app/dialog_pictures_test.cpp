@@ -147,7 +147,7 @@ std::vector<DialogCase> dialogCases() {
         {"circle_mix",
          [] {
              CircleMixParams p;
-             static_cast<CircleMixBlock&>(p) = {16, 17, 18, 19, 20, 21, 22, 1, 1, {}};
+             static_cast<StoredCircleMix&>(p) = {16, 17, 18, 19, 20, 21, 22, 1, 1, {}};
              p.mixFiles = {"c.jpg", "a.png"};
              cdmixcircle d(p);
              return grabWhileRunning(d);

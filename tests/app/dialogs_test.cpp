@@ -11,7 +11,7 @@
 #include "app/escape_information.h"
 #include "app/escape_information_dialog.h"
 #include "app/new_picture_dialog.h"
-#include "generators/ui/colour_button.h"
+#include "generators/ui/color_button.h"
 #include "params/parameter_blocks.h"
 #include "window_fixture.h"
 
@@ -119,7 +119,7 @@ TEST_F(WindowTest, ConfigurationCancelChangesNothing) {
     EXPECT_EQ(s.rotationAntiAlias, before.rotationAntiAlias);
 }
 
-TEST_F(WindowTest, NoBlendColorHidesTheSwatchWhichKeepsItsColour) {
+TEST_F(WindowTest, NoBlendColorHidesTheSwatchWhichKeepsItsColor) {
     CDConfig& dialog = window->configurationDialog();
     paintSettings().blendColor = 0x00336699;
     answerDialog = [&](QDialog&) {
@@ -136,7 +136,7 @@ TEST_F(WindowTest, NoBlendColorHidesTheSwatchWhichKeepsItsColour) {
         EXPECT_TRUE(dialog.noBlendColorBox()->isChecked());
         EXPECT_FALSE(dialog.swatch()->isVisibleTo(&dialog));
         EXPECT_EQ(dialog.swatch()->color(), 0x00336699u);
-        dialog.noBlendColorBox()->click();  // back to a blend colour: the old one returns
+        dialog.noBlendColorBox()->click();  // back to a blend color: the old one returns
         EXPECT_TRUE(dialog.swatch()->isVisibleTo(&dialog));
         return accept(dialog);
     };

@@ -6,7 +6,7 @@
 
 namespace {
 // The display image exactly as defined: one getPixel per screen cell, the point
-// wrapped first in connectable mode, the last colour read kept when it falls outside.
+// wrapped first in connectable mode, the last color read kept when it falls outside.
 std::vector<uint8_t> oracle(const Picture& p, int zoom, bool connectable) {
     const int W = (p.width + 3) / 4 * 4;
     std::vector<uint8_t> out(size_t(W) * p.height * 4, 255);

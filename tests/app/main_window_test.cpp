@@ -14,7 +14,7 @@
 #include "exchange/ui/clipboard_commands.h"
 #include "generators/circle_generator.h"
 #include "generators/ui/circle_dialog.h"
-#include "generators/ui/colour_chooser.h"
+#include "generators/ui/color_chooser.h"
 #include "params/parameter_blocks.h"
 #include "tests/support/fake_interaction.h"
 #include "tests/support/picture_compare.h"
@@ -84,7 +84,7 @@ TEST_F(WindowTest, TitleCarriesVersionAndBuildStamp) {
 }
 
 TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
-    ColourChooser previous = setColourChooser([&](QWidget*) {
+    ColorChooser previous = setColorChooser([&](QWidget*) {
         dialogs.push_back("colour");
         return std::optional<uint32_t>();
     });
@@ -152,7 +152,7 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
 
     run(cmd::Exit);
     EXPECT_FALSE(window->isVisible());
-    setColourChooser(previous);
+    setColorChooser(previous);
 }
 
 TEST_F(WindowTest, PictureCommandsNeedAPictureOfAtLeastFourByFour) {

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/command_ids.h"
-#include "compositing/tag_insert_values.h"
+#include "compositing/tag_insert_inputs.h"
 #include "compositing/tag_insertion.h"
 #include "compositing/ui/preview_area.h"
 #include "compositing/ui/preview_window.h"

@@ -16,13 +16,13 @@ TEST(Arguments, IntegersAreReadStrictly) {
     EXPECT_FALSE(parseInt64("99999999999999999999"));
 }
 
-TEST(Arguments, ColoursAreWrittenRedFirstAndPackedRedLow) {
-    EXPECT_EQ(parseHexColour("FF0000"), 0x0000FFu);
-    EXPECT_EQ(parseHexColour("00ff00"), 0x00FF00u);
-    EXPECT_EQ(parseHexColour("0000Ff"), 0xFF0000u);
-    EXPECT_EQ(parseHexColour("123456"), 0x563412u);
+TEST(Arguments, ColorsAreWrittenRedFirstAndPackedRedLow) {
+    EXPECT_EQ(parseHexColor("FF0000"), 0x0000FFu);
+    EXPECT_EQ(parseHexColor("00ff00"), 0x00FF00u);
+    EXPECT_EQ(parseHexColor("0000Ff"), 0xFF0000u);
+    EXPECT_EQ(parseHexColor("123456"), 0x563412u);
     for (const char* bad : {"", "12345", "1234567", "GG0000", "#12345", "none"})
-        EXPECT_FALSE(parseHexColour(bad)) << bad;
+        EXPECT_FALSE(parseHexColor(bad)) << bad;
     EXPECT_EQ(parseOnOff("on"), true);
     EXPECT_EQ(parseOnOff("off"), false);
     EXPECT_FALSE(parseOnOff("ON"));

@@ -131,7 +131,7 @@ TEST_F(CommandLine, HelpListsEveryStep) {
 }
 
 TEST_F(CommandLine, SavedPicturesAreTheGeneratorsPicturesTopRowFirst) {
-    // A palette of three colours, a mix range, connectable off: the file must hold
+    // A palette of three colors, a mix range, connectable off: the file must hold
     // exactly what the generators draw with the seed as their clock.
     Palette pal;
     for (ShapeColor c : {ShapeColor{200, 10, 10}, ShapeColor{10, 200, 10}, ShapeColor{10, 10, 200}})

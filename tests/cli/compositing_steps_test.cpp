@@ -77,7 +77,7 @@ TEST_F(CompositingSteps, StepsRunTheOperationsOnTheirBlocks) {
     resetState();
     paintSettings().blendColor = PaintSettings::kNoBlendColor;
     CircleMixParams mix;
-    static_cast<CircleMixBlock&>(mix) = CircleMixBlock{60, 100, 4, 9, 30, 20, 50, 1, 1, {}};
+    static_cast<StoredCircleMix&>(mix) = StoredCircleMix{60, 100, 4, 9, 30, 20, 50, 1, 1, {}};
     mix.mixFiles = {path("a.png"), path("b.bmp")};
     ui.clock = 12;
     want = white(64, 48);

@@ -131,7 +131,7 @@ TEST_F(ConfigSteps, AScriptedSessionSavesWhatItsDialogsWouldHaveKept) {
     expected.settings.mixFromPercent = 30;
     expected.settings.mixToPercent = 316 & 0xFF;
     expected.settings.blendColor = 0x00302010;
-    // "Configuration ..." confirmed before the colour and mix changed: its block
+    // "Configuration ..." confirmed before the color and mix changed: its block
     // holds the values of that moment.
     expected.config = {0x00FFFFFF, 100, 100};
     expected.newPicture = {64, 32, 0};

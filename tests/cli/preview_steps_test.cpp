@@ -55,7 +55,7 @@ TEST_F(PreviewSteps, PreviewFileIsTheShownDisplayImage) {
 }
 
 TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
-    // A tag without opacity whose white frame the blend colour makes transparent.
+    // A tag without opacity whose white frame the blend color makes transparent.
     ASSERT_EQ(run({"seed", "8", "new", "23", "17", "rectangles", "2", "2", "9", "9", "30", "save", path("tag.bmp")}),
               0);
     ASSERT_EQ(run({"seed", "2", "new", "80", "50", "circles", "3", "15", "60", "save", path("base.png")}), 0);
@@ -66,7 +66,7 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
 
     const struct {
         const char *x, *y, *angle, *antiAlias, *mix;
-        double turn;  // the angle as stored
+        double rotation;  // the angle as stored
         uint8_t level;
         bool connectable;
         int32_t blendLevel;
@@ -88,15 +88,15 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
         resetPaintSettings();
         ASSERT_EQ(run(args), 0) << err_.str();
         EXPECT_EQ(tagInsertParams().insertLevel, c.level) << c.mix;
-        EXPECT_EQ(tagInsertParams().insertAngle, uint16_t(c.turn)) << c.angle;
+        EXPECT_EQ(tagInsertParams().insertAngle, uint16_t(c.rotation)) << c.angle;
 
         paintSettings().connectable = c.connectable ? 1 : 0;
         paintSettings().blendLevel = uint8_t(c.blendLevel);
         PicturePtr expected = copyPicture(base.get());
-        const std::optional<CellBlock> turned =
-            c.turn == 0 ? tag : rotateBlock(tag->cells(), tag->width, tag->height, c.turn, c.antiAlias[0] == '1');
-        ASSERT_TRUE(turned);
-        oracle::insertTag(*expected, turned->cells(), turned->width, turned->height, std::stoi(c.x), std::stoi(c.y),
+        const std::optional<TagImage> rotated =
+            c.rotation == 0 ? tag : rotateBlock(tag->cells(), tag->width, tag->height, c.rotation, c.antiAlias[0] == '1');
+        ASSERT_TRUE(rotated);
+        oracle::insertTag(*expected, rotated->cells(), rotated->width, rotated->height, std::stoi(c.x), std::stoi(c.y),
                           c.level);
         PicturePtr actual = loadPictureFile(library_, path("out.png"));
         ASSERT_TRUE(actual);

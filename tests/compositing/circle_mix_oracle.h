@@ -1,6 +1,6 @@
 #pragma once
 // Circle mix written from its definition, one pixel operation at a time, with the
-// whole turned square made for every turned disc.
+// whole rotated square made for every rotated disc.
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -12,7 +12,7 @@
 #include "core/picture.h"
 #include "core/random_sequence.h"
 #include "tests/compositing/stamp_oracle.h"
-#include "tests/compositing/turn_oracle.h"
+#include "tests/compositing/rotation_oracle.h"
 
 namespace oracle {
 
@@ -50,7 +50,7 @@ inline void blendDisc(Picture* p, CoverageMask* mask, int32_t x, int32_t y, cons
 inline int64_t mod(int64_t v, int64_t n) { return n == 0 ? 0 : v % n; }
 
 inline void drawMixDisc(const std::vector<std::optional<Tag>>& set, CoverageMask* mask, int32_t i, Picture* p,
-                        int32_t x, int32_t y, const CircleMixBlock& q, bool aa) {
+                        int32_t x, int32_t y, const StoredCircleMix& q, bool aa) {
     const int64_t mix = q.mixMaxPercent > q.mixMinPercent
                             ? q.mixMinPercent + nextRandom() % (int64_t(q.mixMaxPercent) - q.mixMinPercent)
                             : q.mixMinPercent;
@@ -92,7 +92,7 @@ inline void drawMixDisc(const std::vector<std::optional<Tag>>& set, CoverageMask
 
 // The random phase of `count` discs, then plugging when set; no interruption.
 inline void mixCircles(Picture* p, CoverageMask* mask, const std::vector<std::optional<Tag>>& set,
-                       const CircleMixBlock& q, bool aa, uint32_t seed) {
+                       const StoredCircleMix& q, bool aa, uint32_t seed) {
     const int64_t W = p->width, H = p->height;
     const bool on = paintSettings().connectable;
     const int64_t RX = on ? 2 * W : W + 2 * int64_t(q.radiusMax), RY = on ? 2 * H : H + 2 * int64_t(q.radiusMax);

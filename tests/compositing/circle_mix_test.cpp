@@ -43,9 +43,9 @@ protected:
     FakeInteraction ui{4242};
 };
 
-// Whole runs against the definition: both modes, turned (both turns) and not, the
+// Whole runs against the definition: both modes, rotated (both rotations) and not, the
 // opaque-percentage rules, reversed and empty ranges, a mix above 100 that wraps,
-// sources smaller than the turned square, and plugging until no hole is left.
+// sources smaller than the rotated square, and plugging until no hole is left.
 TEST_F(CircleMix, RunsMatchTheDefinitionDrawForDraw) {
     struct Case {
         int32_t mixMin, mixMax, rMin, rMax, count, oMin, oMax;
@@ -70,8 +70,8 @@ TEST_F(CircleMix, RunsMatchTheDefinitionDrawForDraw) {
                 paintSettings().connectable = connectable;
                 paintSettings().mixFromPercent = 40;
                 paintSettings().mixToPercent = 100;
-                static_cast<CircleMixBlock&>(params) =
-                    CircleMixBlock{c.mixMin, c.mixMax, c.rMin, c.rMax, c.count, c.oMin, c.oMax, c.rotation, c.plug, {}};
+                static_cast<StoredCircleMix&>(params) =
+                    StoredCircleMix{c.mixMin, c.mixMax, c.rMin, c.rMax, c.count, c.oMin, c.oMax, c.rotation, c.plug, {}};
                 // With plugging off the edge the last holes of a clipped picture may
                 // need many discs: the plugged cases keep connectable mode on.
                 if (c.plug && !connectable) continue;

@@ -1,7 +1,7 @@
-// Any bytes as the settings and pixels of the compositing operations: turns of any
+// Any bytes as the settings and pixels of the compositing operations: rotations of any
 // size and angle (huge, negative, not finite), stamps and whole tag and circle-mix
 // runs over small pictures, with a library that answers with whatever block the
-// input holds. Everything must stay inside its buffers; the turns' sizes must be
+// input holds. Everything must stay inside its buffers; the rotations' sizes must be
 // what they announce.
 #include <cmath>
 #include <cstdint>
@@ -91,10 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const bool antiAlias = in.u32() & 1;
     const double angle = in.angle();
-    if (const auto turned = rotateBlock(g_cells.data(), g_w, g_h, angle, antiAlias)) {
+    if (const auto rotated = rotateBlock(g_cells.data(), g_w, g_h, angle, antiAlias)) {
         const CellSize size = turnedSize(g_w, g_h, angle, antiAlias);
-        if (turned->width != size.width || turned->height != size.height ||
-            turned->pixels.size() != size_t(turned->width) * size_t(turned->height) * 4)
+        if (rotated->width != size.width || rotated->height != size.height ||
+            rotated->pixels.size() != size_t(rotated->width) * size_t(rotated->height) * 4)
             __builtin_trap();
     }
 

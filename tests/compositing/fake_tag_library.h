@@ -25,5 +25,5 @@ struct FakeTagLibrary {
     static ImageLibrary library();
 };
 
-// A w x h picture of varied opaque colours with a white frame one cell wide.
+// A w x h picture of varied opaque colors with a white frame one cell wide.
 FakeTagFile framedTag(int32_t w, int32_t h, uint32_t seed, bool withAlpha = false);

@@ -5,7 +5,7 @@
 // the dividend's sign; cell (c, r) lands c columns right and r rows down of it,
 // folded into the picture in connectable mode and lost outside it otherwise. Each
 // pixel of the picture then takes, in stamping order (row by row, then column by
-// column), every cell that lands on it: the cell's colour at the weight opacity x
+// column), every cell that lands on it: the cell's color at the weight opacity x
 // level / 255, and on top of that the blend level the paint settings hold.
 #include <cstdint>
 

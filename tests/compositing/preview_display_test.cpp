@@ -99,8 +99,8 @@ std::string firstMismatch(const Model& m, const PreviewDisplay& d) {
 
 // A tag with every kind of opacity: transparent cells, opaque ones and steps between.
 std::vector<uint8_t> makeTag(int32_t tw, int32_t th) {
-    PicturePtr colours = makeBusyPicture(tw, th, 5);
-    std::vector<uint8_t> cells(colours->pixels, colours->pixels + size_t(tw) * th * 4);
+    PicturePtr colors = makeBusyPicture(tw, th, 5);
+    std::vector<uint8_t> cells(colors->pixels, colors->pixels + size_t(tw) * th * 4);
     for (size_t i = 0; i < size_t(tw) * th; ++i) cells[i * 4 + 3] = (i % 5 == 0) ? 0 : uint8_t(i * 37);
     return cells;
 }

@@ -7,12 +7,12 @@
 #include "compositing/rotate_anti_aliased.h"
 #include "compositing/rotate_block.h"
 #include "compositing/rotate_fast.h"
-#include "compositing/turn_math.h"
-#include "tests/compositing/turn_oracle.h"
+#include "compositing/rotation_math.h"
+#include "tests/compositing/rotation_oracle.h"
 
 namespace {
 
-// Cells of varied colour; every fifth cell transparent, so opacity is averaged too.
+// Cells of varied color; every fifth cell transparent, so opacity is averaged too.
 std::vector<uint8_t> sampleCells(int32_t w, int32_t h, uint32_t seed) {
     std::vector<uint8_t> cells(size_t(w) * size_t(h) * 4);
     for (size_t i = 0; i < cells.size(); ++i) {
@@ -23,8 +23,8 @@ std::vector<uint8_t> sampleCells(int32_t w, int32_t h, uint32_t seed) {
     return cells;
 }
 
-// A cell-for-cell turn of the source by 90 degrees counter-clockwise.
-std::vector<uint8_t> quarterTurn(const std::vector<uint8_t>& src, int32_t w, int32_t h) {
+// A cell-for-cell rotation of the source by 90 degrees counter-clockwise.
+std::vector<uint8_t> quarterRotation(const std::vector<uint8_t>& src, int32_t w, int32_t h) {
     std::vector<uint8_t> out(src.size());
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x)
@@ -33,7 +33,7 @@ std::vector<uint8_t> quarterTurn(const std::vector<uint8_t>& src, int32_t w, int
     return out;
 }
 
-TEST(TurnMath, CosDegreesIsExactAtMultiplesOfThirty) {
+TEST(RotationMath, CosDegreesIsExactAtMultiplesOfThirty) {
     EXPECT_EQ(cosDegrees(90), 0.0);
     EXPECT_EQ(cosDegrees(180), -1.0);
     EXPECT_EQ(cosDegrees(60), 0.5);
@@ -49,8 +49,8 @@ TEST(TurnMath, CosDegreesIsExactAtMultiplesOfThirty) {
 }
 
 TEST(PixelOverlapArea, MatchesPlainGeometry) {
-    // The unturned cell itself, the same cell half off to the left, and a square
-    // turned by 45 degrees centred on a corner of the cell (a quarter inside).
+    // The unrotated cell itself, the same cell half off to the left, and a square
+    // rotated by 45 degrees centred on a corner of the cell (a quarter inside).
     const double full[4] = {0, 1, 1, 0}, fullY[4] = {0, 0, 1, 1};
     EXPECT_EQ(pixelOverlapArea(full, fullY, 0.5, 0.5, 1, 0), 1.0);
     const double half[4] = {-0.5, 0.5, 0.5, -0.5};
@@ -62,10 +62,10 @@ TEST(PixelOverlapArea, MatchesPlainGeometry) {
     EXPECT_EQ(pixelOverlapArea(away, fullY, 2.5, 0.5, 1, 0), 0.0);
 }
 
-// Both turns against their straightforward definitions, to the last byte, over
+// Both rotations against their straightforward definitions, to the last byte, over
 // even, odd, square, flat and empty blocks at exact, near-exact and general angles
-// (whole angles as the random draws give them, and beyond a turn as the preview's).
-TEST(Rotation, BothTurnsMatchTheirDefinitionsCellForCell) {
+// (whole angles as the random draws give them, and beyond a rotation as the preview's).
+TEST(Rotation, BothRotationsMatchTheirDefinitionsCellForCell) {
     const int32_t sizes[][2] = {{0, 0}, {1, 1}, {10, 6}, {9, 7}, {10, 10}, {17, 5}, {2, 31}, {33, 20}};
     const double angles[] = {0,   1,   29.9999999, 30,  37,  45,  89,  90,  91,  135,   179,
                              180, 200, 269,        270, 301, 359, 360, 400, 721, 65535, -30};
@@ -74,21 +74,21 @@ TEST(Rotation, BothTurnsMatchTheirDefinitionsCellForCell) {
         for (double a : angles) {
             SCOPED_TRACE(testing::Message() << sz[0] << "x" << sz[1] << " at " << a);
             const oracle::Block wantFast = oracle::rotateFast(src.data(), sz[0], sz[1], a);
-            const CellBlock fast = rotateFast(src.data(), sz[0], sz[1], a);
+            const TagImage fast = rotateFast(src.data(), sz[0], sz[1], a);
             ASSERT_EQ(fast.width, wantFast.w);
             ASSERT_EQ(fast.height, wantFast.h);
             EXPECT_TRUE(fast.pixels == wantFast.cells);
 
             const oracle::Block wantAa = oracle::rotateAntiAliased(src.data(), sz[0], sz[1], a);
-            const std::optional<CellBlock> aa = rotateBlock(src.data(), sz[0], sz[1], a, true);
+            const std::optional<TagImage> aa = rotateBlock(src.data(), sz[0], sz[1], a, true);
             ASSERT_TRUE(aa);
             ASSERT_EQ(aa->width, wantAa.w);
             ASSERT_EQ(aa->height, wantAa.h);
             EXPECT_TRUE(aa->pixels == wantAa.cells);
 
-            // A window of either turn is the same cells as the whole turn there.
+            // A window of either rotation is the same cells as the whole rotation there.
             for (bool anti : {false, true}) {
-                const CellBlock& whole = anti ? *aa : fast;
+                const TagImage& whole = anti ? *aa : fast;
                 CellRect part;
                 const auto win = rotateBlockWindow(src.data(), sz[0], sz[1], a, anti,
                                                    CellRect{whole.width / 3, whole.height / 4, 7, 5}, &part);
@@ -105,9 +105,9 @@ TEST(Rotation, BothTurnsMatchTheirDefinitionsCellForCell) {
     }
 }
 
-// Whole quarter turns of the anti-aliased method move cells without changing them,
+// Whole quarter rotations of the anti-aliased method move cells without changing them,
 // odd sizes included: nothing of the last column or row is lost.
-TEST(Rotation, AntiAliasedQuarterTurnsKeepEveryCell) {
+TEST(Rotation, AntiAliasedQuarterRotationsKeepEveryCell) {
     for (auto [w, h] : {std::pair{10, 6}, std::pair{9, 7}}) {
         const auto src = sampleCells(w, h, 7);
         for (double a : {0.0, 360.0, -360.0}) {
@@ -117,15 +117,15 @@ TEST(Rotation, AntiAliasedQuarterTurnsKeepEveryCell) {
             EXPECT_EQ(same->height, h);
             EXPECT_TRUE(same->pixels == src) << a;
         }
-        const auto turned = rotateBlock(src.data(), w, h, 90, true);
-        ASSERT_TRUE(turned);
-        EXPECT_EQ(turned->width, h);
-        EXPECT_EQ(turned->height, w);
-        EXPECT_TRUE(turned->pixels == quarterTurn(src, w, h));
+        const auto rotated = rotateBlock(src.data(), w, h, 90, true);
+        ASSERT_TRUE(rotated);
+        EXPECT_EQ(rotated->width, h);
+        EXPECT_EQ(rotated->height, w);
+        EXPECT_TRUE(rotated->pixels == quarterRotation(src, w, h));
     }
 }
 
-TEST(Rotation, SizesCornersAndOpacityOfGeneralTurns) {
+TEST(Rotation, SizesCornersAndOpacityOfGeneralRotations) {
     const std::vector<uint8_t> opaque(10 * 10 * 4, 200);
     const auto aa = rotateBlock(opaque.data(), 10, 10, 45, true);
     const auto fast = rotateBlock(opaque.data(), 10, 10, 45, false);
@@ -149,9 +149,9 @@ TEST(Rotation, SizesCornersAndOpacityOfGeneralTurns) {
     EXPECT_TRUE(between);
 }
 
-TEST(Rotation, RefusesTurnsLargerThanAPicture) {
+TEST(Rotation, RefusesRotationsLargerThanAPicture) {
     const uint8_t cell[4] = {1, 2, 3, 4};
-    // 20000 x 20000 turned by 45 degrees would need about 800 million cells; the
+    // 20000 x 20000 rotated by 45 degrees would need about 800 million cells; the
     // size is refused before any cell is read or allocated.
     EXPECT_FALSE(rotateBlock(cell, 20000, 20000, 45, false));
     EXPECT_FALSE(rotateBlock(cell, 20000, 20000, 45, true));

@@ -9,7 +9,7 @@
 #include "core/blend_level.h"
 #include "core/picture.h"
 #include "core/random_sequence.h"
-#include "tests/compositing/turn_oracle.h"
+#include "tests/compositing/rotation_oracle.h"
 
 namespace oracle {
 
@@ -33,7 +33,7 @@ inline void stampBlock(Picture* p, int32_t x, int32_t y, const uint8_t* cells, i
 
 struct Tag {
     int32_t w = 0, h = 0;
-    std::vector<uint8_t> cells;  // after the loader's key-colour treatment
+    std::vector<uint8_t> cells;  // after the loader's key-color treatment
 };
 
 // count stamps (no interruption), seeded with `seed`.

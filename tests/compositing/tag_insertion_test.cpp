@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "compositing/tag_insert_values.h"
+#include "compositing/tag_insert_inputs.h"
 #include "tests/compositing/insert_oracle.h"
 #include "tests/filters/test_pictures.h"
 #include "tests/support/picture_compare.h"
@@ -26,8 +26,8 @@ TEST(TagInsertion, StampsOneCopyAsDefinedInBothModes) {
         for (uint8_t connectable : {0, 1}) {
             paintSettings().connectable = connectable;
             paintSettings().blendLevel = c.blendLevel;
-            PicturePtr tagColours = makeBusyPicture(c.tw, c.th, 8);
-            std::vector<uint8_t> tag(tagColours->pixels, tagColours->pixels + size_t(c.tw) * c.th * 4);
+            PicturePtr tagColors = makeBusyPicture(c.tw, c.th, 8);
+            std::vector<uint8_t> tag(tagColors->pixels, tagColors->pixels + size_t(c.tw) * c.th * 4);
             for (size_t i = 0; i < size_t(c.tw) * c.th; ++i) tag[i * 4 + 3] = (i % 7 == 3) ? 0 : uint8_t(i * 53 + 1);
             PicturePtr actual = makeBusyPicture(40, 30, 4);
             PicturePtr expected = makeBusyPicture(40, 30, 4);
@@ -61,7 +61,7 @@ TEST(TagInsertValues, DialogTextsBecomeTheBlockAndBack) {
     EXPECT_EQ(insertAngleFromText(std::string(29, '0') + "12"), 12);
 
     // Path: 259 bytes at most, never half a character.
-    TagInsertBlock block;
+    StoredTagInsert block;
     storeInsertFile(block, std::string(300, 'a'));
     EXPECT_EQ(insertFileOf(block), std::string(259, 'a'));
     const std::string accented = std::string(258, 'a') + "\xC3\xA9";  // the é straddles byte 259

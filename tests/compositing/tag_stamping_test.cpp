@@ -42,7 +42,7 @@ protected:
 };
 
 // The block stamp against its definition: both connectable modes, with and without
-// key colour, plain and blended levels, blocks over every edge and blocks larger
+// key color, plain and blended levels, blocks over every edge and blocks larger
 // than the picture that wrap onto themselves.
 TEST_F(TagStamping, BlockStampMatchesItsDefinition) {
     const FakeTagFile tag = framedTag(9, 7, 3, true);
@@ -72,7 +72,7 @@ TEST_F(TagStamping, BlockStampMatchesItsDefinition) {
 }
 
 // Whole runs against the definition: positions, tags, blend levels and angles come
-// from the draws in their order, over both modes, turned and not, both turns.
+// from the draws in their order, over both modes, rotated and not, both rotations.
 TEST_F(TagStamping, RunsMatchTheDefinitionDrawForDraw) {
     FakeTagLibrary::files()["/t/a.png"] = framedTag(7, 5, 1);
     FakeTagLibrary::files()["/t/b.png"] = framedTag(4, 9, 2, true);
@@ -117,9 +117,9 @@ TEST_F(TagStamping, RunsMatchTheDefinitionDrawForDraw) {
                 }
 }
 
-// The loader: key colour only for files without opacity of their own, and every
+// The loader: key color only for files without opacity of their own, and every
 // hostile answer of the library refused with a message before a single read.
-TEST_F(TagStamping, LoaderKeyColourAndHostileAnswers) {
+TEST_F(TagStamping, LoaderKeyColorAndHostileAnswers) {
     FakeTagLibrary::files()["plain"] = framedTag(3, 3, 9);
     FakeTagLibrary::files()["alpha"] = framedTag(3, 3, 9, true);
     const auto plain = loadTagImage(lib, "plain", kWhite, ui);

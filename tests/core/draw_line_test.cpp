@@ -34,7 +34,7 @@ TEST(DrawLine, MatchesThePerPixelDefinitionOnRandomCases) {
         int32_t x1 = c.coord(c.width), y1 = c.coord(c.height);
         if (c.upTo(4) == 0) x1 = x0;  // vertical
         if (c.upTo(4) == 0) y1 = y0;  // horizontal
-        fast ? drawLine(p, c.colour, x0, y0, x1, y1) : oracle::drawLine(p, c.colour, x0, y0, x1, y1);
+        fast ? drawLine(p, c.color, x0, y0, x1, y1) : oracle::drawLine(p, c.color, x0, y0, x1, y1);
     });
 }
 

@@ -7,7 +7,7 @@
 namespace {
 const ShapeColor kRed{255, 0, 0};
 
-int countColour(const Picture* p, ShapeColor c) {
+int countColor(const Picture* p, ShapeColor c) {
     int n = 0;
     for (int32_t y = 0; y < p->height; ++y)
         for (int32_t x = 0; x < p->width; ++x) {
@@ -24,7 +24,7 @@ TEST(FillDisc, MatchesThePerPixelDefinitionOnRandomCases) {
         // Radii up to twice the picture so that wrapped parts overlap and blend twice.
         const int32_t r = c.upTo(2 * std::max(c.width, c.height) + 2) - 1;
         const int32_t x = c.coord(c.width), y = c.coord(c.height);
-        fast ? fillDisc(p, x, y, r, c.colour) : oracle::fillDisc(p, x, y, r, c.colour);
+        fast ? fillDisc(p, x, y, r, c.color) : oracle::fillDisc(p, x, y, r, c.color);
     });
 }
 
@@ -33,11 +33,11 @@ TEST(FillDisc, SmallRadiiAndTheSymmetricSet) {
     PicturePtr p(createPicture(16, 16, 0));
     fillDisc(p.get(), 8, 8, 0, kRed);
     fillDisc(p.get(), 8, 8, -3, kRed);
-    EXPECT_EQ(countColour(p.get(), kRed), 0);
+    EXPECT_EQ(countColor(p.get(), kRed), 0);
     fillDisc(p.get(), 8, 8, 1, kRed);
-    EXPECT_EQ(countColour(p.get(), kRed), 1);
+    EXPECT_EQ(countColor(p.get(), kRed), 1);
     fillDisc(p.get(), 8, 8, 2, kRed);
-    EXPECT_EQ(countColour(p.get(), kRed), 9) << "radius 2 is the 3 x 3 block";
+    EXPECT_EQ(countColor(p.get(), kRed), 9) << "radius 2 is the 3 x 3 block";
     uint8_t r = 0;
     getPixel(p.get(), 7, 7, &r, nullptr, nullptr);
     EXPECT_EQ(r, 255);
@@ -53,7 +53,7 @@ TEST(FillDisc, WrapsItsQuartersToTheCornersOrClipsThem) {
     PicturePtr off(createPicture(20, 20, 0));
     fillDisc(off.get(), 0, 0, 3, kRed);
     // offsets in [-3, 3) with i*i + j*j < 9: the 5 x 5 block around the centre
-    EXPECT_EQ(countColour(on.get(), kRed), 25);
+    EXPECT_EQ(countColor(on.get(), kRed), 25);
     uint8_t g = 0;
     for (auto [x, y] : {std::pair{19, 19}, {0, 19}, {19, 0}, {0, 0}}) {
         ASSERT_TRUE(getPixel(on.get(), x, y, nullptr, &g, nullptr));
@@ -62,7 +62,7 @@ TEST(FillDisc, WrapsItsQuartersToTheCornersOrClipsThem) {
     int inside = 0;
     for (int i = -3; i < 3; ++i)
         for (int j = -3; j < 3; ++j) inside += (i >= 0 && j >= 0 && i * i + j * j < 9);
-    EXPECT_EQ(countColour(off.get(), kRed), inside);
+    EXPECT_EQ(countColor(off.get(), kRed), inside);
     getPixel(off.get(), 19, 19, nullptr, &g, nullptr);
     EXPECT_EQ(g, 255);
 }
@@ -90,7 +90,7 @@ TEST(FillDisc, HugeRadiiFinishAndLeaveEveryPixelFinal) {
     resetPaintSettings();
     PicturePtr p(createPicture(64, 48, 0));
     fillDisc(p.get(), 5, 7, 2000000000, kRed);
-    EXPECT_EQ(countColour(p.get(), kRed), 64 * 48);
+    EXPECT_EQ(countColor(p.get(), kRed), 64 * 48);
 
     // Blended many times over, each channel settles where one more blend changes nothing.
     paintSettings().blendLevel = 51;

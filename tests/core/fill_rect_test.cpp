@@ -9,7 +9,7 @@ TEST(FillRect, MatchesThePerPixelDefinitionOnRandomCases) {
         const int32_t x0 = c.coord(c.width), y0 = c.coord(c.height);
         // Some empty, some wider and taller than the picture so that they fold.
         const int32_t x1 = x0 + c.upTo(3 * c.width) - 2, y1 = y0 + c.upTo(3 * c.height) - 2;
-        fast ? fillRect(p, x0, y0, x1, y1, c.colour) : oracle::fillRect(p, x0, y0, x1, y1, c.colour);
+        fast ? fillRect(p, x0, y0, x1, y1, c.color) : oracle::fillRect(p, x0, y0, x1, y1, c.color);
     });
 }
 

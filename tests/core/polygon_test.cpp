@@ -29,16 +29,16 @@ int paintedCount(const Picture* p) {
 TEST(Polygon, FillMatchesTheCrossingTestOnRandomCases) {
     compareWithOracle(2500, 14, [](Picture* p, RasterCase& c, bool fast) {
         const auto v = randomPolygon(c, c.upTo(9));
-        fast ? drawPolygon(p, v.data(), int32_t(v.size()), c.colour, 1)
-             : oracle::drawPolygon(p, v.data(), int32_t(v.size()), c.colour, 1);
+        fast ? drawPolygon(p, v.data(), int32_t(v.size()), c.color, 1)
+             : oracle::drawPolygon(p, v.data(), int32_t(v.size()), c.color, 1);
     });
 }
 
 TEST(Polygon, OutlineMatchesTheLineDefinitionOnRandomCases) {
     compareWithOracle(1500, 15, [](Picture* p, RasterCase& c, bool fast) {
         const auto v = randomPolygon(c, c.upTo(7));
-        fast ? drawPolygon(p, v.data(), int32_t(v.size()), c.colour, 0)
-             : oracle::drawPolygon(p, v.data(), int32_t(v.size()), c.colour, 0);
+        fast ? drawPolygon(p, v.data(), int32_t(v.size()), c.color, 0)
+             : oracle::drawPolygon(p, v.data(), int32_t(v.size()), c.color, 0);
     });
 }
 

@@ -17,7 +17,7 @@ struct RasterCase {
     std::mt19937& rng;
     int32_t width;
     int32_t height;
-    ShapeColor colour;
+    ShapeColor color;
 
     int32_t coord(int32_t size) {  // from well left of the picture to well right of it
         return std::uniform_int_distribution<int32_t>(-3 * size, 4 * size)(rng);

@@ -22,7 +22,7 @@ void put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (8 * i));
 }
 
-// A 32-bit bitmap whose colour masks follow its 40-byte header.
+// A 32-bit bitmap whose color masks follow its 40-byte header.
 std::vector<uint8_t> withMasks(std::vector<uint8_t> dib, uint32_t r, uint32_t g, uint32_t b) {
     put32(dib, 16, 3);
     std::vector<uint8_t> masks(12);
@@ -33,7 +33,7 @@ std::vector<uint8_t> withMasks(std::vector<uint8_t> dib, uint32_t r, uint32_t g,
     return dib;
 }
 
-// A 32-bit bitmap behind a 124-byte header that holds its colour masks.
+// A 32-bit bitmap behind a 124-byte header that holds its color masks.
 std::vector<uint8_t> withLargeHeader(std::vector<uint8_t> dib, uint32_t r, uint32_t g, uint32_t b) {
     std::vector<uint8_t> rest(84, 0);
     put32(rest, 0, r);

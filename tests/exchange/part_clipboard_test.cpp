@@ -10,7 +10,7 @@
 namespace {
 
 // Export: cell (c, i) shows source point (c - w/8, i - h/8), wrapped in connectable
-// mode; a point outside keeps the colour read last (white before the first read).
+// mode; a point outside keeps the color read last (white before the first read).
 PicturePtr oracleExport(const Picture& p, bool connectable) {
     const int32_t mx = p.width / 8, my = p.height / 8;
     PicturePtr out = createPicture(p.width + 2 * mx, p.height + 2 * my, 0);

@@ -251,7 +251,7 @@ TEST(MakeSeamless, RefusesOrKeepsWhatItMust) {
         EXPECT_EQ(run(p.get(), SeamlessMethod::Periodic, SeamlessAxes::Both), SeamlessOutcome::TooSmall);
         EXPECT_TRUE(samePixels(keep.get(), p.get()));
     }
-    // One colour comes back unchanged, odd size or not.
+    // One color comes back unchanged, odd size or not.
     for (SeamlessMethod method : {SeamlessMethod::Periodic, SeamlessMethod::Blend}) {
         PicturePtr p(createPicture(13, 6, 0));
         for (size_t k = 0; k < 13 * 6 * 4; k += 4) p->pixels[k] = 17, p->pixels[k + 1] = 200, p->pixels[k + 2] = 255;

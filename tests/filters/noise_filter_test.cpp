@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/random_sequence.h"
-#include "filters/random_block.h"
+#include "filters/random_draws.h"
 #include "tests/filters/test_pictures.h"
 #include "tests/support/fake_interaction.h"
 #include "tests/support/picture_compare.h"
@@ -122,9 +122,9 @@ TEST(NoiseFilter, MatchesThePixelByPixelDefinition) {
 TEST(NoiseFilter, SeededResultsArePinned) {
     SettingsGuard guard;
     FakeInteraction clock(0);
-    PicturePtr colour = makeBusyPicture(61, 37, 11);
-    ASSERT_TRUE(noiseFilter(colour.get(), false, 25, 20190218, clock));
-    EXPECT_EQ(pixelCrc32(*colour), 142533309u);
+    PicturePtr color = makeBusyPicture(61, 37, 11);
+    ASSERT_TRUE(noiseFilter(color.get(), false, 25, 20190218, clock));
+    EXPECT_EQ(pixelCrc32(*color), 142533309u);
     PicturePtr mono = makeBusyPicture(61, 37, 11);
     ASSERT_TRUE(noiseFilter(mono.get(), true, 25, 20190218, clock));
     EXPECT_EQ(pixelCrc32(*mono), 3843175062u);

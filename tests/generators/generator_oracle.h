@@ -7,7 +7,7 @@
 #include "core/paint_settings.h"
 #include "core/random_sequence.h"
 #include "generators/circle_generator.h"
-#include "generators/colour_choice.h"
+#include "generators/color_choice.h"
 #include "generators/polygon_generator.h"
 #include "generators/rectangle_generator.h"
 #include "generators/vector_generator.h"

@@ -34,7 +34,7 @@ TEST(PolygonGenerator, FixedStepsMakeRegularFigures) {
     resetGeneratorState();
     paintSettings().connectable = 0;
     // Steps of 90 degrees: vertices at 90, 180 and 270, a triangle; no draws for
-    // the walk, so the centre and colour draws alone move the sequence.
+    // the walk, so the centre and color draws alone move the sequence.
     PicturePtr p(createPicture(64, 64, 0));
     FakeInteraction ui;
     drawPolygons(p.get(), PolygonParams{20, 20, 90, 90, 1, 1}, ui);
@@ -62,7 +62,7 @@ TEST(PolygonGenerator, WalksThatNeverReachAFullTurnStopWhenTheListIsFull) {
         EXPECT_EQ(ui.progressed.size(), size_t(q.polygonCount));
     }
     // With steps 0 the walk makes one radius draw per pass: 16385 passes fill the
-    // 32768 points, then the colour (3) and nothing for the level.
+    // 32768 points, then the color (3) and nothing for the level.
     FakeInteraction ui;
     drawPolygons(p.get(), PolygonParams{5, 9, 0, 0, 1, 1}, ui);
     seedRandom(uint32_t(ui.clock));

@@ -8,9 +8,9 @@
 
 namespace {
 
-Palette withColours(std::initializer_list<ShapeColor> colours) {
+Palette withColors(std::initializer_list<ShapeColor> colors) {
     Palette p;
-    for (ShapeColor c : colours) addPaletteColor(p, c);
+    for (ShapeColor c : colors) addPaletteColor(p, c);
     return p;
 }
 
@@ -39,23 +39,23 @@ TEST(PaletteEntries, RemovingMovesTheRestDownAndRefusesWhatIsNotThere) {
         {-1, false, {a, b, c}}, {255, false, {a, b, c}}, {256, false, {a, b, c}},
     };
     for (const auto& t : cases) {
-        Palette p = withColours({a, b, c});
+        Palette p = withColors({a, b, c});
         EXPECT_EQ(removePaletteEntry(p, t.k), t.removed) << t.k;
         ASSERT_EQ(p.count, int32_t(t.left.size())) << t.k;
         for (size_t i = 0; i < t.left.size(); ++i) EXPECT_EQ(p.colors[i], t.left[i]) << t.k;
         EXPECT_TRUE(paletteHolds(p, t.left.back()));
         EXPECT_FALSE(paletteHolds(p, ShapeColor{9, 9, 9}));
     }
-    // Only entries count: a colour past the last one is not held.
-    Palette p = withColours({a});
+    // Only entries count: a color past the last one is not held.
+    Palette p = withColors({a});
     p.colors[1] = b;
     EXPECT_FALSE(paletteHolds(p, b));
 }
 
-TEST(RandomPalette, AppendsDistinctColoursInTheOrderOfTheSequence) {
+TEST(RandomPalette, AppendsDistinctColorsInTheOrderOfTheSequence) {
     const std::vector<ShapeColor> drawn = triples(77, 4);
-    // A colour already present is drawn again: the first triple is skipped here.
-    Palette p = withColours({drawn[0], ShapeColor{5, 5, 5}});
+    // A color already present is drawn again: the first triple is skipped here.
+    Palette p = withColors({drawn[0], ShapeColor{5, 5, 5}});
     EXPECT_TRUE(addRandomPaletteColors(p, 3, 77));
     ASSERT_EQ(p.count, 5);
     EXPECT_EQ(p.colors[2], drawn[1]);
@@ -64,7 +64,7 @@ TEST(RandomPalette, AppendsDistinctColoursInTheOrderOfTheSequence) {
 
     // Nothing is added for 0 or less, but the sequence is seeded all the same.
     for (int32_t n : {0, -4}) {
-        Palette q = withColours({drawn[0]});
+        Palette q = withColors({drawn[0]});
         seedRandom(1);
         EXPECT_TRUE(addRandomPaletteColors(q, n, 77));
         EXPECT_EQ(q.count, 1);

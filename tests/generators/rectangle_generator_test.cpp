@@ -32,7 +32,7 @@ TEST(RectangleGenerator, EmptySizesStillCountAndConsumeTheirDraws) {
     EXPECT_TRUE(samePixels(p.get(), white.get()));
     EXPECT_EQ(ui.progressed.size(), 4u);
     seedRandom(uint32_t(ui.clock));
-    for (int i = 0; i < 4 * 7; ++i) nextRandom();  // corner 2, sizes 2, colour 3
+    for (int i = 0; i < 4 * 7; ++i) nextRandom();  // corner 2, sizes 2, color 3
     const uint32_t expected = randomState();
     drawRectangles(p.get(), RectangleParams{0, 5, 1, 9, 4}, ui);
     EXPECT_EQ(randomState(), expected);

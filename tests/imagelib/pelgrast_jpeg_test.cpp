@@ -82,7 +82,7 @@ TEST_F(JpegRead, BaselineProgressiveGreyAndCmykFiles) {
         EXPECT_EQ(grey.pixels[i], grey.pixels[i + 1]);
         EXPECT_EQ(grey.pixels[i], grey.pixels[i + 2]);
     }
-    // Adobe CMYK stores ink inverted: 200 everywhere is 200 * 200 / 255 = 156 of each colour.
+    // Adobe CMYK stores ink inverted: 200 everywhere is 200 * 200 / 255 = 156 of each color.
     const Loaded cmyk = load(sample("cmyk").bytes);
     ASSERT_TRUE(cmyk.ok);
     for (uint8_t v : cmyk.pixels) EXPECT_NEAR(v, 156, 3);

@@ -1,4 +1,4 @@
-// Reading PNG: depths, colour types, transparency, interlacing, and hostile files.
+// Reading PNG: depths, color types, transparency, interlacing, and hostile files.
 #include <gtest/gtest.h>
 
 #include <png.h>

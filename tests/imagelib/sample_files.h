@@ -36,7 +36,7 @@ Bytes makeBmp(const BmpLayout& layout);
 Bytes packRows(const std::vector<std::vector<uint32_t>>& rows, int bpp);
 
 // A PNG written with libpng. `samples` holds width * height * channels values of the
-// colour type in file order (palette indices for palette pictures).
+// color type in file order (palette indices for palette pictures).
 struct PngLayout {
     int32_t width = 1;
     int32_t height = 1;
@@ -53,7 +53,7 @@ Bytes makePng(const PngLayout& layout);
 // A JPEG written with libjpeg: 1 (grey), 3 (RGB) or 4 (CMYK, Adobe-inverted) components.
 Bytes makeJpeg(int32_t width, int32_t height, int components, const Bytes& samples, bool progressive, int quality = 95);
 
-// A progressive colour JPEG that sends each AC coefficient of each component in its
+// A progressive color JPEG that sends each AC coefficient of each component in its
 // own scan: 1 + 189 scans, or 1 + 378 when every coefficient also gets a refinement scan.
 Bytes makeManyScanJpeg(int32_t width, int32_t height, bool refine);
 
@@ -64,7 +64,7 @@ bool writeBytes(const std::string& path, const Bytes& bytes);
 Bytes readBytes(const std::string& path);
 
 // One named example of each kind of file the decoders meet (every BMP variant,
-// PNG colour types and depths, JPEG kinds); used as the fuzzers' seeds.
+// PNG color types and depths, JPEG kinds); used as the fuzzers' seeds.
 struct NamedSample {
     std::string name;
     Bytes bytes;

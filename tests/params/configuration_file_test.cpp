@@ -31,7 +31,7 @@ TEST(ConfigurationFile, FirstRunFileIsThe482BytesOfTheTable) {
     const std::vector<uint8_t> start(bytes.begin(), bytes.begin() + 32);
     EXPECT_EQ(std::string(start.begin(), start.begin() + 24), "KorvintePicture.Config\r\n");
     EXPECT_EQ(std::vector<uint8_t>(start.begin() + 24, start.end()), (std::vector<uint8_t>{0, 1, 12, 0, 8, 0, 0, 0}));
-    // Item 11, the blend colour with no length in front, follows 172 bytes of blocks.
+    // Item 11, the blend color with no length in front, follows 172 bytes of blocks.
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 176, bytes.begin() + 180), (std::vector<uint8_t>{255, 255, 255, 0}));
     EXPECT_EQ(std::vector<uint8_t>(bytes.end() - 6, bytes.end()), (std::vector<uint8_t>{4, 0, 0, 0, 0, 0}));
 }
@@ -47,7 +47,7 @@ TEST(ConfigurationFile, EveryValueSurvivesASaveAndALoad) {
     EXPECT_EQ(loaded.circleMix.mixFiles, saved.circleMix.mixFiles) << "names in the same order";
     EXPECT_EQ(loaded.tag.tagFiles, saved.tag.tagFiles);
     EXPECT_EQ(loaded.tagInsert.insertHistory, saved.tagInsert.insertHistory);
-    // "No blend color" travels as 0xFFFFFFFF in the bare value and leaves the colour off.
+    // "No blend color" travels as 0xFFFFFFFF in the bare value and leaves the color off.
     EXPECT_EQ(loaded.settings.blendColor, PaintSettings::kNoBlendColor);
     // The configuration block's flags are the live settings.
     EXPECT_EQ(loaded.settings.connectable, 0);
@@ -124,7 +124,7 @@ TEST(ConfigurationFile, CutAtEveryByte) {
     OwnConfiguration source = distinctiveConfiguration();
     const std::vector<uint8_t> full = source.bytes();
     const std::vector<uint8_t> defaults = OwnConfiguration().bytes();
-    const size_t firstList = 190;  // header, version, eight blocks, blend colour, configuration block
+    const size_t firstList = 190;  // header, version, eight blocks, blend color, configuration block
     auto prefixOf = [](const std::vector<std::string>& got, const std::vector<std::string>& all) {
         if (got.size() > all.size()) return false;
         for (size_t i = 0; i < got.size(); ++i)

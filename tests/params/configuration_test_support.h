@@ -41,7 +41,7 @@ inline OwnConfiguration distinctiveConfiguration() {
     c.polygon = {1, 2, 3, 4, 5, 1, {0xA1, 0xA2, 0xA3}};
     c.rectangle = {6, 7, 8, 9, -10};
     c.vector = {11, 12, 13, 14, 15, 0, {0xB1, 0xB2, 0xB3}};
-    static_cast<CircleMixBlock&>(c.circleMix) = {16, 17, 18, 19, 20, 21, 22, 1, 1, {0xC1, 0xC2}};
+    static_cast<StoredCircleMix&>(c.circleMix) = {16, 17, 18, 19, 20, 21, 22, 1, 1, {0xC1, 0xC2}};
     c.circleMix.mixFiles = {"/pics/b.png", "/pics/a.png", "/pics/c.jpg"};
     c.newPicture = {640, 480, 0x12345678};
     c.noise = {1, 33, {0xD1, 0xD2}, -44};

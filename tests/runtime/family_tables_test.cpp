@@ -1,4 +1,4 @@
-// Every slot of the bit stream, JPEG, digest, random, calendar, colour and geometry
+// Every slot of the bit stream, JPEG, digest, random, calendar, color and geometry
 // tables holds a function after HH.
 #include "runtime_host.h"
 
@@ -28,7 +28,7 @@ TEST(FamilyTables, EverySlotIsFilled) {
     expectEverySlotFilled(root.digestTable, "DigestTable");
     expectEverySlotFilled(root.randomTable, "RandomTable");
     expectEverySlotFilled(root.calendarTable, "CalendarTable");
-    expectEverySlotFilled(root.colourTable, "ColourTable");
+    expectEverySlotFilled(root.colorTable, "ColourTable");
     expectEverySlotFilled(root.geometryTable, "GeometryTable");
     // Slot 10 of the random table is the same operation as slot 5.
     EXPECT_EQ(root.randomTable->nextUnit2, root.randomTable->nextUnit);

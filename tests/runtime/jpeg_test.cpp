@@ -27,10 +27,10 @@ std::vector<uint8_t> gradient(uint32_t w, uint32_t h) {
     return p;
 }
 
-std::vector<uint8_t> encode(const std::vector<uint8_t>& pixels, uint32_t w, uint32_t h, bool colour, int quality) {
+std::vector<uint8_t> encode(const std::vector<uint8_t>& pixels, uint32_t w, uint32_t h, bool color, int quality) {
     std::vector<uint8_t> out(pixels.size() * 2 + 4096);
     uint32_t written = uint32_t(out.size());
-    EXPECT_EQ(jpeg().encodeJpeg(out.data(), pixels.data(), w, h, colour, quality, &written), 1);
+    EXPECT_EQ(jpeg().encodeJpeg(out.data(), pixels.data(), w, h, color, quality, &written), 1);
     out.resize(written);
     return out;
 }
@@ -61,19 +61,19 @@ double meanError(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
     return sum / double(a.size());
 }
 
-TEST(Jpeg, ColourAndGreyRoundTripsAtSeveralSizesAndQualities) {
+TEST(Jpeg, ColorAndGreyRoundTripsAtSeveralSizesAndQualities) {
     const std::pair<uint32_t, uint32_t> sizes[] = {{1, 1}, {17, 5}, {37, 1}, {3, 29}, {64, 48}};
     for (auto [w, h] : sizes)
         for (int quality : {10, 75, 100})
-            for (bool colour : {true, false}) {
-                SCOPED_TRACE(testing::Message() << w << "x" << h << " q" << quality << (colour ? " colour" : " grey"));
+            for (bool color : {true, false}) {
+                SCOPED_TRACE(testing::Message() << w << "x" << h << " q" << quality << (color ? " colour" : " grey"));
                 const std::vector<uint8_t> original = gradient(w, h);
-                Decoded d = decode(encode(original, w, h, colour, quality));
+                Decoded d = decode(encode(original, w, h, color, quality));
                 ASSERT_TRUE(d.ok) << d.messages;
                 EXPECT_EQ(d.width, int32_t(w));
                 EXPECT_EQ(d.height, int32_t(h));
                 std::vector<uint8_t> expected = original;
-                if (!colour) {
+                if (!color) {
                     jpeg().toGreyRows(expected.data(), w, h);
                     for (size_t i = 0; i < d.pixels.size(); i += 3) {
                         ASSERT_EQ(d.pixels[i], d.pixels[i + 1]);
@@ -208,9 +208,9 @@ TEST(Jpeg, ComponentCountsOtherThanThreeFillTheBlockAsDocumented) {
     EXPECT_EQ(grey.height, 3);
     for (uint8_t v : grey.pixels) ASSERT_EQ(v, 128);
 
-    Decoded colour = decode(flatJpeg(3, 8, 8));
-    ASSERT_TRUE(colour.ok) << colour.messages;
-    for (uint8_t v : colour.pixels) ASSERT_EQ(v, 128);
+    Decoded color = decode(flatJpeg(3, 8, 8));
+    ASSERT_TRUE(color.ok) << color.messages;
+    for (uint8_t v : color.pixels) ASSERT_EQ(v, 128);
 
     for (int components : {2, 4}) {
         Decoded d = decode(flatJpeg(components, 13, 6));

@@ -26,7 +26,7 @@ TEST(RuntimeFrame, RootAndTableSizesFollowTheWordRule) {
     EXPECT_EQ(root.fileTable->size, 35 * W);
     EXPECT_EQ(root.reservedTable->size, 3 * W);
     EXPECT_EQ(root.settingsTable->size, 16 * W);
-    EXPECT_EQ(root.colourTable->size, 5 * W);
+    EXPECT_EQ(root.colorTable->size, 5 * W);
     EXPECT_EQ(root.valueListTable->size, 23 * W);
     EXPECT_EQ(root.calendarTable->size, 9 * W);
     EXPECT_EQ(root.bitStreamTable->size, 20 * W);
@@ -117,7 +117,7 @@ TEST(RuntimeFrame, EverySlotIsFilledButSettingsEntryFour) {
     expectAllSlotsFilled("FileTable", root.fileTable);
     expectAllSlotsFilled("ReservedTable", root.reservedTable);
     expectAllSlotsFilled("SettingsTable", root.settingsTable, 4);
-    expectAllSlotsFilled("ColourTable", root.colourTable);
+    expectAllSlotsFilled("ColourTable", root.colorTable);
     expectAllSlotsFilled("ValueListTable", root.valueListTable);
     expectAllSlotsFilled("CalendarTable", root.calendarTable);
     expectAllSlotsFilled("BitStreamTable", root.bitStreamTable);

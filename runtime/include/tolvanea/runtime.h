@@ -310,8 +310,8 @@ typedef void (*SettingsUnusedFn)(void);
 typedef const char* (*GetSettingFn)(const ListNode* list, const char* key, const char* fallback);
 typedef RtBool (*GetSettingPairFn)(const ListNode* list, const char* key, int32_t* first, int32_t* second);
 typedef RtBool (*SetSettingPairFn)(ListNode** list, const char* key, int32_t first, int32_t second);
-typedef uint32_t (*GetSettingColourFn)(const ListNode* list, const char* key);
-typedef RtBool (*SetSettingColourFn)(ListNode** list, const char* key, uint32_t colour);
+typedef uint32_t (*GetSettingColorFn)(const ListNode* list, const char* key);
+typedef RtBool (*SetSettingColorFn)(ListNode** list, const char* key, uint32_t color);
 typedef uint32_t (*GetSettingHexFn)(const ListNode* list, const char* key);
 typedef int32_t (*GetSettingIntFn)(const ListNode* list, const char* key);
 typedef RtBool (*SetSettingIntFn)(ListNode** list, const char* key, int32_t value);
@@ -328,8 +328,8 @@ typedef struct SettingsTable {
     GetSettingFn getSetting;             /* 5 */
     GetSettingPairFn getSettingPair;     /* 6 */
     SetSettingPairFn setSettingPair;     /* 7 */
-    GetSettingColourFn getSettingColour; /* 8 */
-    SetSettingColourFn setSettingColour; /* 9 */
+    GetSettingColorFn getSettingColour; /* 8 */
+    SetSettingColorFn setSettingColour; /* 9 */
     GetSettingHexFn getSettingHex;       /* 10 */
     GetSettingIntFn getSettingInt;       /* 11 */
     SetSettingIntFn setSettingInt;       /* 12 */
@@ -529,7 +529,7 @@ typedef uint8_t* (*DecodeJpegFn)(const void* data, uint32_t size, int32_t* width
  * so a caller may ask with a capacity of 0 (or a null out) and call again with
  * a block of that size. A null written is refused (false). After a library
  * error ("JPEG Fatal Error" box) *written is 0. */
-typedef RtBool (*EncodeJpegFn)(uint8_t* out, const uint8_t* pixels, uint32_t width, uint32_t height, RtBool colour,
+typedef RtBool (*EncodeJpegFn)(uint8_t* out, const uint8_t* pixels, uint32_t width, uint32_t height, RtBool color,
                                int32_t quality, uint32_t* written);
 typedef RtBool (*ReadJpegSizeFn)(const void* data, uint32_t size, int32_t* width, int32_t* height);
 typedef RtBool (*RowsFn)(uint8_t* block, uint32_t perRow, uint32_t rowCount);
@@ -618,7 +618,7 @@ typedef struct RuntimeRoot {
     FileTable* fileTable;
     ReservedTable* reservedTable;
     SettingsTable* settingsTable;
-    ColourTable* colourTable;
+    ColourTable* colorTable;
     ValueListTable* valueListTable;
     CalendarTable* calendarTable;
     BitStreamTable* bitStreamTable;
@@ -660,7 +660,7 @@ TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, commandLineTable) == 5 * TOLVANEA_W
 TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, fileTable) == 6 * TOLVANEA_W, "root layout");
 TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, reservedTable) == 7 * TOLVANEA_W, "root layout");
 TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, settingsTable) == 8 * TOLVANEA_W, "root layout");
-TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, colourTable) == 9 * TOLVANEA_W, "root layout");
+TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, colorTable) == 9 * TOLVANEA_W, "root layout");
 TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, valueListTable) == 10 * TOLVANEA_W, "root layout");
 TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, calendarTable) == 11 * TOLVANEA_W, "root layout");
 TOLVANEA_STATIC_ASSERT(offsetof(RuntimeRoot, bitStreamTable) == 12 * TOLVANEA_W, "root layout");

@@ -186,7 +186,7 @@ void session(cdpreview& preview, FakePictureHost& host, const Picture& original)
     insert->configurationButton()->click();
     EXPECT_EQ(host.log.back(), "configuration");
 
-    // The wheel steps the mix by 10 and shows it; the keypad turns the tag.
+    // The wheel steps the mix by 10 and shows it; the keypad rotates the tag.
     wheel(area, 120);
     EXPECT_EQ(tagInsertParams().insertLevel, 137);
     EXPECT_EQ(insert->mixEdit()->text(), "53");

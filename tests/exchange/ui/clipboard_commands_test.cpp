@@ -249,7 +249,7 @@ TEST_F(ClipboardTest, PartRoundTripGivesTheConnectablePictureBack) {
     window->runCommand(cmd::Undo);
     EXPECT_EQ(window->currentPicture()->width, 20);
 
-    // Clipped, the margins repeat the colour read last instead of wrapping.
+    // Clipped, the margins repeat the color read last instead of wrapping.
     paintSettings().connectable = 0;
     window->replacePicture(copyPicture(original.get()));
     window->runCommand(cmd::PartExport);

@@ -10,7 +10,7 @@
 #include "generators/polygon_generator.h"
 #include "generators/rectangle_generator.h"
 #include "generators/ui/circle_dialog.h"
-#include "generators/ui/colour_chooser.h"
+#include "generators/ui/color_chooser.h"
 #include "generators/ui/polygon_dialog.h"
 #include "generators/ui/rectangle_dialog.h"
 #include "generators/ui/vector_dialog.h"
@@ -27,19 +27,19 @@ using Log = std::vector<std::string>;
 const std::string kNotInitialized = "message: The picture is not initialized,please goto File->New";
 const std::string kMinimumSize = "message: The picture should be have a minimum size 4,4";
 
-// Puts a replacement colour chooser in place for one test.
+// Puts a replacement color chooser in place for one test.
 class ChooserScope {
 public:
     explicit ChooserScope(std::optional<uint32_t> answer)
-        : previous_(setColourChooser([this, answer](QWidget*) {
+        : previous_(setColorChooser([this, answer](QWidget*) {
               ++asked;
               return answer;
           })) {}
-    ~ChooserScope() { setColourChooser(previous_); }
+    ~ChooserScope() { setColorChooser(previous_); }
     int asked = 0;
 
 private:
-    ColourChooser previous_;
+    ColorChooser previous_;
 };
 
 class CommandTest : public ::testing::Test {

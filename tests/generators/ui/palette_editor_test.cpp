@@ -42,11 +42,11 @@ protected:
     // A fresh editor over the current palette, its askers answered from the queues.
     void open() {
         editor = std::make_unique<cdpalette>(ui);
-        editor->setColourAsker([this](std::optional<uint32_t> preset) -> std::optional<uint32_t> {
+        editor->setColorAsker([this](std::optional<uint32_t> preset) -> std::optional<uint32_t> {
             presets.push_back(preset);
-            if (colours.empty()) return std::nullopt;
-            const std::optional<uint32_t> c = colours.front();
-            colours.pop_front();
+            if (colors.empty()) return std::nullopt;
+            const std::optional<uint32_t> c = colors.front();
+            colors.pop_front();
             return c;
         });
         editor->setFileAsker([this](bool) { return file; });
@@ -75,7 +75,7 @@ protected:
 
     FakeInteraction ui;
     std::unique_ptr<cdpalette> editor;
-    std::deque<std::optional<uint32_t>> colours;
+    std::deque<std::optional<uint32_t>> colors;
     std::vector<std::optional<uint32_t>> presets;
     std::optional<std::string> file;
     NumberAnswer number;
@@ -159,7 +159,7 @@ TEST_F(PaletteEditor, DeleteKeyRemoveAndRemoveAll) {
 
 TEST_F(PaletteEditor, AddAndModify) {
     allColorBox()->setChecked(true);
-    colours = {packShapeColor(kGrey)};
+    colors = {packShapeColor(kGrey)};
     run(palette_cmd::Add);
     EXPECT_EQ(entries(), (std::vector<ShapeColor>{kRed, kGreen, kBlue, kGrey}));
     EXPECT_FALSE(allColorBox()->isChecked()) << "Add turns palette colours on";
@@ -168,9 +168,9 @@ TEST_F(PaletteEditor, AddAndModify) {
     EXPECT_EQ(entries().size(), 4u);
     EXPECT_TRUE(allColorBox()->isChecked());
 
-    // A colour already there is refused and the chooser opens again, preset each time.
+    // A color already there is refused and the chooser opens again, preset each time.
     click(40, 40);
-    colours = {packShapeColor(kRed), packShapeColor(kGreen), 0x00010203};
+    colors = {packShapeColor(kRed), packShapeColor(kGreen), 0x00010203};
     run(palette_cmd::Modify);
     EXPECT_EQ(entries()[1], (ShapeColor{3, 2, 1}));
     EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{"The color already exist in the palette",
@@ -178,9 +178,9 @@ TEST_F(PaletteEditor, AddAndModify) {
     EXPECT_EQ(presets.back(), packShapeColor(kGreen));
     EXPECT_TRUE(allColorBox()->isChecked()) << "Modify leaves the box alone";
 
-    // A cell past the last entry takes the colour but does not join the palette.
+    // A cell past the last entry takes the color but does not join the palette.
     click(10 + 32 * 5, 40);
-    colours = {0x00777777};
+    colors = {0x00777777};
     run(palette_cmd::Modify);
     EXPECT_EQ(entries().size(), 4u);
     ui.messages.clear();
@@ -192,7 +192,7 @@ TEST_F(PaletteEditor, AddAndModify) {
     for (int i = 0; i < 256; ++i) addPaletteColor(full, ShapeColor{uint8_t(i), 0, 0});
     currentPalette() = full;
     open();
-    colours = {packShapeColor(kGrey)};
+    colors = {packShapeColor(kGrey)};
     run(palette_cmd::Add);
     EXPECT_EQ(entries().size(), 256u);
     EXPECT_FALSE(allColorBox()->isChecked());
@@ -271,7 +271,7 @@ TEST_F(PaletteEditor, ABareNameIsSavedAsAPaletteFile) {
     std::filesystem::remove_all(dir);
 }
 
-// Swatches are 24 x 24 squares of their colour, the selected one outlined in red
+// Swatches are 24 x 24 squares of their color, the selected one outlined in red
 // two pixels wide; with "All Color" checked none is drawn.
 TEST_F(PaletteEditor, PaintsTheSwatchesItHolds) {
     editor->show();

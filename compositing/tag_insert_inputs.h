@@ -10,14 +10,14 @@
 // wheel and the keys of the preview change the values.
 
 // Longest path the block holds (its field keeps a terminator after it).
-inline constexpr size_t kInsertFileChars = sizeof(TagInsertBlock::insertFile) - 1;
+inline constexpr size_t kInsertFileChars = sizeof(StoredTagInsert::insertFile) - 1;
 // The rotation text is read from its first 31 characters.
 inline constexpr size_t kInsertAngleChars = 31;
 
 // The path's first 259 bytes, shortened to the last whole UTF-8 character.
 std::string clippedInsertFile(std::string_view utf8Path);
-void storeInsertFile(TagInsertBlock& block, std::string_view utf8Path);
-std::string insertFileOf(const TagInsertBlock& block);
+void storeInsertFile(StoredTagInsert& block, std::string_view utf8Path);
+std::string insertFileOf(const StoredTagInsert& block);
 
 // The history combo's entries as the dialog shows a stored history: "Browse ..." first
 // placed, then each stored entry under the rule of the file lists (addToFileList:
@@ -42,7 +42,7 @@ struct WheelStep {
 };
 WheelStep wheelStep(uint8_t level, bool awayFromUser);
 
-// The keypad's minus and plus turn by 5 degrees within 0..359 (3 - 5 gives 358,
+// The keypad's minus and plus rotate by 5 degrees within 0..359 (3 - 5 gives 358,
 // 358 + 5 gives 3).
 uint16_t angleAfterKeypadMinus(uint16_t angle);
 uint16_t angleAfterKeypadPlus(uint16_t angle);

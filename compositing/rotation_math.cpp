@@ -1,4 +1,4 @@
-#include "compositing/turn_math.h"
+#include "compositing/rotation_math.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-// Arithmetic shared by both turns.
+// Arithmetic shared by both rotations.
 
 // Cosine of an angle in degrees, exact at multiples of 30 (within 1e-7 of a multiple
 // of 30 counts as one): cosDegrees(90) is exactly 0, cosDegrees(60) exactly 0.5.

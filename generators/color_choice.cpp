@@ -1,4 +1,4 @@
-#include "generators/colour_choice.h"
+#include "generators/color_choice.h"
 
 #include "core/paint_settings.h"
 #include "core/random_sequence.h"

@@ -1,4 +1,4 @@
-#include "colour_space.h"
+#include "color_space.h"
 
 #include <cmath>
 
@@ -16,7 +16,7 @@ std::uint8_t toByte(double component) {
 
 }  // namespace
 
-Rgb8 hslToRgbColour(std::uint8_t hue, std::uint8_t saturation, std::uint8_t lightness) {
+Rgb8 hslToRgbColor(std::uint8_t hue, std::uint8_t saturation, std::uint8_t lightness) {
     const double H = hue / 256.0, S = saturation / 256.0, L = lightness / 256.0;
     const double v = L <= 0.5 ? L * (1.0 + S) : L + S - L * S;
     double r, g, b;
@@ -66,7 +66,7 @@ Rgb8 hslToRgbColour(std::uint8_t hue, std::uint8_t saturation, std::uint8_t ligh
     return {toByte(r), toByte(g), toByte(b)};
 }
 
-Hsl8 rgbToHslColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+Hsl8 rgbToHslColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     const double R = red / 256.0, G = green / 256.0, B = blue / 256.0;
     const double max = std::fmax(R, std::fmax(G, B));
     const double min = std::fmin(R, std::fmin(G, B));
@@ -86,7 +86,7 @@ Hsl8 rgbToHslColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return {toByte(H), toByte(S), toByte(L)};
 }
 
-Hsv16 rgbToHsvColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+Hsv16 rgbToHsvColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     const double R = red / 255.0, G = green / 255.0, B = blue / 255.0;
     const double max = std::fmax(R, std::fmax(G, B));
     const double min = std::fmin(R, std::fmin(G, B));
@@ -110,7 +110,7 @@ Hsv16 rgbToHsvColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return {std::uint16_t(H * 360.0), std::uint16_t(S * 100.0), std::uint16_t(V * 100.0)};
 }
 
-Rgb8 hsvToRgbColour(std::uint16_t hue, std::uint16_t saturation, std::uint16_t value) {
+Rgb8 hsvToRgbColor(std::uint16_t hue, std::uint16_t saturation, std::uint16_t value) {
     const double S = saturation / 100.0, V = value / 100.0;
     double r, g, b;
     if (S == 0) {

@@ -1,4 +1,4 @@
-#include "generators/colour_choice.h"
+#include "generators/color_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +23,19 @@ int drawsMadeBy(F f) {
 }
 }  // namespace
 
-TEST(ColourChoice, RandomColoursTakeThreeDrawsInTheOrderRedGreenBlue) {
+TEST(ColorChoice, RandomColorsTakeThreeDrawsInTheOrderRedGreenBlue) {
     resetGeneratorState();
     EXPECT_EQ(drawsMadeBy([] { pickShapeColor(); }), 3);
     seedRandom(1);
     const ShapeColor c = pickShapeColor();
     EXPECT_EQ(c, (ShapeColor{41 & 0xFF, 18467 & 0xFF, 6334 & 0xFF}));
 
-    // Palette colours on but the palette empty: still random colours.
+    // Palette colors on but the palette empty: still random colors.
     paintSettings().paletteOff = 0;
     EXPECT_EQ(drawsMadeBy([] { pickShapeColor(); }), 3);
 }
 
-TEST(ColourChoice, PaletteColoursTakeOneDraw) {
+TEST(ColorChoice, PaletteColorsTakeOneDraw) {
     resetGeneratorState();
     paintSettings().paletteOff = 0;
     Palette& pal = currentPalette();
@@ -53,7 +53,7 @@ TEST(ColourChoice, PaletteColoursTakeOneDraw) {
     EXPECT_EQ(drawsMadeBy([] { pickShapeColor(); }), 3);
 }
 
-TEST(ColourChoice, BlendLevelFromTheMixRange) {
+TEST(ColorChoice, BlendLevelFromTheMixRange) {
     resetGeneratorState();
     PaintSettings& s = paintSettings();
     for (auto [p, level] : {std::pair{0, 0}, {1, 2}, {20, 51}, {50, 127}, {99, 252}, {100, 255}, {150, 126}})

@@ -1,4 +1,4 @@
-#include "exchange/ui/dialog_filter.h"
+#include "exchange/ui/qt_file_filter.h"
 
 #include <QStringList>
 

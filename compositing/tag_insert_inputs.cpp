@@ -1,4 +1,4 @@
-#include "compositing/tag_insert_values.h"
+#include "compositing/tag_insert_inputs.h"
 
 #include "compositing/file_list_rule.h"
 
@@ -16,7 +16,7 @@ std::string clippedInsertFile(std::string_view utf8Path) {
     return std::string(utf8Path.substr(0, end));
 }
 
-void storeInsertFile(TagInsertBlock& block, std::string_view utf8Path) {
+void storeInsertFile(StoredTagInsert& block, std::string_view utf8Path) {
     const std::string clipped = clippedInsertFile(utf8Path);
     // Text and terminator only: the bytes after it stay as held, and the configuration
     // file writes them so.
@@ -24,7 +24,7 @@ void storeInsertFile(TagInsertBlock& block, std::string_view utf8Path) {
     block.insertFile[clipped.size()] = '\0';
 }
 
-std::string insertFileOf(const TagInsertBlock& block) {
+std::string insertFileOf(const StoredTagInsert& block) {
     return std::string(block.insertFile, strnlen(block.insertFile, sizeof block.insertFile));
 }
 

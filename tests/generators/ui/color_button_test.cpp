@@ -1,4 +1,4 @@
-#include "generators/ui/colour_button.h"
+#include "generators/ui/color_button.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -12,17 +12,17 @@
 
 namespace {
 
-TEST(ColourPacking, RedSitsInTheLowByte) {
+TEST(ColorPacking, RedSitsInTheLowByte) {
     EXPECT_EQ(packedFromQColor(QColor(0x12, 0x34, 0x56)), 0x00563412u);
     const QColor c = qcolorFromPacked(0x00563412u);
     EXPECT_EQ(c.red(), 0x12);
     EXPECT_EQ(c.green(), 0x34);
     EXPECT_EQ(c.blue(), 0x56);
-    // The top byte of a packed value is not a colour channel.
+    // The top byte of a packed value is not a color channel.
     EXPECT_EQ(packedFromQColor(qcolorFromPacked(0xFFFFFFFFu)), 0x00FFFFFFu);
 }
 
-TEST(Cdbtncolor, PaintsItsWholeAreaInItsColour) {
+TEST(Cdbtncolor, PaintsItsWholeAreaInItsColor) {
     cdbtncolor button;
     button.setText("ignored");
     button.resize(40, 20);
@@ -34,7 +34,7 @@ TEST(Cdbtncolor, PaintsItsWholeAreaInItsColour) {
     }
 }
 
-TEST(Cdbtncolor, ClickTakesTheChosenColourAndCancelKeepsTheOld) {
+TEST(Cdbtncolor, ClickTakesTheChosenColorAndCancelKeepsTheOld) {
     cdbtncolor button;
     button.setColor(0x00010203u);
     std::optional<uint32_t> answer;
@@ -59,40 +59,40 @@ TEST(Cdbtncolor, ClickTakesTheChosenColourAndCancelKeepsTheOld) {
     EXPECT_EQ(signalled, std::vector<uint32_t>{0x00ABCDEFu});
 }
 
-// Works the standard colour dialog that the code under test opened.
-void answerColourDialog(QDialog& d, std::optional<QColor> colour) {
+// Works the standard color dialog that the code under test opened.
+void answerColorDialog(QDialog& d, std::optional<QColor> color) {
     auto* dialog = qobject_cast<QColorDialog*>(&d);
     ASSERT_NE(dialog, nullptr) << "not a colour dialog";
-    if (!colour) {
+    if (!color) {
         dialog->reject();
         return;
     }
-    dialog->setCurrentColor(*colour);
+    dialog->setCurrentColor(*color);
     dialog->accept();
 }
 
-TEST(ChooseColour, WithoutReplacementAsksTheStandardDialog) {
+TEST(ChooseColor, WithoutReplacementAsksTheStandardDialog) {
     {
-        ModalDriver driver([](QDialog& d) { answerColourDialog(d, QColor(1, 2, 3)); });
-        EXPECT_EQ(chooseColour(nullptr), std::optional<uint32_t>(0x00030201u));
+        ModalDriver driver([](QDialog& d) { answerColorDialog(d, QColor(1, 2, 3)); });
+        EXPECT_EQ(chooseColor(nullptr), std::optional<uint32_t>(0x00030201u));
         EXPECT_TRUE(driver.fired());
     }
-    ModalDriver driver([](QDialog& d) { answerColourDialog(d, std::nullopt); });
-    EXPECT_EQ(chooseColour(nullptr), std::nullopt);
+    ModalDriver driver([](QDialog& d) { answerColorDialog(d, std::nullopt); });
+    EXPECT_EQ(chooseColor(nullptr), std::nullopt);
     EXPECT_TRUE(driver.fired());
 }
 
-TEST(ChooseColour, AReplacementIsAskedUntilTakenAway) {
+TEST(ChooseColor, AReplacementIsAskedUntilTakenAway) {
     int asked = 0;
-    const ColourChooser previous = setColourChooser([&](QWidget*) {
+    const ColorChooser previous = setColorChooser([&](QWidget*) {
         ++asked;
         return std::optional<uint32_t>(7);
     });
-    EXPECT_EQ(chooseColour(nullptr), std::optional<uint32_t>(7));
+    EXPECT_EQ(chooseColor(nullptr), std::optional<uint32_t>(7));
     EXPECT_EQ(asked, 1);
-    setColourChooser(previous);
-    ModalDriver driver([](QDialog& d) { answerColourDialog(d, std::nullopt); });
-    EXPECT_EQ(chooseColour(nullptr), std::nullopt);
+    setColorChooser(previous);
+    ModalDriver driver([](QDialog& d) { answerColorDialog(d, std::nullopt); });
+    EXPECT_EQ(chooseColor(nullptr), std::nullopt);
     EXPECT_EQ(asked, 1);
 }
 
@@ -103,7 +103,7 @@ TEST(Cdbtncolor, ItsOwnDialogStaysWithTheButton) {
     {
         ModalDriver driver([&](QDialog& d) {
             first = &d;
-            answerColourDialog(d, QColor(0x40, 0x50, 0x60));
+            answerColorDialog(d, QColor(0x40, 0x50, 0x60));
         });
         button.click();
         EXPECT_TRUE(driver.fired());
@@ -111,7 +111,7 @@ TEST(Cdbtncolor, ItsOwnDialogStaysWithTheButton) {
     EXPECT_EQ(button.color(), 0x00605040u);
     ModalDriver driver([&](QDialog& d) {
         EXPECT_EQ(&d, first);
-        answerColourDialog(d, std::nullopt);
+        answerColorDialog(d, std::nullopt);
     });
     button.click();
     EXPECT_TRUE(driver.fired());

@@ -1,4 +1,4 @@
-#include "generators/ui/colour_button.h"
+#include "generators/ui/color_button.h"
 
 #include <QColorDialog>
 #include <QPainter>
@@ -31,7 +31,7 @@ void cdbtncolor::choose() {
     const std::optional<uint32_t> chosen = chooser_ ? chooser_(this) : runOwnDialog();
     if (!chosen) return;
     color_ = *chosen;
-    // Show the new colour at once, before whatever the owner does next.
+    // Show the new color at once, before whatever the owner does next.
     repaint();
     emit colorChosen(color_);
 }

@@ -4,11 +4,11 @@
 #include "core/blend_level.h"
 #include "core/shape_color.h"
 
-// Colour and translucency of each generated shape. Both read the process-wide
+// Color and translucency of each generated shape. Both read the process-wide
 // PaintSettings and the current palette and draw from the random sequence.
 
-// A palette entry (one draw) when palette colours are on and the palette is not
-// empty; otherwise a random colour (three draws: red, green, blue).
+// A palette entry (one draw) when palette colors are on and the palette is not
+// empty; otherwise a random color (three draws: red, green, blue).
 ShapeColor pickShapeColor();
 
 // The blend level of a shape (pickBlendLevel) lives in the core, where compositing

@@ -2,16 +2,16 @@
 #include <QPushButton>
 #include <cstdint>
 
-#include "generators/ui/colour_chooser.h"
+#include "generators/ui/color_chooser.h"
 
 class QColorDialog;
 
-// A push button that shows a colour and lets the user change it: painted as one
-// solid swatch, no text, no frame. A click opens the button's own colour dialog
-// (it lives as long as the button); OK takes the chosen colour, Cancel keeps the old.
+// A push button that shows a color and lets the user change it: painted as one
+// solid swatch, no text, no frame. A click opens the button's own color dialog
+// (it lives as long as the button); OK takes the chosen color, Cancel keeps the old.
 class cdbtncolor : public QPushButton {
     Q_OBJECT
-    // The colour, for the dialogs' declared fields.
+    // The color, for the dialogs' declared fields.
     Q_PROPERTY(uint color READ color WRITE setColor)
 public:
     explicit cdbtncolor(QWidget* parent = nullptr);
@@ -21,12 +21,12 @@ public:
     void setColor(uint32_t packed);
 
     // Replaces the button's own dialog (tests); an empty function brings it back.
-    void setChooser(ColourChooser chooser) { chooser_ = std::move(chooser); }
+    void setChooser(ColorChooser chooser) { chooser_ = std::move(chooser); }
 
     QSize sizeHint() const override;
 
 signals:
-    // Only when the user picked a colour through the button.
+    // Only when the user picked a color through the button.
     void colorChosen(uint32_t packed);
 
 protected:
@@ -37,6 +37,6 @@ private:
     std::optional<uint32_t> runOwnDialog();
 
     uint32_t color_ = 0;
-    ColourChooser chooser_;
+    ColorChooser chooser_;
     QColorDialog* dialog_ = nullptr;
 };

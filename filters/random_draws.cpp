@@ -1,7 +1,7 @@
-#include "filters/random_block.h"
+#include "filters/random_draws.h"
 
 #include "core/random_sequence.h"
-#include "filters/wide_paths.h"
+#include "filters/wide_pass.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
-// Straightforward versions of the two turns, written from their definitions one
+// Straightforward versions of the two rotations, written from their definitions one
 // destination (or source) cell at a time, with nothing cached or skipped: the
 // reference the fast implementations must match to the last bit.
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
-#include "compositing/turn_math.h"
+#include "compositing/rotation_math.h"
 
 namespace oracle {
 
