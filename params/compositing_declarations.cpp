@@ -1,7 +1,7 @@
 #include "compositing/circle_mix_params.h"
 #include "compositing/file_list_rule.h"
-#include "compositing/tag_insert_params.h"
 #include "compositing/tag_insert_inputs.h"
+#include "compositing/tag_insert_params.h"
 #include "compositing/tag_params.h"
 #include "params/declarations.h"
 
@@ -194,6 +194,9 @@ const BlockDeclaration& tagInsertDeclaration() {
              .controlName = "history",
              .label = "Nom du fichier image : ",
              .tooltip = "Picture files used before: choosing one loads it as the tag; \"Browse ...\" adds files",
+             .place = {.row = 0, .column = 1, .labelColumn = 0},
+             .entriesShown = insertComboEntries,
+             .browseEntry = kInsertBrowseEntry,
              .stored = {I::InsertHistory, 0}},
             {.name = "insertFile",
              .kind = K::Text,
@@ -201,6 +204,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .controlName = "path",
              .label = "Nom du fichier image : ",
              .tooltip = "Picture file of the tag placed by hand (at most 259 bytes); \"Update ...\" loads it",
+             .place = {.row = 1, .column = 1, .labelColumn = 0},
              .digitsOnly = false,
              .readChars = -1,
              .textOf = [](const void* b) { return insertFileOf(*static_cast<const B*>(b)); },
@@ -213,6 +217,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .label = "Rotation in degree  (0 No Rotation): ",
              .tooltip = "Angle the tag is turned by, in whole degrees; 0 leaves it as it is; keypad - and + turn "
                         "it by 5",
+             .place = {.row = 2, .column = 1, .labelColumn = 0},
              .readChars = int(kInsertAngleChars),
              .fromText = [](std::string_view text) { return int64_t(insertAngleFromText(text)); },
              .stored = {I::TagInsert, 1}},
@@ -221,6 +226,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .access = fieldOf<B, &B::insertAntiAlias>(),
              .label = "Anti Alias",
              .tooltip = "Checked: the tag is turned with anti-aliasing; unchecked: fast",
+             .place = {.row = 2, .column = 2},
              .stored = {I::TagInsert, 2}},
             {.name = "insertLevel",
              .kind = K::MixLevel,
@@ -228,6 +234,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .controlName = "mix",
              .label = "Mix (%) (0-->100): ",
              .tooltip = "Share of the tag mixed into the picture, in percent (0..100); the wheel changes it by 10",
+             .place = {.row = 3, .column = 1, .labelColumn = 0},
              .readChars = -1,
              .fromText = [](std::string_view text) { return int64_t(insertLevelFromMixText(text)); },
              .shownNumber = [](int64_t level) { return int64_t(mixPercentShown(uint8_t(level))); },

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,6 +39,17 @@ void focusFirstField(QLineEdit* edit) {
 
 int32_t readNumber(const QLineEdit* edit, int maxChars) {
     return parseCInteger(edit->text().left(maxChars).toStdString());
+}
+
+QWidget* makeOkCancelBox(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cancel"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 QBoxLayout* makeOkCancelRow(QDialog* dialog) {

@@ -30,3 +30,5 @@ int32_t readNumber(const QLineEdit* edit, int maxChars);
 
 // "OK" (the default button, accepts) then "Cancel" (rejects), right-aligned.
 QBoxLayout* makeOkCancelRow(QDialog* dialog);
+// The same two buttons in the platform's order, in a button box.
+QWidget* makeOkCancelBox(QDialog* dialog);
