@@ -1,14 +1,11 @@
 #include "ui/dialog_fields.h"
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-
-#include "core/c_integer.h"
 
 QLineEdit* makeDigitsEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -24,21 +21,9 @@ QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent) {
     return edit;
 }
 
-QCheckBox* makeCheckBox(int controlId, const QString& text, QWidget* parent) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QStringLiteral("check%1").arg(controlId));
-    return box;
-}
-
-void showNumber(QLineEdit* edit, int32_t value) { edit->setText(QString::number(value)); }
-
 void focusFirstField(QLineEdit* edit) {
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
-}
-
-int32_t readNumber(const QLineEdit* edit, int maxChars) {
-    return parseCInteger(edit->text().left(maxChars).toStdString());
 }
 
 QWidget* makeOkCancelBox(QDialog* dialog) {
