@@ -37,6 +37,7 @@ const BlockDeclaration& tagDeclaration() {
              .label = "Rotation",
              .tooltip = "Checked: each tag is turned by a random angle before it is stamped",
              .section = 1,
+             .place = {.row = 0},
              .argument = {"ROTATION", 0, 1, ArgumentForm::ZeroOrOne},
              .stored = {I::Tag, 0}},
             {.name = "unused", .kind = K::Reserved, .access = fieldOf<B, &B::unused>(), .stored = {I::Tag, 1}},
