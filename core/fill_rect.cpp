@@ -19,6 +19,25 @@ void fillRows(SpanPainter& painter, int64_t from, int64_t to, int64_t x0, int64_
     }
 }
 
+// Rows [0, count) from `row` on, each the same span of columns, the row index wrapping
+// at the picture's height; each row's cells are fetched a few rows ahead.
+void fillSpanRows(SpanPainter& painter, int64_t row, int64_t count, const ColumnSpan& span) {
+    const int64_t h = painter.height();
+    int64_t ahead = row;
+    for (int64_t k = 0; k < std::min(kRowsAhead, count); ++k) {
+        painter.prefetchSpan(painter.line(ahead), span);
+        if (++ahead == h) ahead = 0;
+    }
+    for (int64_t k = 0; k < count; ++k) {
+        if (k + kRowsAhead < count) {
+            painter.prefetchSpan(painter.line(ahead), span);
+            if (++ahead == h) ahead = 0;
+        }
+        painter.fillSpan(painter.line(row), span);
+        if (++row == h) row = 0;
+    }
+}
+
 }  // namespace
 
 void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor color) {
@@ -32,7 +51,12 @@ void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, 
 
     if (!painter.wraps()) {
         const int64_t a = std::max<int64_t>(y0, 0), b = std::min<int64_t>(y1, h);
-        fillRows(painter, a, b, x0, lenX);
+        if (a < b) fillSpanRows(painter, a, b - a, painter.columnsOf(x0, lenX));
+        return;
+    }
+    if (lenY <= h && lenX < painter.width()) {
+        // Every row takes the same folded columns once.
+        fillSpanRows(painter, painter.rowOf(y0), lenY, painter.columnsOf(x0, lenX));
         return;
     }
     if (lenY <= h) {
