@@ -48,6 +48,24 @@ int64_t halfWidth(int64_t j, int32_t r) {
 
 }  // namespace
 
+void prefetchDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, int32_t rows) {
+    if (r <= 0 || r > kIntegerDiscRadius) return;
+    SpanPainter painter(picture, ShapeColor{});
+    if (!painter.active()) return;
+    const int64_t len = 2 * int64_t(r) - 1;
+    if (painter.wraps() && (len >= painter.width() || len > painter.height())) return;
+    // The walk starts at the middle row and goes outwards; the middle row is the widest.
+    const ColumnSpan span = painter.columnsOf(int64_t(cx) - (r - 1), len);
+    const int64_t pairs = std::min<int64_t>(r, (rows + 1) / 2);
+    for (int64_t j = 0; j < pairs; ++j) {
+        const int64_t down = painter.rowOf(int64_t(cy) + j);
+        if (down >= 0) painter.prefetchSpan(painter.line(down), span);
+        if (j == 0) continue;
+        const int64_t up = painter.rowOf(int64_t(cy) - j);
+        if (up >= 0) painter.prefetchSpan(painter.line(up), span);
+    }
+}
+
 void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor color) {
     if (r <= 0) return;
     SpanPainter painter(picture, color);

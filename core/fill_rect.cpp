@@ -40,6 +40,20 @@ void fillSpanRows(SpanPainter& painter, int64_t row, int64_t count, const Column
 
 }  // namespace
 
+void prefetchRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t rows) {
+    if (x1 <= x0 || y1 <= y0) return;
+    SpanPainter painter(picture, ShapeColor{});
+    if (!painter.active()) return;
+    const int64_t lenX = int64_t(x1) - x0;
+    if (painter.wraps() && lenX >= painter.width()) return;
+    const ColumnSpan span = painter.columnsOf(x0, lenX);
+    const int64_t last = std::min<int64_t>(int64_t(y1), int64_t(y0) + rows);
+    for (int64_t y = y0; y < last; ++y) {
+        const int64_t row = painter.rowOf(y);
+        if (row >= 0) painter.prefetchSpan(painter.line(row), span);
+    }
+}
+
 void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor color) {
     if (x1 <= x0 || y1 <= y0) return;
     SpanPainter painter(picture, color);
