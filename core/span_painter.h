@@ -138,17 +138,16 @@ inline void SpanPainter::fillSpan(uint8_t* line, const ColumnSpan& span) {
     }
 }
 
+inline void prefetchCells(const uint8_t* cell, int64_t count) {
+    // One touch per cache line the cells reach.
+    const uintptr_t first = reinterpret_cast<uintptr_t>(cell) & ~uintptr_t(63);
+    const uintptr_t last = reinterpret_cast<uintptr_t>(cell + count * 4 - 1);
+    for (uintptr_t at = first; at <= last; at += 64) __builtin_prefetch(reinterpret_cast<const void*>(at), 1);
+}
+
 inline void SpanPainter::prefetchSpan(const uint8_t* line, const ColumnSpan& span) const {
-    // One touch per cache line of 16 cells, and the last cell of each piece.
-    if (span.first > 0) {
-        const uint8_t* cell = line + span.from * 4;
-        for (int64_t c = 0; c < span.first; c += 16) __builtin_prefetch(cell + c * 4, 1);
-        __builtin_prefetch(cell + (span.first - 1) * 4, 1);
-    }
-    if (span.second > 0) {
-        for (int64_t c = 0; c < span.second; c += 16) __builtin_prefetch(line + c * 4, 1);
-        __builtin_prefetch(line + (span.second - 1) * 4, 1);
-    }
+    if (span.first > 0) prefetchCells(line + span.from * 4, span.first);
+    if (span.second > 0) prefetchCells(line, span.second);
 }
 
 inline int64_t SpanPainter::rowOf(int64_t y) const {
