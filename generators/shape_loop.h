@@ -68,8 +68,10 @@ inline void escapePreCheck(Interaction& ui) { (void)interruptRequested(ui); }
 inline int64_t drawInRange(int32_t min, int32_t max) {
     const int64_t span = int64_t(max) - int64_t(min);
     if (span == 0) return min;
-    // nextRandom is never negative, so a reversed range acts with its magnitude.
-    return int64_t(min) + nextRandom() % span;
+    // nextRandom is never negative, so a reversed range acts with its magnitude. That
+    // magnitude is below 2^32, so the remainder is taken in 32 bits, where it is cheap.
+    const uint32_t magnitude = uint32_t(span < 0 ? -span : span);
+    return int64_t(min) + int64_t(uint32_t(nextRandom()) % magnitude);
 }
 
 // Sizes of polygon and vector shapes are held within this magnitude: far beyond
