@@ -48,6 +48,24 @@ int64_t halfWidth(int64_t j, int32_t r) {
 
 }  // namespace
 
+void prefetchDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, int32_t rows) {
+    if (r <= 0 || r > kIntegerDiscRadius) return;
+    SpanPainter painter(picture, ShapeColor{});
+    if (!painter.active()) return;
+    const int64_t len = 2 * int64_t(r) - 1;
+    if (painter.wraps() && (len >= painter.width() || len > painter.height())) return;
+    // The walk starts at the middle row and goes outwards; the middle row is the widest.
+    const ColumnSpan span = painter.columnsOf(int64_t(cx) - (r - 1), len);
+    const int64_t pairs = std::min<int64_t>(r, (rows + 1) / 2);
+    for (int64_t j = 0; j < pairs; ++j) {
+        const int64_t down = painter.rowOf(int64_t(cy) + j);
+        if (down >= 0) painter.prefetchSpan(painter.line(down), span);
+        if (j == 0) continue;
+        const int64_t up = painter.rowOf(int64_t(cy) - j);
+        if (up >= 0) painter.prefetchSpan(painter.line(up), span);
+    }
+}
+
 void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor color) {
     if (r <= 0) return;
     SpanPainter painter(picture, color);
@@ -57,10 +75,12 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
     int64_t jLo = -(int64_t(r) - 1), jHi = int64_t(r) - 1;
     const int64_t h = painter.height();
 
-    if (r <= kIntegerDiscRadius && (!painter.wraps() || jHi - jLo + 1 <= h)) {
-        // Every row offset lands on a row of its own. Rows j and -j have the same
-        // width, and widths shrink as |j| grows, so one walk from the middle row
-        // outwards finds them all without a square root.
+    const bool narrow = !painter.wraps() || (jHi - jLo + 1 <= h && jHi - jLo + 1 < painter.width());
+    if (r <= kIntegerDiscRadius && narrow) {
+        // Every row offset lands on a row of its own, and every row's run on columns
+        // of its own. Rows j and -j have the same width, and widths shrink as |j|
+        // grows, so one walk from the middle row outwards finds them all without a
+        // square root.
         if (!painter.wraps()) {
             jLo = std::max<int64_t>(jLo, -int64_t(cy));
             jHi = std::min<int64_t>(jHi, h - 1 - int64_t(cy));
@@ -69,10 +89,23 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
         const int64_t rr = int64_t(r) * r;
         const int64_t jFirst = jLo <= 0 && jHi >= 0 ? 0 : std::min(std::abs(jLo), std::abs(jHi));
         const int64_t jLast = std::max(std::abs(jLo), std::abs(jHi));
+        // Rows cy + j and cy - j, folded once here and stepped with the walk: the
+        // offsets span at most the picture's height, so each lands on a row of its own.
+        const int64_t wrapRows = painter.wraps() ? h : INT64_MAX;
+        const int64_t centre = painter.wraps() ? painter.rowOf(cy) : int64_t(cy);
+        auto down = [&](int64_t j) {
+            const int64_t row = centre + j;
+            return row >= wrapRows ? row - wrapRows : row;
+        };
+        auto up = [&](int64_t j) {
+            const int64_t row = centre - j;
+            return row < 0 && painter.wraps() ? row + wrapRows : row;
+        };
         int64_t half = integerRoot(rr - jFirst * jFirst - 1);
-        for (int64_t j = jFirst; j < jFirst + kRowsAhead; ++j) {
-            if (j <= jHi && j >= jLo) painter.prefetchRun(int64_t(cy) + j, int64_t(cx) - half, 2 * half + 1);
-            if (-j >= jLo && -j <= jHi) painter.prefetchRun(int64_t(cy) - j, int64_t(cx) - half, 2 * half + 1);
+        for (int64_t j = jFirst; j < jFirst + kRowsAhead && j <= jLast; ++j) {
+            const ColumnSpan span = painter.columnsOf(int64_t(cx) - half, 2 * half + 1);
+            if (j <= jHi && j >= jLo) painter.prefetchSpan(painter.line(down(j)), span);
+            if (-j >= jLo && -j <= jHi) painter.prefetchSpan(painter.line(up(j)), span);
         }
         for (int64_t j = jFirst; j <= jLast; ++j) {
             const int64_t left = rr - j * j - 1;
@@ -84,11 +117,12 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
                 }
                 --half;
             }
+            const ColumnSpan span = painter.columnsOf(int64_t(cx) - half, 2 * half + 1);
             const int64_t ahead = j + kRowsAhead;
-            if (ahead <= jHi) painter.prefetchRun(int64_t(cy) + ahead, int64_t(cx) - half, 2 * half + 1);
-            if (-ahead >= jLo) painter.prefetchRun(int64_t(cy) - ahead, int64_t(cx) - half, 2 * half + 1);
-            if (j <= jHi && j >= jLo) painter.run(int64_t(cy) + j, int64_t(cx) - half, 2 * half + 1);
-            if (j > 0 && -j >= jLo && -j <= jHi) painter.run(int64_t(cy) - j, int64_t(cx) - half, 2 * half + 1);
+            if (ahead <= jHi) painter.prefetchSpan(painter.line(down(ahead)), span);
+            if (-ahead >= jLo) painter.prefetchSpan(painter.line(up(ahead)), span);
+            if (j <= jHi && j >= jLo) painter.fillSpan(painter.line(down(j)), span);
+            if (j > 0 && -j >= jLo && -j <= jHi) painter.fillSpan(painter.line(up(j)), span);
         }
         return;
     }

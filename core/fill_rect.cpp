@@ -19,7 +19,40 @@ void fillRows(SpanPainter& painter, int64_t from, int64_t to, int64_t x0, int64_
     }
 }
 
+// Rows [0, count) from `row` on, each the same span of columns, the row index wrapping
+// at the picture's height; each row's cells are fetched a few rows ahead.
+void fillSpanRows(SpanPainter& painter, int64_t row, int64_t count, const ColumnSpan& span) {
+    const int64_t h = painter.height();
+    int64_t ahead = row;
+    for (int64_t k = 0; k < std::min(kRowsAhead, count); ++k) {
+        painter.prefetchSpan(painter.line(ahead), span);
+        if (++ahead == h) ahead = 0;
+    }
+    for (int64_t k = 0; k < count; ++k) {
+        if (k + kRowsAhead < count) {
+            painter.prefetchSpan(painter.line(ahead), span);
+            if (++ahead == h) ahead = 0;
+        }
+        painter.fillSpan(painter.line(row), span);
+        if (++row == h) row = 0;
+    }
+}
+
 }  // namespace
+
+void prefetchRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t rows) {
+    if (x1 <= x0 || y1 <= y0) return;
+    SpanPainter painter(picture, ShapeColor{});
+    if (!painter.active()) return;
+    const int64_t lenX = int64_t(x1) - x0;
+    if (painter.wraps() && lenX >= painter.width()) return;
+    const ColumnSpan span = painter.columnsOf(x0, lenX);
+    const int64_t last = std::min<int64_t>(int64_t(y1), int64_t(y0) + rows);
+    for (int64_t y = y0; y < last; ++y) {
+        const int64_t row = painter.rowOf(y);
+        if (row >= 0) painter.prefetchSpan(painter.line(row), span);
+    }
+}
 
 void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, ShapeColor color) {
     if (x1 <= x0 || y1 <= y0) return;
@@ -32,7 +65,12 @@ void fillRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, 
 
     if (!painter.wraps()) {
         const int64_t a = std::max<int64_t>(y0, 0), b = std::min<int64_t>(y1, h);
-        fillRows(painter, a, b, x0, lenX);
+        if (a < b) fillSpanRows(painter, a, b - a, painter.columnsOf(x0, lenX));
+        return;
+    }
+    if (lenY <= h && lenX < painter.width()) {
+        // Every row takes the same folded columns once.
+        fillSpanRows(painter, painter.rowOf(y0), lenY, painter.columnsOf(x0, lenX));
         return;
     }
     if (lenY <= h) {

@@ -32,14 +32,25 @@ constexpr RandomJump randomJump(uint64_t n) {
     return result;
 }
 
+// The one state of the sequence. Read and written only through the functions below;
+// it lives here so that a draw costs a multiply and an add where it is taken, which
+// shapes drawn by the million notice.
+namespace random_sequence_detail {
+inline uint32_t state = 0;
+}
+
 // state = seed
-void seedRandom(uint32_t seed);
+inline void seedRandom(uint32_t seed) { random_sequence_detail::state = seed; }
 
 // state = state * 214013 + 2531011 (mod 2^32); returns (state >> 16) & 0x7FFF, 0..32767.
-int32_t nextRandom();
+inline int32_t nextRandom() {
+    uint32_t& state = random_sequence_detail::state;
+    state = state * kRandomMultiplier + kRandomIncrement;
+    return randomDrawOf(state);
+}
 
 // The current state (tests and the configuration of reproducible runs).
-uint32_t randomState();
+inline uint32_t randomState() { return random_sequence_detail::state; }
 
 // The seed a generator takes when it starts: the clock's whole seconds since
 // 1970-01-01 UTC, low 32 bits.

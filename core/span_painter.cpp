@@ -21,6 +21,7 @@ SpanPainter::SpanPainter(Picture* picture, ShapeColor color) {
     color_[1] = color.green;
     color_[2] = color.blue;
     color_[3] = 255;
+    std::memcpy(&word_, color_, 4);
 }
 
 void SpanPainter::fill(uint8_t* cell, int64_t count, int64_t times) {

@@ -8,6 +8,33 @@
 #include "core/picture.h"
 #include "core/shape_color.h"
 
+// Where a run lands in one row: cells [from, from + first) and [0, second). A run
+// shorter than a row wraps at most once, so two pieces always suffice; a clipped run
+// has no second piece.
+struct ColumnSpan {
+    int64_t from = 0;
+    int64_t first = 0;
+    int64_t second = 0;
+};
+
+// `count` cells from `cell` set to the four bytes of `word` (a cell's bytes in plane
+// order). Short runs, the common case of small shapes, take a few overlapping 16-byte
+// stores instead of a loop with a tail.
+inline void storeCells(uint8_t* cell, int64_t count, uint32_t word) {
+    if (count >= 4) {
+        uint32_t four[4] = {word, word, word, word};
+        uint8_t* const last = cell + (count - 4) * 4;
+        for (; cell < last; cell += 16) std::memcpy(cell, four, 16);
+        std::memcpy(last, four, 16);
+    } else if (count >= 2) {
+        const uint64_t two = uint64_t(word) | (uint64_t(word) << 32);
+        std::memcpy(cell, &two, 8);
+        std::memcpy(cell + (count - 2) * 4, &two, 8);
+    } else if (count == 1) {
+        std::memcpy(cell, &word, 4);
+    }
+}
+
 // The fast form of "putPixel for every point of a shape". Within one shape every
 // write carries the same color and level, so a pixel's final value depends only on
 // how many times the shape writes it, never on the order: opaque writes leave the
@@ -41,6 +68,20 @@ public:
     // Wrapped or plain row of y: -1 when the row is clipped away.
     inline int64_t rowOf(int64_t y) const;
 
+    // Where a run of `len` cells from x0 lands in a row: folded when wrapping (then
+    // len must be below the width), clipped otherwise. Every row of a rectangle shares
+    // it, and both rows of a disc at the same distance from its centre.
+    inline ColumnSpan columnsOf(int64_t x0, int64_t len) const;
+
+    // The first cell of a row, 0 <= row < height().
+    uint8_t* line(int64_t row) const { return pixels_ + size_t(row) * size_t(width_) * 4; }
+
+    // putPixel once at every cell of `span` in `line`.
+    inline void fillSpan(uint8_t* line, const ColumnSpan& span);
+
+    // Asks the memory for the cells of `span` in `line`, about to be written.
+    inline void prefetchSpan(const uint8_t* line, const ColumnSpan& span) const;
+
     // Asks the memory for the cells of a run about to be written. Small shapes on a
     // large picture touch a fresh cache line on every row; asking a few rows ahead lets
     // those fetches overlap instead of each write waiting for its own.
@@ -71,7 +112,43 @@ private:
     uint32_t keep_ = 0;            // 255 - level
     uint32_t add_[3] = {0, 0, 0};  // new channel * level
     uint8_t color_[4] = {0, 0, 0, 255};
+    uint32_t word_ = 0;  // color_ as one word
 };
+
+inline ColumnSpan SpanPainter::columnsOf(int64_t x0, int64_t len) const {
+    ColumnSpan span;
+    if (wrap_) {
+        span.from = fold(x0, width_);
+        span.first = std::min<int64_t>(len, width_ - span.from);
+        span.second = len - span.first;
+    } else {
+        span.from = std::max<int64_t>(x0, 0);
+        span.first = std::max<int64_t>(std::min<int64_t>(x0 + len, width_) - span.from, 0);
+    }
+    return span;
+}
+
+inline void SpanPainter::fillSpan(uint8_t* line, const ColumnSpan& span) {
+    if (opaque_) {
+        storeCells(line + span.from * 4, span.first, word_);
+        storeCells(line, span.second, word_);
+    } else {
+        fill(line + span.from * 4, span.first, 1);
+        fill(line, span.second, 1);
+    }
+}
+
+inline void prefetchCells(const uint8_t* cell, int64_t count) {
+    // One touch per cache line the cells reach.
+    const uintptr_t first = reinterpret_cast<uintptr_t>(cell) & ~uintptr_t(63);
+    const uintptr_t last = reinterpret_cast<uintptr_t>(cell + count * 4 - 1);
+    for (uintptr_t at = first; at <= last; at += 64) __builtin_prefetch(reinterpret_cast<const void*>(at), 1);
+}
+
+inline void SpanPainter::prefetchSpan(const uint8_t* line, const ColumnSpan& span) const {
+    if (span.first > 0) prefetchCells(line + span.from * 4, span.first);
+    if (span.second > 0) prefetchCells(line, span.second);
+}
 
 inline int64_t SpanPainter::rowOf(int64_t y) const {
     if (wrap_) return fold(y, height_);

@@ -12,12 +12,20 @@ void drawCircles(Picture* picture, const CircleParams& params, Interaction& ui) 
     const int32_t w = picture->width, h = picture->height;
     seedRandom(clockSeed(ui));
 
-    runShapeLoop(ui, params.circleCount, [&] {
-        const int64_t r = drawInRange(params.rayMin, params.rayMax);
-        const int32_t x = nextRandom() % (2 * w);
-        const int32_t y = nextRandom() % (2 * h);
-        const ShapeColor color = pickShapeColor();
-        pickBlendLevel();
-        fillDisc(picture, x, y, clampToInt32(r), color);
-    });
+    struct Shape {
+        int32_t x, y, r;
+        ShapeColor color;
+    };
+    runShapeLoopAhead(
+        ui, params.circleCount,
+        [&] {
+            const int64_t r = drawInRange(params.rayMin, params.rayMax);
+            const int32_t x = nextRandom() % (2 * w);
+            const int32_t y = nextRandom() % (2 * h);
+            const ShapeColor color = pickShapeColor();
+            pickBlendLevel();
+            return Shape{x, y, clampToInt32(r), color};
+        },
+        [&](const Shape& s) { prefetchDisc(picture, s.x, s.y, s.r, kRowsFetchedAhead); },
+        [&](const Shape& s) { fillDisc(picture, s.x, s.y, s.r, s.color); });
 }
