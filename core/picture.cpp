@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
+PicturePtr createUnfilledPicture(int32_t width, int32_t height, int32_t reserved) {
     if (width < 0 || height < 0) return nullptr;
     const int64_t count = int64_t(width) * int64_t(height);
     if (count > kMaxPicturePixels) return nullptr;
@@ -22,8 +22,13 @@ PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
     picture->pixels = static_cast<uint8_t*>(std::malloc(planeBytes ? planeBytes : 1));
     picture->mask = static_cast<uint8_t*>(std::calloc(maskBytes ? maskBytes : 1, 1));
     if (!picture->pixels || !picture->mask) return nullptr;
+    return picture;
+}
+
+PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
+    PicturePtr picture = createUnfilledPicture(width, height, reserved);
     // pixelIndex is row-major and reaches every cell, so the white fill is one memset.
-    std::memset(picture->pixels, 255, planeBytes);
+    if (picture) std::memset(picture->pixels, 255, size_t(width) * size_t(height) * 4);
     return picture;
 }
 
