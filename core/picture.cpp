@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "core/plane_memory.h"
+
 PicturePtr createUnfilledPicture(int32_t width, int32_t height, int32_t reserved) {
     if (width < 0 || height < 0) return nullptr;
     const int64_t count = int64_t(width) * int64_t(height);
@@ -19,7 +21,7 @@ PicturePtr createUnfilledPicture(int32_t width, int32_t height, int32_t reserved
 
     const size_t planeBytes = size_t(count) * 4;
     const size_t maskBytes = size_t(count) * 4;  // (2w) * (2h)
-    picture->pixels = static_cast<uint8_t*>(std::malloc(planeBytes ? planeBytes : 1));
+    picture->pixels = static_cast<uint8_t*>(allocatePlaneMemory(planeBytes));
     picture->mask = static_cast<uint8_t*>(std::calloc(maskBytes ? maskBytes : 1, 1));
     if (!picture->pixels || !picture->mask) return nullptr;
     return picture;

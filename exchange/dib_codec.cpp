@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "exchange/pixel_rows.h"
 #include "exchange/png_bands.h"
 
 namespace {
@@ -58,37 +59,16 @@ void writeInfoHeader(uint8_t* h, int32_t width, int32_t height, int bitsPerPixel
     writeU32(h + 20, imageSize);
 }
 
-// One stored row from picture cells: blue, green, red (and 255 at 32 bits), the byte
-// places fixed so the compiler can shuffle whole vectors.
-void encodeRow24(const uint8_t* __restrict src, uint8_t* __restrict dst, size_t width) {
-    for (size_t x = 0; x < width; ++x) {
-        dst[3 * x] = src[4 * x + 2];
-        dst[3 * x + 1] = src[4 * x + 1];
-        dst[3 * x + 2] = src[4 * x];
-    }
-}
-
-void encodeRow32(const uint8_t* __restrict src, uint8_t* __restrict dst, size_t width) {
-    for (size_t x = 0; x < width; ++x) {
-        dst[4 * x] = src[4 * x + 2];
-        dst[4 * x + 1] = src[4 * x + 1];
-        dst[4 * x + 2] = src[4 * x];
-        dst[4 * x + 3] = 255;
-    }
-}
-
-// One stored row into picture cells (alpha 255). The usual layout, blue first, has its
-// byte places fixed at compile time; masks that move the channels go the general way.
+// One stored row into picture cells (alpha 255). The usual layout, blue first, goes
+// through the vector conversions; masks that move the channels go the general way.
 using RowDecoder = void (*)(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader& header);
 
-template <int PixelBytes>
-void decodeBgrRow(const uint8_t* __restrict src, uint8_t* __restrict dst, int64_t width, const DibHeader&) {
-    for (int64_t x = 0; x < width; ++x) {
-        dst[4 * x] = src[PixelBytes * x + 2];
-        dst[4 * x + 1] = src[PixelBytes * x + 1];
-        dst[4 * x + 2] = src[PixelBytes * x];
-        dst[4 * x + 3] = 255;
-    }
+void decodeBgrRow(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader&) {
+    bgrToCells(src, dst, size_t(width));
+}
+
+void decodeBgrxRow(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader&) {
+    bgrxToCells(src, dst, size_t(width));
 }
 
 void decodeMovedRow(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader& header) {
@@ -104,7 +84,7 @@ void decodeMovedRow(const uint8_t* src, uint8_t* dst, int64_t width, const DibHe
 
 RowDecoder rowDecoder(const DibHeader& header) {
     if (header.redByte == 2 && header.greenByte == 1 && header.blueByte == 0)
-        return header.bitsPerPixel == 24 ? decodeBgrRow<3> : decodeBgrRow<4>;
+        return header.bitsPerPixel == 24 ? decodeBgrRow : decodeBgrxRow;
     return decodeMovedRow;
 }
 
@@ -231,9 +211,9 @@ bool encodeDibInto(const Picture& picture, int bitsPerPixel, uint8_t* out) {
         uint8_t* dst = rows + (height - 1 - y) * stride;
         const uint8_t* src = picture.pixels + y * width * 4;
         if (bitsPerPixel == 24)
-            encodeRow24(src, dst, width);
+            cellsToBgr(src, dst, width);
         else
-            encodeRow32(src, dst, width);
+            cellsToBgrx(src, dst, width);
         std::memset(dst + used, 0, stride - used);  // the row's padding
     });
     return true;

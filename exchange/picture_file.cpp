@@ -5,32 +5,11 @@
 #include <memory>
 
 #include "core/parallel.h"
+#include "core/plane_memory.h"
+#include "exchange/pixel_rows.h"
 #include "exchange/png_compression.h"
 #include "exchange/png_writer.h"
 #include "storage/file_name.h"
-
-namespace {
-
-// Red, green, blue of each of `count` cells, alpha dropped.
-void packRgb(const uint8_t* __restrict rgba, uint8_t* __restrict rgb, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        rgb[3 * i] = rgba[4 * i];
-        rgb[3 * i + 1] = rgba[4 * i + 1];
-        rgb[3 * i + 2] = rgba[4 * i + 2];
-    }
-}
-
-// `count` cells of red, green, blue with alpha 255.
-void expandRgb(const uint8_t* __restrict rgb, uint8_t* __restrict rgba, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        rgba[4 * i] = rgb[3 * i];
-        rgba[4 * i + 1] = rgb[3 * i + 1];
-        rgba[4 * i + 2] = rgb[3 * i + 2];
-        rgba[4 * i + 3] = 255;
-    }
-}
-
-}  // namespace
 
 bool isPngPath(const std::string& path) {
     if (path.size() < 4) return false;
@@ -54,7 +33,8 @@ bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std
 bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path) {
     if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
     const size_t count = size_t(picture.width) * size_t(picture.height);
-    std::unique_ptr<uint8_t[]> rgb(new (std::nothrow) uint8_t[count * 3]);
+    std::unique_ptr<uint8_t, decltype(&std::free)> rgb(static_cast<uint8_t*>(allocatePlaneMemory(count * 3)),
+                                                       &std::free);
     if (!rgb) return false;
     // Every (x, y) visited is inside the picture, where the connectable map is the
     // identity and pixelIndex is x + y * width: the plane is read in order.
@@ -62,7 +42,7 @@ bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std:
     uint8_t* out = rgb.get();
     parallelRows(picture.height, 64, [&](int64_t begin, int64_t end) {
         const size_t first = size_t(begin) * size_t(picture.width), n = size_t(end - begin) * size_t(picture.width);
-        packRgb(pixels + first * 4, out + first * 3, n);
+        cellsToRgb(pixels + first * 4, out + first * 3, n);
     });
     return lib.saveToDisk(path.c_str(), rgb.get(), picture.width, picture.height, 0) != 0;
 }
@@ -94,7 +74,7 @@ PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path, boo
     const uint8_t* rgb = buffer;
     parallelRows(height, 64, [&](int64_t begin, int64_t end) {
         const size_t first = size_t(begin) * size_t(width), count = size_t(end - begin) * size_t(width);
-        expandRgb(rgb + first * 3, pixels + first * 4, count);
+        rgbToCells(rgb + first * 3, pixels + first * 4, count);
     });
     return picture;
 }

@@ -11,6 +11,7 @@
 #include "file_io.h"
 #include "picture_limits.h"
 #include "row_bands.h"
+#include "wide_rows.h"
 
 namespace {
 
@@ -184,8 +185,8 @@ RowKind rowKind(const Header& h) {
 }
 
 template <int C>
-void decodeRow(const Header& h, RowKind kind, const Rgb* palette, const uint8_t* __restrict src,
-               uint8_t* __restrict dst) {
+ROWS_BODY void decodeRow(const Header& h, RowKind kind, const Rgb* palette, const uint8_t* __restrict src,
+                         uint8_t* __restrict dst) {
     const int32_t width = h.width;
     switch (kind) {
     case RowKind::bgr24:
@@ -245,7 +246,8 @@ void decodeRow(const Header& h, RowKind kind, const Rgb* palette, const uint8_t*
 
 // File rows [begin, end), stored one after the other from `rows`, into their places.
 template <int C>
-void decodeRows(const Header& h, const Rgb* palette, const uint8_t* rows, int64_t begin, int64_t end, uint8_t* out) {
+ROWS_BODY void decodeRowsBody(const Header& h, const Rgb* palette, const uint8_t* rows, int64_t begin, int64_t end,
+                              uint8_t* out) {
     const RowKind kind = rowKind(h);
     const uint64_t stride = rowStride(h);
     const size_t rowBytes = size_t(h.width) * C;
@@ -253,12 +255,25 @@ void decodeRows(const Header& h, const Rgb* palette, const uint8_t* rows, int64_
         decodeRow<C>(h, kind, palette, rows, out + size_t(targetRow(h, fileRow)) * rowBytes);
 }
 
+template <int C>
+ROWS_WIDE_TARGET void decodeRowsWide(const Header& h, const Rgb* palette, const uint8_t* rows, int64_t begin,
+                                     int64_t end, uint8_t* out) {
+    decodeRowsBody<C>(h, palette, rows, begin, end, out);
+}
+
+template <int C>
+void decodeRowsBaseline(const Header& h, const Rgb* palette, const uint8_t* rows, int64_t begin, int64_t end,
+                        uint8_t* out) {
+    decodeRowsBody<C>(h, palette, rows, begin, end, out);
+}
+
 void decodeRows(const Header& h, const Rgb* palette, int channels, const uint8_t* rows, int64_t begin, int64_t end,
                 uint8_t* out) {
+    const bool wide = wideRowsAvailable();
     if (channels == 3)
-        decodeRows<3>(h, palette, rows, begin, end, out);
+        (wide ? decodeRowsWide<3> : decodeRowsBaseline<3>)(h, palette, rows, begin, end, out);
     else
-        decodeRows<4>(h, palette, rows, begin, end, out);
+        (wide ? decodeRowsWide<4> : decodeRowsBaseline<4>)(h, palette, rows, begin, end, out);
 }
 
 // Where the stored rows come from: the whole file in memory, or an open file read a
@@ -380,7 +395,10 @@ bool decodeParsed(const RowSource& source, const uint8_t* data, size_t size, con
     if (rle ? !enoughDataFor(h.width, h.height, available) : rowStride(h) * uint64_t(h.height) > available)
         return false;
 
-    std::unique_ptr<uint8_t, decltype(&std::free)> pixels(allocatePixels(h.width, h.height, channels), &std::free);
+    // Uncompressed rows write every byte; runs may skip pixels, which stay black.
+    std::unique_ptr<uint8_t, decltype(&std::free)> pixels(
+        rle ? allocatePixels(h.width, h.height, channels) : allocatePixelsForOverwrite(h.width, h.height, channels),
+        &std::free);
     if (!pixels) return false;
     bool ok = true;
     if (rle) {

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "large_pages.h"
+
 namespace {
 
 struct Descriptor {
@@ -86,9 +88,10 @@ size_t readFileAt(int fd, uint64_t offset, uint8_t* dst, size_t length) {
 bool readWholeFile(const InputFile& file, FileBytes* out) {
     if (file.fd < 0 || !out) return false;
     out->size = 0;
-    // Default-initialised: the bytes are read over at once, a clearing pass first
-    // would only cost time.
-    out->data.reset(new uint8_t[file.size ? size_t(file.size) : 1]);
+    // Not cleared: the bytes are read over at once, a clearing pass first would only
+    // cost time.
+    out->data.reset(static_cast<uint8_t*>(allocateLargeBuffer(size_t(file.size))));
+    if (!out->data) return false;
     if (file.size == 0) return true;
     const size_t done = readFileAt(file.fd, 0, out->data.get(), size_t(file.size));
     if (done == 0) return false;

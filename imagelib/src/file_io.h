@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -26,7 +27,10 @@ size_t readFileAt(int fd, uint64_t offset, uint8_t* dst, size_t length);
 // A file's bytes in memory. The buffer is not cleared before it is read into: only
 // the `size` bytes read are ever looked at.
 struct FileBytes {
-    std::unique_ptr<uint8_t[]> data;
+    struct Release {
+        void operator()(uint8_t* p) const { std::free(p); }
+    };
+    std::unique_ptr<uint8_t, Release> data;
     size_t size = 0;
 };
 

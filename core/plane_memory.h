@@ -1,0 +1,9 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// Memory for a large pixel plane, released with std::free. Planes of a few megabytes
+// and more are asked for in whole 2 MiB pages where the system offers them: a fresh
+// 64 MiB plane then costs 32 page faults instead of 16384, and its release is as
+// cheap. The contents are undefined; null when memory runs out.
+void* allocatePlaneMemory(size_t bytes);
