@@ -1,5 +1,6 @@
 #include "core/plane_memory.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #if defined(__linux__)
@@ -28,4 +29,13 @@ void* allocatePlaneMemory(size_t bytes) {
     }
 #endif
     return std::malloc(bytes ? bytes : 1);
+}
+
+void adviseLargePages(void* memory, size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (!memory || bytes < kLargePlane) return;
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(memory) + kLargePage - 1) / kLargePage * kLargePage;
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(memory) + bytes) / kLargePage * kLargePage;
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
 }

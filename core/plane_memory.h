@@ -7,3 +7,8 @@
 // 64 MiB plane then costs 32 page faults instead of 16384, and its release is as
 // cheap. The contents are undefined; null when memory runs out.
 void* allocatePlaneMemory(size_t bytes);
+
+// Asks for large pages under the whole 2 MiB pages inside a buffer of `bytes` that
+// has not been written yet (memory fresh from any allocator): its first writes then
+// fault a large page at a time. Only advice; nothing changes for memory already in use.
+void adviseLargePages(void* memory, size_t bytes);

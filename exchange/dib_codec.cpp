@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/plane_memory.h"
 #include "exchange/pixel_rows.h"
 #include "exchange/png_bands.h"
 
@@ -86,6 +87,16 @@ RowDecoder rowDecoder(const DibHeader& header) {
     if (header.redByte == 2 && header.greenByte == 1 && header.blueByte == 0)
         return header.bitsPerPixel == 24 ? decodeBgrRow : decodeBgrxRow;
     return decodeMovedRow;
+}
+
+// `size` zero bytes in memory of their own; a large run in large pages, so that
+// clearing it costs few page faults.
+std::vector<uint8_t> freshBytes(size_t size) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size);
+    adviseLargePages(bytes.data(), size);
+    bytes.resize(size);
+    return bytes;
 }
 
 }  // namespace
@@ -202,6 +213,9 @@ bool encodeDibInto(const Picture& picture, int bitsPerPixel, uint8_t* out) {
     const size_t width = size_t(picture.width), height = size_t(picture.height);
     const size_t stride = size_t(dibRowLength(picture.width, bitsPerPixel));
     const size_t imageSize = total - kDibInfoHeaderSize;
+    // `out` is usually fresh: its first writes, by the threads below, may then map
+    // large pages.
+    adviseLargePages(out, total);
     writeInfoHeader(out, picture.width, picture.height, bitsPerPixel,
                     imageSize <= UINT32_MAX ? uint32_t(imageSize) : 0);
     uint8_t* rows = out + kDibInfoHeaderSize;
@@ -220,7 +234,7 @@ bool encodeDibInto(const Picture& picture, int bitsPerPixel, uint8_t* out) {
 }
 
 std::vector<uint8_t> encodeDib(const Picture& picture, int bitsPerPixel) {
-    std::vector<uint8_t> dib(dibSize(picture, bitsPerPixel));
+    std::vector<uint8_t> dib = freshBytes(dibSize(picture, bitsPerPixel));
     if (!dib.empty()) encodeDibInto(picture, bitsPerPixel, dib.data());
     return dib;
 }
@@ -243,7 +257,7 @@ bool encodeBmpFileInto(const Picture& picture, int bitsPerPixel, uint8_t* out) {
 }
 
 std::vector<uint8_t> encodeBmpFile(const Picture& picture, int bitsPerPixel) {
-    std::vector<uint8_t> file(bmpFileSize(picture, bitsPerPixel));
+    std::vector<uint8_t> file = freshBytes(bmpFileSize(picture, bitsPerPixel));
     if (!file.empty()) encodeBmpFileInto(picture, bitsPerPixel, file.data());
     return file;
 }
@@ -252,7 +266,7 @@ std::vector<uint8_t> encodeTopDownDib32(int32_t width, int32_t height, const uin
     if (width <= 0 || height <= 0 || !rows) return {};
     const size_t rowBytes = size_t(width) * 4;
     const size_t imageSize = rowBytes * size_t(height);
-    std::vector<uint8_t> dib(kDibInfoHeaderSize + imageSize);
+    std::vector<uint8_t> dib = freshBytes(kDibInfoHeaderSize + imageSize);
     writeInfoHeader(dib.data(), width, -height, 32, imageSize <= UINT32_MAX ? uint32_t(imageSize) : 0);
     uint8_t* out = dib.data() + kDibInfoHeaderSize;
     forEachRow(height,
