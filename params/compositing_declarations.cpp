@@ -1,7 +1,7 @@
 #include "compositing/circle_mix_params.h"
 #include "compositing/file_list_rule.h"
-#include "compositing/tag_insert_params.h"
 #include "compositing/tag_insert_inputs.h"
+#include "compositing/tag_insert_params.h"
 #include "compositing/tag_params.h"
 #include "params/declarations.h"
 

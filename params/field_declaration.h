@@ -18,7 +18,7 @@ enum class FieldKind {
     Byte,         // a whole number typed in a text field, kept as its low 8 bits
     Percentage,   // a whole number from 0 to 100; the dialog's OK refuses others
     Flag,         // a check box: 1 checked, 0 not
-    Color,       // a color swatch, 0x00BBGGRR, or a "none" value
+    Color,        // a color swatch, 0x00BBGGRR, or a "none" value
     FileList,     // a sorted list of picture files
     Text,         // a path typed in a text field, kept zero-terminated in fixed bytes
     Angle,        // whole degrees typed in a text field
@@ -64,7 +64,7 @@ enum class ArgumentForm : uint8_t {
     ZeroOrOne,  // "0" or "1"
     NonZero,    // a 32-bit number; anything but 0 sets the flag
     OnOff,      // "on" or "off"
-    Color,     // "RRGGBB" or "none"
+    Color,      // "RRGGBB" or "none"
     Choice,     // one of the field's choice words
 };
 

@@ -8,8 +8,8 @@
 #include "app/command_ids.h"
 #include "app/picture_view.h"
 #include "exchange/picture_file.h"
-#include "exchange/ui/qt_file_filter.h"
 #include "exchange/ui/file_commands.h"
+#include "exchange/ui/qt_file_filter.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/picture_compare.h"
 
