@@ -11,8 +11,9 @@ namespace {
 
 constexpr size_t kLargePage = size_t(2) << 20;
 // Below this a plane keeps the allocator's usual small pages: rounding up to whole
-// large pages would waste more than it saves.
-constexpr size_t kLargePlane = size_t(4) << 20;
+// large pages wastes at most an eighth from here on, and pictures of that size are
+// few (the undo history keeps smaller ones by the dozen).
+constexpr size_t kLargePlane = size_t(16) << 20;
 
 }  // namespace
 
