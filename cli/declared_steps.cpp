@@ -38,9 +38,7 @@ bool argumentAccepted(const FieldDeclaration& f, const std::string& word) {
     case ArgumentForm::Color:
         return word == "none" || parseHexColor(word).has_value();
     case ArgumentForm::Choice:
-        for (const char* choice : f.choices)
-            if (word == choice) return true;
-        return false;
+        return choiceIndex(f, word) >= 0;
     case ArgumentForm::FromKind:
         break;
     }
@@ -69,8 +67,7 @@ void storeArguments(const BlockDeclaration& block, int step, const std::vector<s
             f.access.set(record, word == "none" ? int64_t(f.noneValue) : int64_t(*parseHexColor(word)));
             continue;
         case ArgumentForm::Choice:
-            for (size_t c = 0; c < f.choices.size(); ++c)
-                if (word == f.choices[c]) f.access.set(record, int64_t(c));
+            f.access.set(record, choiceIndex(f, word));
             continue;
         case ArgumentForm::FromKind:
             break;
