@@ -6,7 +6,7 @@
 
 #include "core/plane_memory.h"
 
-PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
+PicturePtr createUnfilledPicture(int32_t width, int32_t height, int32_t reserved) {
     if (width < 0 || height < 0) return nullptr;
     const int64_t count = int64_t(width) * int64_t(height);
     if (count > kMaxPicturePixels) return nullptr;
@@ -21,11 +21,16 @@ PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
 
     const size_t planeBytes = size_t(count) * 4;
     const size_t maskBytes = size_t(count) * 4;  // (2w) * (2h)
-    picture->pixels = static_cast<uint8_t*>(allocatePlane(planeBytes));
+    picture->pixels = static_cast<uint8_t*>(allocatePlaneMemory(planeBytes));
     picture->mask = static_cast<uint8_t*>(std::calloc(maskBytes ? maskBytes : 1, 1));
     if (!picture->pixels || !picture->mask) return nullptr;
+    return picture;
+}
+
+PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved) {
+    PicturePtr picture = createUnfilledPicture(width, height, reserved);
     // pixelIndex is row-major and reaches every cell, so the white fill is one memset.
-    std::memset(picture->pixels, 255, planeBytes);
+    if (picture) std::memset(picture->pixels, 255, size_t(width) * size_t(height) * 4);
     return picture;
 }
 

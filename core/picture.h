@@ -34,6 +34,10 @@ using PicturePtr = std::unique_ptr<Picture, PictureDeleter>;
 // (over kMaxPicturePixels) or memory runs out. Nothing partial is ever returned.
 PicturePtr createPicture(int32_t width, int32_t height, int32_t reserved);
 
+// The same, its pixel plane left as the allocator gives it: for a caller that writes
+// every cell before the picture is seen (a decoder), and so spares a white fill.
+PicturePtr createUnfilledPicture(int32_t width, int32_t height, int32_t reserved);
+
 // A new picture of the same size and reserved value whose pixel plane is a byte
 // copy of `source` (the mask plane is not copied), or null.
 PicturePtr copyPicture(const Picture* source);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/plane_memory.h"
+#include "exchange/pixel_rows.h"
 #include "exchange/png_bands.h"
 
 namespace {
@@ -56,6 +58,45 @@ void writeInfoHeader(uint8_t* h, int32_t width, int32_t height, int bitsPerPixel
     writeU16(h + 14, uint16_t(bitsPerPixel));
     writeU32(h + 16, kRgb);
     writeU32(h + 20, imageSize);
+}
+
+// One stored row into picture cells (alpha 255). The usual layout, blue first, goes
+// through the vector conversions; masks that move the channels go the general way.
+using RowDecoder = void (*)(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader& header);
+
+void decodeBgrRow(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader&) {
+    bgrToCells(src, dst, size_t(width));
+}
+
+void decodeBgrxRow(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader&) {
+    bgrxToCells(src, dst, size_t(width));
+}
+
+void decodeMovedRow(const uint8_t* src, uint8_t* dst, int64_t width, const DibHeader& header) {
+    const size_t pixelBytes = header.bitsPerPixel / 8;
+    const size_t r = header.redByte, g = header.greenByte, b = header.blueByte;
+    for (int64_t x = 0; x < width; ++x, src += pixelBytes, dst += 4) {
+        dst[0] = src[r];
+        dst[1] = src[g];
+        dst[2] = src[b];
+        dst[3] = 255;
+    }
+}
+
+RowDecoder rowDecoder(const DibHeader& header) {
+    if (header.redByte == 2 && header.greenByte == 1 && header.blueByte == 0)
+        return header.bitsPerPixel == 24 ? decodeBgrRow : decodeBgrxRow;
+    return decodeMovedRow;
+}
+
+// `size` zero bytes in memory of their own; a large run in large pages, so that
+// clearing it costs few page faults.
+std::vector<uint8_t> freshBytes(size_t size) {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size);
+    adviseLargePages(bytes.data(), size);
+    bytes.resize(size);
+    return bytes;
 }
 
 }  // namespace
@@ -135,22 +176,16 @@ DibStatus decodeDib(const DibBytes& bytes, const DibHeader& header, PicturePtr* 
 
     // Below kMaxPicturePixels, which createPicture enforces, both sides fit 32 bits.
     if (width * height > kMaxPicturePixels) return DibStatus::NoMemory;
-    PicturePtr out = createPicture(int32_t(width), int32_t(height), 0);
+    // Every cell is written below, so the plane is not whitened first.
+    PicturePtr out = createUnfilledPicture(int32_t(width), int32_t(height), 0);
     if (!out) return DibStatus::NoMemory;
 
     const uint8_t* rows = bytes.data + header.pixelOffset;
-    const size_t r = header.redByte, g = header.greenByte, b = header.blueByte;
     uint8_t* pixels = out->pixels;
+    const RowDecoder decodeRow = rowDecoder(header);
     forEachRow(height, [&](int64_t y) {
         const int64_t stored = header.topDown ? y : height - 1 - y;
-        const uint8_t* src = rows + uint64_t(stored) * stride;
-        uint8_t* dst = pixels + size_t(y) * size_t(width) * 4;
-        for (int64_t x = 0; x < width; ++x, src += pixelBytes, dst += 4) {
-            dst[0] = src[r];
-            dst[1] = src[g];
-            dst[2] = src[b];
-            dst[3] = 255;
-        }
+        decodeRow(rows + uint64_t(stored) * stride, pixels + size_t(y) * size_t(width) * 4, width, header);
     });
     *picture = std::move(out);
     return DibStatus::Ok;
@@ -165,43 +200,65 @@ DibStatus decodeDib(const uint8_t* data, size_t size, PicturePtr* picture) {
     return decodeDib(bytes, header, picture);
 }
 
-std::vector<uint8_t> encodeDib(const Picture& picture, int bitsPerPixel) {
+size_t dibSize(const Picture& picture, int bitsPerPixel) {
     if ((bitsPerPixel != 24 && bitsPerPixel != 32) || !picture.pixels || picture.width <= 0 || picture.height <= 0) {
-        return {};
+        return 0;
     }
+    return kDibInfoHeaderSize + size_t(dibRowLength(picture.width, bitsPerPixel)) * size_t(picture.height);
+}
+
+bool encodeDibInto(const Picture& picture, int bitsPerPixel, uint8_t* out) {
+    const size_t total = dibSize(picture, bitsPerPixel);
+    if (total == 0 || !out) return false;
     const size_t width = size_t(picture.width), height = size_t(picture.height);
-    const size_t pixelBytes = size_t(bitsPerPixel) / 8;
     const size_t stride = size_t(dibRowLength(picture.width, bitsPerPixel));
-    const size_t imageSize = stride * height;
-    std::vector<uint8_t> dib(kDibInfoHeaderSize + imageSize, 0);
-    writeInfoHeader(dib.data(), picture.width, picture.height, bitsPerPixel,
+    const size_t imageSize = total - kDibInfoHeaderSize;
+    // `out` is usually fresh: its first writes, by the threads below, may then map
+    // large pages.
+    adviseLargePages(out, total);
+    writeInfoHeader(out, picture.width, picture.height, bitsPerPixel,
                     imageSize <= UINT32_MAX ? uint32_t(imageSize) : 0);
-    uint8_t* rows = dib.data() + kDibInfoHeaderSize;
+    uint8_t* rows = out + kDibInfoHeaderSize;
+    const size_t used = width * size_t(bitsPerPixel / 8);
     forEachRow(int64_t(height), [&](int64_t row) {
         const size_t y = size_t(row);
-        const uint8_t* src = picture.pixels + y * width * 4;
         uint8_t* dst = rows + (height - 1 - y) * stride;
-        for (size_t x = 0; x < width; ++x, src += 4, dst += pixelBytes) {
-            dst[0] = src[2];
-            dst[1] = src[1];
-            dst[2] = src[0];
-            if (pixelBytes == 4) dst[3] = 255;
-        }
+        const uint8_t* src = picture.pixels + y * width * 4;
+        if (bitsPerPixel == 24)
+            cellsToBgr(src, dst, width);
+        else
+            cellsToBgrx(src, dst, width);
+        std::memset(dst + used, 0, stride - used);  // the row's padding
     });
+    return true;
+}
+
+std::vector<uint8_t> encodeDib(const Picture& picture, int bitsPerPixel) {
+    std::vector<uint8_t> dib = freshBytes(dibSize(picture, bitsPerPixel));
+    if (!dib.empty()) encodeDibInto(picture, bitsPerPixel, dib.data());
     return dib;
 }
 
-std::vector<uint8_t> encodeBmpFile(const Picture& picture, int bitsPerPixel) {
-    const std::vector<uint8_t> dib = encodeDib(picture, bitsPerPixel);
-    if (dib.empty()) return {};
-    std::vector<uint8_t> file(kBmpFileHeaderSize + dib.size());
-    file[0] = 'B';
-    file[1] = 'M';
+size_t bmpFileSize(const Picture& picture, int bitsPerPixel) {
+    const size_t dib = dibSize(picture, bitsPerPixel);
+    return dib ? kBmpFileHeaderSize + dib : 0;
+}
+
+bool encodeBmpFileInto(const Picture& picture, int bitsPerPixel, uint8_t* out) {
+    const size_t total = bmpFileSize(picture, bitsPerPixel);
+    if (total == 0 || !out) return false;
+    std::memset(out, 0, kBmpFileHeaderSize);
+    out[0] = 'B';
+    out[1] = 'M';
     // Files past 4 GiB cannot state their size; readers go by the info header then.
-    const uint64_t total = file.size();
-    writeU32(file.data() + 2, total <= UINT32_MAX ? uint32_t(total) : 0);
-    writeU32(file.data() + 10, uint32_t(kBmpFileHeaderSize + kDibInfoHeaderSize));
-    std::memcpy(file.data() + kBmpFileHeaderSize, dib.data(), dib.size());
+    writeU32(out + 2, total <= UINT32_MAX ? uint32_t(total) : 0);
+    writeU32(out + 10, uint32_t(kBmpFileHeaderSize + kDibInfoHeaderSize));
+    return encodeDibInto(picture, bitsPerPixel, out + kBmpFileHeaderSize);
+}
+
+std::vector<uint8_t> encodeBmpFile(const Picture& picture, int bitsPerPixel) {
+    std::vector<uint8_t> file = freshBytes(bmpFileSize(picture, bitsPerPixel));
+    if (!file.empty()) encodeBmpFileInto(picture, bitsPerPixel, file.data());
     return file;
 }
 
@@ -209,7 +266,7 @@ std::vector<uint8_t> encodeTopDownDib32(int32_t width, int32_t height, const uin
     if (width <= 0 || height <= 0 || !rows) return {};
     const size_t rowBytes = size_t(width) * 4;
     const size_t imageSize = rowBytes * size_t(height);
-    std::vector<uint8_t> dib(kDibInfoHeaderSize + imageSize);
+    std::vector<uint8_t> dib = freshBytes(kDibInfoHeaderSize + imageSize);
     writeInfoHeader(dib.data(), width, -height, 32, imageSize <= UINT32_MAX ? uint32_t(imageSize) : 0);
     uint8_t* out = dib.data() + kDibInfoHeaderSize;
     forEachRow(height,

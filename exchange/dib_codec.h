@@ -77,6 +77,16 @@ std::vector<uint8_t> encodeDib(const Picture& picture, int bitsPerPixel = 24);
 // The same bitmap as a file: the 14-byte file header in front.
 std::vector<uint8_t> encodeBmpFile(const Picture& picture, int bitsPerPixel = 24);
 
+// The sizes of what encodeDib and encodeBmpFile return (0 where they return nothing),
+// and the same bytes written into `out`, which must hold that many. Every byte is
+// written, the rows' padding included, so `out` may be fresh uninitialised memory: its
+// pages are then first touched by the threads that fill them. False when there is
+// nothing to write.
+size_t dibSize(const Picture& picture, int bitsPerPixel);
+bool encodeDibInto(const Picture& picture, int bitsPerPixel, uint8_t* out);
+size_t bmpFileSize(const Picture& picture, int bitsPerPixel);
+bool encodeBmpFileInto(const Picture& picture, int bitsPerPixel, uint8_t* out);
+
 // A top-down 32-bit bitmap (negative stored height) of rows already laid out as
 // blue, green, red, any: `stride` bytes apart in `rows`, `width` * 4 bytes each used.
 std::vector<uint8_t> encodeTopDownDib32(int32_t width, int32_t height, const uint8_t* rows, size_t stride);

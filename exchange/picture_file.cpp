@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "core/parallel.h"
+#include "core/plane_memory.h"
+#include "exchange/pixel_rows.h"
 #include "exchange/png_compression.h"
 #include "exchange/png_writer.h"
 #include "storage/file_name.h"
@@ -31,17 +33,17 @@ bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std
 bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path) {
     if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
     const size_t count = size_t(picture.width) * size_t(picture.height);
-    std::unique_ptr<uint8_t[]> rgb(new (std::nothrow) uint8_t[count * 3]);
+    std::unique_ptr<uint8_t, decltype(&std::free)> rgb(static_cast<uint8_t*>(allocatePlaneMemory(count * 3)),
+                                                       &std::free);
     if (!rgb) return false;
     // Every (x, y) visited is inside the picture, where the connectable map is the
     // identity and pixelIndex is x + y * width: the plane is read in order.
-    const uint8_t* src = picture.pixels;
-    uint8_t* dst = rgb.get();
-    for (size_t i = 0; i < count; ++i, src += 4, dst += 3) {
-        dst[0] = src[0];
-        dst[1] = src[1];
-        dst[2] = src[2];
-    }
+    const uint8_t* pixels = picture.pixels;
+    uint8_t* out = rgb.get();
+    parallelRows(picture.height, 64, [&](int64_t begin, int64_t end) {
+        const size_t first = size_t(begin) * size_t(picture.width), n = size_t(end - begin) * size_t(picture.width);
+        cellsToRgb(pixels + first * 4, out + first * 3, n);
+    });
     return lib.saveToDisk(path.c_str(), rgb.get(), picture.width, picture.height, 0) != 0;
 }
 
@@ -62,22 +64,17 @@ PicturePtr loadPictureFile(const ImageLibrary& lib, const std::string& path, boo
     // A library that claims success with no pixels or a size that is not a picture
     // is not trusted: createPicture also refuses sizes beyond the core's limit.
     if (!buffer || width <= 0 || height <= 0) return nullptr;
-    PicturePtr picture = createPicture(width, height, 0);
+    // Every cell is written below, so the plane is not whitened first.
+    PicturePtr picture = createUnfilledPicture(width, height, 0);
     if (!picture) return nullptr;
     if (hadAlpha) *hadAlpha = hasAlpha != 0;
     // Same as storePixel over every (x, y); the rows are independent, so they are
-    // shared out over the cores.
+    // shared out over the cores, and each thread's first writes map its own pages.
     uint8_t* pixels = picture->pixels;
+    const uint8_t* rgb = buffer;
     parallelRows(height, 64, [&](int64_t begin, int64_t end) {
-        const size_t first = size_t(begin) * size_t(width), last = size_t(end) * size_t(width);
-        const uint8_t* src = buffer + first * 3;
-        uint8_t* dst = pixels + first * 4;
-        for (size_t i = first; i < last; ++i, src += 3, dst += 4) {
-            dst[0] = src[0];
-            dst[1] = src[1];
-            dst[2] = src[2];
-            dst[3] = 255;
-        }
+        const size_t first = size_t(begin) * size_t(width), count = size_t(end - begin) * size_t(width);
+        rgbToCells(rgb + first * 3, pixels + first * 4, count);
     });
     return picture;
 }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 
+#include "core/plane_memory.h"
 #include "exchange/png_bands.h"
 
 namespace {
@@ -99,7 +100,7 @@ size_t codeBand(const Band& band, PngCompression compression, uint8_t* levelBuff
 }  // namespace
 
 bool PngBytes::allocate(size_t capacity) {
-    data.reset(new (std::nothrow) uint8_t[capacity]);
+    data.reset(static_cast<uint8_t*>(allocatePlaneMemory(capacity)));
     offset = size = 0;
     return data != nullptr;
 }

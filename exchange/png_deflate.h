@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -9,7 +10,11 @@
 // Bytes made by a coder: allocated without being cleared, `size` of them in use
 // from `offset` on.
 struct PngBytes {
-    std::unique_ptr<uint8_t[]> data;
+    struct Release {
+        void operator()(uint8_t* p) const { std::free(p); }
+    };
+    // Large buffers come in whole large pages (allocatePlaneMemory).
+    std::unique_ptr<uint8_t[], Release> data;
     size_t offset = 0;
     size_t size = 0;
     const uint8_t* bytes() const { return data.get() + offset; }

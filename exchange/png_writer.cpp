@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "exchange/pixel_rows.h"
 #include "exchange/png_bands.h"
 #include "exchange/png_row_filter.h"
 #include "storage/atomic_file.h"
@@ -36,14 +37,6 @@ uint8_t* frameChunk(uint8_t* at, const char* type, size_t length) {
     return at + kChunkFrame + length;
 }
 
-void packRgb(const uint8_t* rgba, int32_t width, uint8_t* rgb) {
-    for (int32_t x = 0; x < width; ++x, rgba += 4, rgb += 3) {
-        rgb[0] = rgba[0];
-        rgb[1] = rgba[1];
-        rgb[2] = rgba[2];
-    }
-}
-
 // The filtered rows: a type byte and the row's bytes each, in row order.
 bool filterRows(const Picture& picture, PngBytes& filtered) {
     const size_t rowBytes = size_t(picture.width) * kPngPixelBytes;
@@ -62,11 +55,11 @@ bool filterRows(const Picture& picture, PngBytes& filtered) {
         const int32_t end = int32_t(std::min<int64_t>(picture.height, first + kRowsPerBand));
         const size_t planeStride = size_t(picture.width) * 4;
         if (first > 0)
-            packRgb(picture.pixels + size_t(first - 1) * planeStride, picture.width, above);
+            cellsToRgb(picture.pixels + size_t(first - 1) * planeStride, above, size_t(picture.width));
         else
             std::memset(above, 0, rowBytes);
         for (int32_t y = first; y < end; ++y) {
-            packRgb(picture.pixels + size_t(y) * planeStride, picture.width, current);
+            cellsToRgb(picture.pixels + size_t(y) * planeStride, current, size_t(picture.width));
             filterPngRow(current, above, rowBytes, filtered.data.get() + size_t(y) * stride);
             std::swap(above, current);
         }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that vospren builds and tests with.
+# Installs the Debian packages that vospren builds and tests with (and, when asked, the
+# tools the benchmarks compare with).
 # Idempotent: only what is missing is installed, nothing is downloaded otherwise.
 set -euo pipefail
 
@@ -18,6 +19,12 @@ packages=(
   # the Debian package and the checks of the desktop integration files
   dpkg-dev file desktop-file-utils appstream groff-base man-db
 )
+
+# Optional, for the whole-process comparisons of bench/compare-tools.sh only (never
+# needed to build or test): WITH_BENCH_TOOLS=1 installs them too.
+if [[ -n ${WITH_BENCH_TOOLS:-} ]]; then
+  packages+=(hyperfine imagemagick gegl)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -34,8 +34,11 @@ QImage imageFromPicture(const Picture& picture) {
 QMimeData* pictureMimeData(const Picture& picture) {
     auto* data = new QMimeData;
     data->setImageData(imageFromPicture(picture));
-    const std::vector<uint8_t> bmp = encodeBmpFile(picture, 24);
-    data->setData(kBmpMimeType, QByteArray(reinterpret_cast<const char*>(bmp.data()), qsizetype(bmp.size())));
+    // Coded straight into the bytes handed over: every byte is written, so they need
+    // no clearing first.
+    QByteArray bmp(qsizetype(bmpFileSize(picture, 24)), Qt::Uninitialized);
+    if (!bmp.isEmpty()) encodeBmpFileInto(picture, 24, reinterpret_cast<uint8_t*>(bmp.data()));
+    data->setData(kBmpMimeType, bmp);
     return data;
 }
 

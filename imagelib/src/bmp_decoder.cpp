@@ -1,12 +1,17 @@
 #include "bmp_decoder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
+#include "file_io.h"
 #include "picture_limits.h"
+#include "row_bands.h"
+#include "wide_rows.h"
 
 namespace {
 
@@ -165,42 +170,156 @@ inline int32_t targetRow(const Header& h, int64_t fileRow) {
 
 uint64_t rowStride(const Header& h) { return ((uint64_t(h.width) * uint64_t(h.bpp) + 31) / 32) * 4; }
 
-// The caller has checked that stride * height bytes follow the pixel offset.
-void decodeUncompressed(const uint8_t* data, const Header& h, const Rgb* palette, int channels, uint8_t* out) {
-    const uint64_t stride = rowStride(h);
-    const size_t rowBytes = size_t(h.width) * size_t(channels);
-    const int bytesPerPixel = h.bpp / 8;
-    for (int64_t fileRow = 0; fileRow < h.height; ++fileRow) {
-        const uint8_t* src = data + h.pixelOffset + size_t(fileRow) * stride;
-        uint8_t* dst = out + size_t(targetRow(h, fileRow)) * rowBytes;
-        switch (h.bpp) {
-        case 1:
-        case 4:
-        case 8: {
-            const int perByte = 8 / h.bpp;
-            const unsigned valueMask = (1u << h.bpp) - 1;
-            for (int32_t x = 0; x < h.width; ++x, dst += channels) {
-                const int shift = 8 - h.bpp * (x % perByte + 1);
-                const Rgb& c = palette[(src[x / perByte] >> shift) & valueMask];
-                storeRgba(dst, channels, c.r, c.g, c.b, 255);
+// How a row of an uncompressed bitmap becomes pixels: the common layouts by fixed
+// byte places, everything else through the palette or the masks.
+enum class RowKind { palette, bgr24, bgrx32, masks };
+
+RowKind rowKind(const Header& h) {
+    if (h.bpp <= 8) return RowKind::palette;
+    if (h.bpp == 24) return RowKind::bgr24;
+    // Whole-byte masks in the usual places read the same bytes the masks would.
+    if (h.bpp == 32 && h.red.mask == 0x00FF0000 && h.green.mask == 0x0000FF00 && h.blue.mask == 0x000000FF &&
+        (h.alpha.mask == 0 || h.alpha.mask == 0xFF000000))
+        return RowKind::bgrx32;
+    return RowKind::masks;
+}
+
+template <int C>
+ROWS_BODY void decodeRow(const Header& h, RowKind kind, const Rgb* palette, const uint8_t* __restrict src,
+                         uint8_t* __restrict dst) {
+    const int32_t width = h.width;
+    switch (kind) {
+    case RowKind::bgr24:
+        for (int32_t x = 0; x < width; ++x) {
+            dst[C * x] = src[3 * x + 2];
+            dst[C * x + 1] = src[3 * x + 1];
+            dst[C * x + 2] = src[3 * x];
+            if constexpr (C == 4) dst[C * x + 3] = 255;
+        }
+        return;
+    case RowKind::bgrx32:
+        if (C == 4 && h.alpha.mask != 0) {
+            for (int32_t x = 0; x < width; ++x) {
+                dst[C * x] = src[4 * x + 2];
+                dst[C * x + 1] = src[4 * x + 1];
+                dst[C * x + 2] = src[4 * x];
+                dst[C * x + 3] = src[4 * x + 3];
             }
-            break;
+            return;
         }
-        case 24:
-            for (int32_t x = 0; x < h.width; ++x, src += 3, dst += channels)
-                storeRgba(dst, channels, src[2], src[1], src[0], 255);
-            break;
-        default: {  // 16 and 32 through the masks
-            const bool withAlpha = h.alpha.mask != 0;
-            for (int32_t x = 0; x < h.width; ++x, src += bytesPerPixel, dst += channels) {
-                const uint32_t px = bytesPerPixel == 2 ? le16(src) : le32(src);
-                storeRgba(dst, channels, h.red.extract(px), h.green.extract(px), h.blue.extract(px),
-                          withAlpha ? h.alpha.extract(px) : 255);
+        for (int32_t x = 0; x < width; ++x) {
+            dst[C * x] = src[4 * x + 2];
+            dst[C * x + 1] = src[4 * x + 1];
+            dst[C * x + 2] = src[4 * x];
+            if constexpr (C == 4) dst[C * x + 3] = 255;
+        }
+        return;
+    case RowKind::palette: {
+        if (h.bpp == 8) {
+            for (int32_t x = 0; x < width; ++x, dst += C) {
+                const Rgb& c = palette[src[x]];
+                storeRgba(dst, C, c.r, c.g, c.b, 255);
             }
-            break;
+            return;
         }
+        const int perByte = 8 / h.bpp;
+        const unsigned valueMask = (1u << h.bpp) - 1;
+        for (int32_t x = 0; x < width; ++x, dst += C) {
+            const int shift = 8 - h.bpp * (x % perByte + 1);
+            const Rgb& c = palette[(src[x / perByte] >> shift) & valueMask];
+            storeRgba(dst, C, c.r, c.g, c.b, 255);
         }
+        return;
     }
+    case RowKind::masks: {
+        const int bytesPerPixel = h.bpp / 8;
+        const bool withAlpha = h.alpha.mask != 0;
+        for (int32_t x = 0; x < width; ++x, src += bytesPerPixel, dst += C) {
+            const uint32_t px = bytesPerPixel == 2 ? le16(src) : le32(src);
+            storeRgba(dst, C, h.red.extract(px), h.green.extract(px), h.blue.extract(px),
+                      withAlpha ? h.alpha.extract(px) : 255);
+        }
+        return;
+    }
+    }
+}
+
+// File rows [begin, end), stored one after the other from `rows`, into their places.
+template <int C>
+ROWS_BODY void decodeRowsBody(const Header& h, const Rgb* palette, const uint8_t* rows, int64_t begin, int64_t end,
+                              uint8_t* out) {
+    const RowKind kind = rowKind(h);
+    const uint64_t stride = rowStride(h);
+    const size_t rowBytes = size_t(h.width) * C;
+    for (int64_t fileRow = begin; fileRow < end; ++fileRow, rows += stride)
+        decodeRow<C>(h, kind, palette, rows, out + size_t(targetRow(h, fileRow)) * rowBytes);
+}
+
+template <int C>
+ROWS_WIDE_TARGET void decodeRowsWide(const Header& h, const Rgb* palette, const uint8_t* rows, int64_t begin,
+                                     int64_t end, uint8_t* out) {
+    decodeRowsBody<C>(h, palette, rows, begin, end, out);
+}
+
+template <int C>
+void decodeRowsBaseline(const Header& h, const Rgb* palette, const uint8_t* rows, int64_t begin, int64_t end,
+                        uint8_t* out) {
+    decodeRowsBody<C>(h, palette, rows, begin, end, out);
+}
+
+void decodeRows(const Header& h, const Rgb* palette, int channels, const uint8_t* rows, int64_t begin, int64_t end,
+                uint8_t* out) {
+    const bool wide = wideRowsAvailable();
+    if (channels == 3)
+        (wide ? decodeRowsWide<3> : decodeRowsBaseline<3>)(h, palette, rows, begin, end, out);
+    else
+        (wide ? decodeRowsWide<4> : decodeRowsBaseline<4>)(h, palette, rows, begin, end, out);
+}
+
+// Where the stored rows come from: the whole file in memory, or an open file read a
+// chunk at a time.
+struct RowSource {
+    const uint8_t* memory = nullptr;
+    int fd = -1;
+};
+
+// Rows a thread decodes at least; and how much of the file a thread reads at a time,
+// small enough to stay in the cache between the read and the decoding.
+constexpr int64_t kRowGrain = 64;
+constexpr uint64_t kChunkBytes = 512u << 10;
+
+// The caller has checked that stride * height bytes follow the pixel offset. Fails
+// only when the file ends early or cannot be read.
+bool decodeUncompressed(const RowSource& source, const Header& h, const Rgb* palette, int channels, uint8_t* out) {
+    const uint64_t stride = rowStride(h);
+    const int64_t bands = rowBandCount(h.height, kRowGrain);
+    if (source.memory) {
+        const uint8_t* rows = source.memory + h.pixelOffset;
+        forEachRowBand(h.height, bands, [&](int64_t, int64_t begin, int64_t end) {
+            decodeRows(h, palette, channels, rows + uint64_t(begin) * stride, begin, end, out);
+        });
+        return true;
+    }
+    // Each band reads its own rows into a buffer of its own, so the reads and the
+    // decoding go on side by side and the file never sits whole in memory.
+    const int64_t chunkRows = int64_t(std::clamp<uint64_t>(kChunkBytes / stride, 1, uint64_t(h.height)));
+    std::vector<std::unique_ptr<uint8_t[]>> buffers;
+    for (int64_t b = 0; b < bands; ++b) buffers.emplace_back(new uint8_t[size_t(chunkRows) * stride]);
+    std::atomic<bool> failed{false};
+    forEachRowBand(h.height, bands, [&](int64_t band, int64_t begin, int64_t end) {
+        uint8_t* buffer = buffers[size_t(band)].get();
+        for (int64_t first = begin; first < end; first += chunkRows) {
+            if (failed.load(std::memory_order_relaxed)) return;
+            const int64_t last = std::min(end, first + chunkRows);
+            const size_t length = size_t(last - first) * stride;
+            if (readFileAt(source.fd, h.pixelOffset + uint64_t(first) * stride, buffer, length) != length) {
+                failed.store(true, std::memory_order_relaxed);
+                return;
+            }
+            decodeRows(h, palette, channels, buffer, first, last, out);
+        }
+    });
+    return !failed.load();
 }
 
 // RLE8 and RLE4. Runs are clipped at the end of their row, cursor moves outside the
@@ -257,11 +376,12 @@ bool decodeRle(const uint8_t* data, size_t size, const Header& h, const Rgb* pal
 
 }  // namespace
 
-bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out) {
-    if (!data || !out || (channels != 3 && channels != 4)) return false;
-    Header h;
-    if (!parseHeader(data, size, h)) return false;
+namespace {
 
+// Everything after the headers. `data` holds the file from its start at least up to
+// the pixel offset (the whole file when `source` is memory); `size` is the file's.
+bool decodeParsed(const RowSource& source, const uint8_t* data, size_t size, const Header& h, int channels,
+                  DecodedImage* out) {
     // Unused entries stay black, so any index a file holds is safe to look up.
     Rgb palette[256];
     for (uint32_t i = 0; i < h.paletteCount; ++i) {
@@ -275,7 +395,10 @@ bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out
     if (rle ? !enoughDataFor(h.width, h.height, available) : rowStride(h) * uint64_t(h.height) > available)
         return false;
 
-    std::unique_ptr<uint8_t, decltype(&std::free)> pixels(allocatePixels(h.width, h.height, channels), &std::free);
+    // Uncompressed rows write every byte; runs may skip pixels, which stay black.
+    std::unique_ptr<uint8_t, decltype(&std::free)> pixels(
+        rle ? allocatePixels(h.width, h.height, channels) : allocatePixelsForOverwrite(h.width, h.height, channels),
+        &std::free);
     if (!pixels) return false;
     bool ok = true;
     if (rle) {
@@ -286,7 +409,7 @@ bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out
         }
         ok = decodeRle(data, size, h, palette, channels, pixels.get());
     } else {
-        decodeUncompressed(data, h, palette, channels, pixels.get());
+        ok = decodeUncompressed(source, h, palette, channels, pixels.get());
     }
     if (!ok) return false;
     out->pixels = pixels.release();
@@ -294,4 +417,29 @@ bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out
     out->height = h.height;
     out->hasAlpha = h.alpha.mask != 0;
     return true;
+}
+
+}  // namespace
+
+bool decodeBmp(const uint8_t* data, size_t size, int channels, DecodedImage* out) {
+    if (!data || !out || (channels != 3 && channels != 4)) return false;
+    Header h;
+    if (!parseHeader(data, size, h)) return false;
+    return decodeParsed(RowSource{data, -1}, data, size, h, channels, out);
+}
+
+BmpFileResult decodeBmpFile(int fd, uint64_t fileSize, const uint8_t* head, size_t headSize, int channels,
+                            DecodedImage* out) {
+    if (!head || !out || fd < 0 || (channels != 3 && channels != 4)) return BmpFileResult::refused;
+    // The headers are read from `head` alone, and they end well inside its first
+    // kBmpHeadBytes; a file no longer than that is read whole.
+    if (headSize < kBmpHeadBytes || fileSize <= headSize) return BmpFileResult::needsWholeFile;
+    Header h;
+    if (!parseHeader(head, size_t(fileSize), h)) return BmpFileResult::refused;
+    // Run-length data is read whole, and so is a file whose palette or gap reaches past
+    // what was read.
+    if (h.compression == kBiRle8 || h.compression == kBiRle4 || h.pixelOffset > headSize)
+        return BmpFileResult::needsWholeFile;
+    return decodeParsed(RowSource{nullptr, fd}, head, size_t(fileSize), h, channels, out) ? BmpFileResult::decoded
+                                                                                          : BmpFileResult::refused;
 }

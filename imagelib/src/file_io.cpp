@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "large_pages.h"
+
 namespace {
 
 struct Descriptor {
@@ -50,27 +52,50 @@ mode_t currentUmask() {
 
 }  // namespace
 
-bool readWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>* out) {
-    if (!path || !*path || !out) return false;
+InputFile::~InputFile() {
+    if (fd >= 0) ::close(fd);
+}
+
+bool openInputFile(const char* path, uint64_t maxBytes, InputFile* file) {
+    if (!path || !*path || !file) return false;
     // Non-blocking open so that naming a FIFO cannot hang us before the type check.
-    Descriptor file{::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    if (file.fd < 0) return false;
+    Descriptor opened{::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (opened.fd < 0) return false;
     struct stat info {};
-    if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (::fstat(opened.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
     if (info.st_size < 0 || uint64_t(info.st_size) > maxBytes) return false;
-    out->clear();
-    out->resize(size_t(info.st_size));
+    if (file->fd >= 0) ::close(file->fd);
+    file->fd = opened.fd;
+    file->size = uint64_t(info.st_size);
+    opened.fd = -1;
+    return true;
+}
+
+size_t readFileAt(int fd, uint64_t offset, uint8_t* dst, size_t length) {
     size_t done = 0;
-    while (done < out->size()) {
-        const ssize_t n = ::read(file.fd, out->data() + done, out->size() - done);
+    while (done < length) {
+        const ssize_t n = ::pread(fd, dst + done, length - done, off_t(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return 0;
         }
-        if (n == 0) break;  // the file shrank while we read it: take what is there
+        if (n == 0) break;  // the file ends here
         done += size_t(n);
     }
-    out->resize(done);
+    return done;
+}
+
+bool readWholeFile(const InputFile& file, FileBytes* out) {
+    if (file.fd < 0 || !out) return false;
+    out->size = 0;
+    // Not cleared: the bytes are read over at once, a clearing pass first would only
+    // cost time.
+    out->data.reset(static_cast<uint8_t*>(allocateLargeBuffer(size_t(file.size))));
+    if (!out->data) return false;
+    if (file.size == 0) return true;
+    const size_t done = readFileAt(file.fd, 0, out->data.get(), size_t(file.size));
+    if (done == 0) return false;
+    out->size = done;
     return true;
 }
 

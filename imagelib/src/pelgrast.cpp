@@ -42,15 +42,26 @@ bool save(const char* path, const uint8_t* rgb, int32_t width, int32_t height) {
 }
 
 bool load(const char* path, int channels, DecodedImage* image) {
-    std::vector<uint8_t> bytes;
-    if (!readWholeFile(path, size_t(PG_MAX_FILE_BYTES), &bytes)) return false;
-    switch (formatFromContent(bytes.data(), bytes.size())) {
+    InputFile file;
+    if (!openInputFile(path, uint64_t(PG_MAX_FILE_BYTES), &file)) return false;
+    // An uncompressed bitmap goes from the file into the picture a band at a time;
+    // everything else is decoded from the whole file in memory.
+    uint8_t head[kBmpHeadBytes];
+    const size_t headSize = readFileAt(file.fd, 0, head, sizeof head);
+    if (formatFromContent(head, headSize) == FileFormat::bmp) {
+        const BmpFileResult result = decodeBmpFile(file.fd, file.size, head, headSize, channels, image);
+        if (result != BmpFileResult::needsWholeFile) return result == BmpFileResult::decoded;
+    }
+    FileBytes bytes;
+    if (!readWholeFile(file, &bytes)) return false;
+    const uint8_t* data = bytes.data.get();
+    switch (formatFromContent(data, bytes.size)) {
     case FileFormat::png:
-        return decodePng(bytes.data(), bytes.size(), channels, image);
+        return decodePng(data, bytes.size, channels, image);
     case FileFormat::jpeg:
-        return decodeJpeg(bytes.data(), bytes.size(), channels, image);
+        return decodeJpeg(data, bytes.size, channels, image);
     case FileFormat::bmp:
-        return decodeBmp(bytes.data(), bytes.size(), channels, image);
+        return decodeBmp(data, bytes.size, channels, image);
     case FileFormat::unknown:
         return false;
     }

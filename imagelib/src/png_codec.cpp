@@ -92,7 +92,8 @@ bool readBody(ReadContext* ctx) {
         png_get_rowbytes(png, info) != rowBytes)
         return false;
 
-    ctx->pixels = allocatePixels(int32_t(width), int32_t(height), ctx->channels);
+    // Every row is read below before success is reported.
+    ctx->pixels = allocatePixelsForOverwrite(int32_t(width), int32_t(height), ctx->channels);
     if (!ctx->pixels) return false;
     for (int pass = 0; pass < passes; ++pass)
         for (png_uint_32 y = 0; y < height; ++y) png_read_row(png, ctx->pixels + size_t(y) * rowBytes, nullptr);

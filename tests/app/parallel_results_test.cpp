@@ -10,6 +10,7 @@
 #include "compositing/preview_display.h"
 #include "core/parallel.h"
 #include "core/random_sequence.h"
+#include "exchange/dib_codec.h"
 #include "filters/noise_filter.h"
 #include "filters/render_connectable.h"
 #include "filters/seam_tally.h"
@@ -83,6 +84,16 @@ std::vector<Case> operations() {
                              for (int b = 0; b < 8; ++b) out.push_back(uint8_t(v >> (8 * b)));
                          return out;
                      }});
+    for (int bits : {24, 32}) {
+        cases.push_back({"clipboard bitmap " + std::to_string(bits) + " bits", [bits](Picture& p) {
+                             std::vector<uint8_t> out = encodeBmpFile(p, bits);
+                             PicturePtr back;
+                             if (decodeDib(out.data(), out.size(), &back) != DibStatus::Ok) return out;
+                             const std::vector<uint8_t> decoded = plane(*back);
+                             out.insert(out.end(), decoded.begin(), decoded.end());
+                             return out;
+                         }});
+    }
     for (int32_t zoom : {1, 3}) {
         for (bool connectable : {false, true}) {
             cases.push_back({"display image zoom " + std::to_string(zoom) + (connectable ? " connectable" : ""),

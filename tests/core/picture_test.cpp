@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/coverage_mask.h"
+#include "core/plane_memory.h"
 
 namespace {
 struct SettingsGuard {
@@ -28,6 +31,28 @@ TEST(Picture, RefusesImpossibleSizes) {
     EXPECT_EQ(createPicture(INT32_MAX, INT32_MAX, 0), nullptr);
     PicturePtr empty(createPicture(0, 0, 0));
     EXPECT_TRUE(empty);
+}
+
+// Planes around the size from which they come in large pages: a white picture is white
+// to its last cell, an unfilled one holds every cell (the sanitizer sees a short plane),
+// and large-page advice on any part of a buffer leaves its bytes alone.
+TEST(Picture, PlanesOfEverySizeHoldEveryCell) {
+    const int32_t sizes[][2] = {{1, 1}, {2048, 2047}, {2048, 2048}, {2049, 2049}};
+    for (const auto& size : sizes) {
+        const size_t bytes = size_t(size[0]) * size_t(size[1]) * 4;
+        PicturePtr white(createPicture(size[0], size[1], 0));
+        ASSERT_TRUE(white);
+        EXPECT_EQ(std::count(white->pixels, white->pixels + bytes, uint8_t(255)), ptrdiff_t(bytes))
+            << size[0] << " x " << size[1];
+        PicturePtr unfilled(createUnfilledPicture(size[0], size[1], 7));
+        ASSERT_TRUE(unfilled);
+        EXPECT_EQ(unfilled->reserved, 7);
+        unfilled->pixels[0] = 1;
+        unfilled->pixels[bytes - 1] = 2;
+        adviseLargePages(white->pixels + 3, bytes - 3);
+        EXPECT_EQ(white->pixels[bytes - 1], 255);
+    }
+    EXPECT_EQ(createUnfilledPicture(-1, 4, 0), nullptr);
 }
 
 TEST(Picture, PutPixelWrapsOrClipsByMode) {

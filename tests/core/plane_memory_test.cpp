@@ -10,7 +10,7 @@ TEST(PlaneMemory, EverySizeGivesAWholeWritablePlane) {
     // Below, at and above the size where large pages are asked for, and sizes that are
     // not a whole number of them.
     for (size_t bytes : {size_t(0), size_t(4), size_t(4) << 20, (size_t(4) << 20) + 4, (size_t(9) << 20) + 12}) {
-        auto* plane = static_cast<uint8_t*>(allocatePlane(bytes));
+        auto* plane = static_cast<uint8_t*>(allocatePlaneMemory(bytes));
         ASSERT_NE(plane, nullptr) << bytes;
         if (bytes > 0) {
             std::memset(plane, 0x5A, bytes);

@@ -333,3 +333,26 @@ TEST(DibDecoder, RefusesHeadersThatLieWithoutReadingPastTheEnd) {
 }
 
 }  // namespace
+
+// The clipboard codes straight into memory nobody cleared: whatever that memory held,
+// the bytes are those of the vector coders, padding and file header included.
+TEST(DibEncoder, CodingIntoUnclearedMemoryWritesEveryByte) {
+    for (int bits : {24, 32}) {
+        for (int32_t width : {1, 2, 3, 5, 13}) {
+            SCOPED_TRACE(std::to_string(bits) + " bits, width " + std::to_string(width));
+            PicturePtr p = busyPicture(width, 70, uint32_t(width + bits));
+            const std::vector<uint8_t> dib = encodeDib(*p, bits), file = encodeBmpFile(*p, bits);
+            ASSERT_EQ(dibSize(*p, bits), dib.size());
+            ASSERT_EQ(bmpFileSize(*p, bits), file.size());
+            for (uint8_t junk : {uint8_t(0x00), uint8_t(0xA5), uint8_t(0xFF)}) {
+                std::vector<uint8_t> into(dib.size(), junk), fileInto(file.size(), junk);
+                ASSERT_TRUE(encodeDibInto(*p, bits, into.data()));
+                ASSERT_TRUE(encodeBmpFileInto(*p, bits, fileInto.data()));
+                EXPECT_EQ(into, dib);
+                EXPECT_EQ(fileInto, file);
+            }
+        }
+    }
+    EXPECT_EQ(bmpFileSize(Picture{}, 24), 0u);
+    EXPECT_FALSE(encodeDibInto(*busyPicture(4, 4), 16, nullptr));
+}

@@ -282,3 +282,105 @@ TEST_F(BmpRead, HugeHeadersWithLittleDataFailFastWithoutAllocating) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_LT(largest, 16ll << 20) << "nothing near the announced size is allocated";
 }
+
+namespace {
+
+// Bitmaps larger than the library's first read, whose rows it takes in bands of
+// chunks: every stored byte comes from a hash, so any row or byte taken from the
+// wrong place shows.
+uint8_t storedByte(size_t row, size_t i) {
+    uint32_t h = uint32_t(row) * 0x9E3779B1u ^ uint32_t(i) * 0x85EBCA77u;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    return uint8_t(h >> 13);
+}
+
+// What a reader makes of pixel x of stored row `row`, from the format's definition:
+// palette indices packed from the high bits, 16-bit 5-5-5 widened with rounding,
+// 24 and 32 bits blue first, the fourth byte alpha only when a mask says so.
+Bytes expectedPixel(const BmpLayout& s, const Bytes& row, int32_t x, int channels) {
+    uint8_t r = 0, g = 0, b = 0, a = 255;
+    if (s.bpp <= 8) {
+        const int perByte = 8 / s.bpp;
+        const int index = (row[size_t(x / perByte)] >> (8 - s.bpp * (x % perByte + 1))) & ((1 << s.bpp) - 1);
+        const Rgb8 c = size_t(index) < s.palette.size() ? s.palette[size_t(index)] : Rgb8{0, 0, 0};
+        r = c.r, g = c.g, b = c.b;
+    } else if (s.bpp == 16) {
+        const int v = row[size_t(2 * x)] | row[size_t(2 * x + 1)] << 8;
+        const auto widen = [](int five) { return uint8_t((five * 255 + 15) / 31); };
+        r = widen(v >> 10 & 31), g = widen(v >> 5 & 31), b = widen(v & 31);
+    } else {
+        const size_t at = size_t(x) * (s.bpp / 8);
+        b = row[at], g = row[at + 1], r = row[at + 2];
+        if (s.masks.size() == 4) a = row[at + 3];
+    }
+    return channels == 3 ? Bytes{r, g, b} : Bytes{r, g, b, a};
+}
+
+}  // namespace
+
+TEST_F(BmpRead, LargeBitmapsReadInBandsGiveEveryRowInItsPlace) {
+    std::vector<Rgb8> palette256;
+    for (int i = 0; i < 256; ++i) palette256.push_back({uint8_t(i * 7), uint8_t(255 - i), uint8_t(i * 13)});
+    struct Case {
+        const char* name;
+        uint16_t bpp;
+        int32_t width, height;  // negative height: top-down
+        bool alphaMask;
+        int64_t pixelOffset;  // -1: right after the palette
+    };
+    const Case cases[] = {
+        {"24 bits, odd width, bottom-up", 24, 2001, 300, false, -1},
+        {"24 bits, top-down", 24, 1003, -257, false, -1},
+        {"24 bits, one column", 24, 1, 3000, false, -1},
+        {"24 bits, one row", 24, 16384, 1, false, -1},
+        {"24 bits, pixels after a gap past the first read", 24, 999, 70, false, 9000},
+        {"32 bits", 32, 517, 600, false, -1},
+        {"32 bits with an alpha mask, top-down", 32, 700, -301, true, -1},
+        {"16 bits", 16, 1001, 400, false, -1},
+        {"8 bits, short palette", 8, 1999, 200, false, -1},
+        {"4 bits", 4, 3001, 130, false, -1},
+        {"1 bit", 1, 9999, 90, false, -1},
+    };
+    for (const Case& c : cases) {
+        BmpLayout s;
+        s.width = c.width;
+        s.height = c.height;
+        s.bpp = c.bpp;
+        s.pixelOffset = c.pixelOffset;
+        if (c.bpp <= 8) s.palette.assign(palette256.begin(), palette256.begin() + (c.bpp == 8 ? 200 : 1 << c.bpp));
+        if (c.alphaMask) {
+            s.headerSize = 56;
+            s.compression = 3;
+            s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+        }
+        const int32_t rows = c.height < 0 ? -c.height : c.height;
+        const size_t stride = (size_t(c.width) * c.bpp + 31) / 32 * 4;
+        for (size_t row = 0; row < size_t(rows); ++row)
+            for (size_t i = 0; i < stride; ++i) s.pixels.push_back(storedByte(row, i));
+        const Bytes file = makeBmp(s);
+        for (int channels : {3, 4}) {
+            const Loaded l = load(file, channels == 3 ? PG_MODE_RGB : PG_MODE_RGBA);
+            ASSERT_TRUE(l.ok) << c.name;
+            ASSERT_EQ(l.pixels.size(), size_t(c.width) * size_t(rows) * size_t(channels)) << c.name;
+            EXPECT_EQ(l.hasAlpha, c.alphaMask) << c.name;
+            Bytes expected;
+            for (int32_t y = 0; y < rows; ++y) {
+                const size_t stored = c.height < 0 ? size_t(y) : size_t(rows - 1 - y);
+                const Bytes row(s.pixels.begin() + long(stored * stride),
+                                s.pixels.begin() + long((stored + 1) * stride));
+                for (int32_t x = 0; x < c.width; ++x) {
+                    const Bytes px = expectedPixel(s, row, x, channels);
+                    expected.insert(expected.end(), px.begin(), px.end());
+                }
+            }
+            EXPECT_TRUE(l.pixels == expected) << c.name << ", " << channels << " channels";
+        }
+        // Short by the last byte, or by everything past the first rows: refused.
+        const size_t pixelStart = size_t(file[10] | file[11] << 8 | file[12] << 16);
+        for (size_t keep : {file.size() - 1, file.size() / 2, size_t(5000)}) {
+            if (keep >= file.size() || keep < pixelStart) continue;
+            EXPECT_FALSE(load(Bytes(file.begin(), file.begin() + long(keep))).ok) << c.name << " cut to " << keep;
+        }
+    }
+}
