@@ -1,24 +1,16 @@
-#include <optional>
 #include <string>
+#include <vector>
 
+#include "cli/declared_steps.h"
 #include "cli/step_table.h"
 #include "command/command_runner.h"
 #include "filters/make_seamless.h"
 
 namespace {
 
-std::optional<SeamlessMethod> methodNamed(const std::string& word) {
-    if (word == "periodic") return SeamlessMethod::Periodic;
-    if (word == "blend") return SeamlessMethod::Blend;
-    return std::nullopt;
-}
-
-std::optional<SeamlessAxes> axesNamed(const std::string& word) {
-    if (word == "both") return SeamlessAxes::Both;
-    if (word == "x") return SeamlessAxes::Horizontal;
-    if (word == "y") return SeamlessAxes::Vertical;
-    return std::nullopt;
-}
+// The words of the methods and the axes, in the order of their values.
+const std::vector<const char*> kMethodWords{"periodic", "blend"};
+const std::vector<const char*> kAxesWords{"both", "x", "y"};
 
 // The run's Interaction without its progress line, which counts shapes: Make Seamless
 // reports color channels.
@@ -31,20 +23,19 @@ public:
 }  // namespace
 
 void registerSeamlessSteps(StepTable& table) {
-    table.add({"make-seamless", 2, "make-seamless METHOD AXES",
-               "make the picture tile: periodic keeps the detail, blend the contrast; along both axes, x or y",
-               [](const std::vector<std::string>& a) {
-                   if (!methodNamed(a[0])) return 0;
-                   return axesNamed(a[1]) ? -1 : 1;
-               },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   PictureCommand command;
-                   const SeamlessOptions options{*methodNamed(a[0]), *axesNamed(a[1])};
-                   command.run = [options](Picture& picture, Interaction& ui) {
-                       WithoutProgress quiet(ui);
-                       return makeSeamless(&picture, options, quiet) == SeamlessOutcome::Done;
-                   };
-                   return c.run(command);
-               },
-               "METHOD is periodic or blend, AXES is both, x or y"});
+    table.add(declaredStep(
+        {"make-seamless",
+         "make the picture tile: periodic keeps the detail, blend the contrast; along both axes, x or y",
+         "METHOD is periodic or blend, AXES is both, x or y",
+         {{"METHOD", 0, ArgumentForm::Choice, kMethodWords}, {"AXES", 1, ArgumentForm::Choice, kAxesWords}}},
+        [](CliContext& c, const std::vector<std::string>& a) {
+            PictureCommand command;
+            const SeamlessOptions options{SeamlessMethod(choiceIndex(kMethodWords, a[0])),
+                                          SeamlessAxes(choiceIndex(kAxesWords, a[1]))};
+            command.run = [options](Picture& picture, Interaction& ui) {
+                WithoutProgress quiet(ui);
+                return makeSeamless(&picture, options, quiet) == SeamlessOutcome::Done;
+            };
+            return c.run(command);
+        }));
 }

@@ -1,7 +1,7 @@
 #include "compositing/circle_mix_params.h"
 #include "compositing/file_list_rule.h"
-#include "compositing/tag_insert_params.h"
 #include "compositing/tag_insert_inputs.h"
+#include "compositing/tag_insert_params.h"
 #include "compositing/tag_params.h"
 #include "params/declarations.h"
 
@@ -205,6 +205,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .readChars = -1,
              .textOf = [](const void* b) { return insertFileOf(*static_cast<const B*>(b)); },
              .storeText = [](void* b, std::string_view text) { storeInsertFile(*static_cast<B*>(b), text); },
+             .argument = {"FILE", 0, 0},
              .stored = {I::TagInsert, 0}},
             {.name = "insertAngle",
              .kind = K::Angle,
@@ -215,12 +216,14 @@ const BlockDeclaration& tagInsertDeclaration() {
                         "it by 5",
              .readChars = int(kInsertAngleChars),
              .fromText = [](std::string_view text) { return int64_t(insertAngleFromText(text)); },
+             .argument = {"ANGLE", 0, 3},
              .stored = {I::TagInsert, 1}},
             {.name = "insertAntiAlias",
              .kind = K::Flag,
              .access = fieldOf<B, &B::insertAntiAlias>(),
              .label = "Anti Alias",
              .tooltip = "Checked: the tag is turned with anti-aliasing; unchecked: fast",
+             .argument = {"ANTIALIAS", 0, 4, ArgumentForm::ZeroOrOne},
              .stored = {I::TagInsert, 2}},
             {.name = "insertLevel",
              .kind = K::MixLevel,
@@ -231,8 +234,15 @@ const BlockDeclaration& tagInsertDeclaration() {
              .readChars = -1,
              .fromText = [](std::string_view text) { return int64_t(insertLevelFromMixText(text)); },
              .shownNumber = [](int64_t level) { return int64_t(mixPercentShown(uint8_t(level))); },
+             .argument = {"MIX", 0, 5},
              .stored = {I::TagInsert, 3}},
         },
+        {},
+        {{"insert-tag",
+          "stamp FILE once as a click in the preview at picture position X, Y would (ANGLE and MIX as typed in the "
+          "insertion dialog, ANTIALIAS 0 or 1)",
+          "X and Y are whole numbers, ANGLE and MIX whole numbers as typed, ANTIALIAS 0 or 1",
+          {{"X", 1, ArgumentForm::Number}, {"Y", 2, ArgumentForm::Number}}}},
     };
     return d;
 }

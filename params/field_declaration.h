@@ -18,7 +18,7 @@ enum class FieldKind {
     Byte,         // a whole number typed in a text field, kept as its low 8 bits
     Percentage,   // a whole number from 0 to 100; the dialog's OK refuses others
     Flag,         // a check box: 1 checked, 0 not
-    Color,       // a color swatch, 0x00BBGGRR, or a "none" value
+    Color,        // a color swatch, 0x00BBGGRR, or a "none" value
     FileList,     // a sorted list of picture files
     Text,         // a path typed in a text field, kept zero-terminated in fixed bytes
     Angle,        // whole degrees typed in a text field
@@ -60,12 +60,20 @@ struct StoredPlace {
 
 // The words a command-line argument takes.
 enum class ArgumentForm : uint8_t {
-    FromKind,   // as the field's kind says: a 32-bit number (its low byte for Byte, 0..100 for Percentage)
+    FromKind,   // as the field's kind says: a 32-bit number (its low byte for Byte, 0..100 for Percentage),
+                // a word for a path, a number as typed where the field reads its own text
     ZeroOrOne,  // "0" or "1"
     NonZero,    // a 32-bit number; anything but 0 sets the flag
     OnOff,      // "on" or "off"
-    Color,     // "RRGGBB" or "none"
-    Choice,     // one of the field's choice words
+    Color,      // "RRGGBB" or "none"
+    Choice,     // one of the choice words
+    // The forms of arguments that no field holds (LooseArgument):
+    Number,      // a 32-bit number within the argument's range
+    NumberText,  // a sign and digits of any length, as a dialog's text field holds a number
+    Number64,    // a 64-bit number
+    Word,        // any word but the empty one
+    FileName,    // a path whose file name has an extension
+    Rgb,         // "RRGGBB"
 };
 
 struct StepArgument {
@@ -133,11 +141,22 @@ struct FieldDeclaration {
     StoredPlace stored = {};
 };
 
-// A step of vospren-cli made from the block's fields (their arguments in position order).
+// An argument that no field holds: the step's runner reads it itself.
+struct LooseArgument {
+    const char* name;  // "FILE"
+    int8_t position = 0;
+    ArgumentForm form = ArgumentForm::Word;
+    std::vector<const char*> choices = {};        // Choice: the words; the runner takes the word's index
+    int32_t least = INT32_MIN, most = INT32_MAX;  // Number
+};
+
+// A step of vospren-cli: the block's fields that name it and its loose arguments, in
+// position order.
 struct StepDeclaration {
     const char* word;
     const char* help;       // the one line of --help and the manual page
     const char* note = "";  // said after a usage error about the arguments
+    std::vector<LooseArgument> loose = {};
 };
 
 // The check that the dialog's OK and the command-line step share: the index of the
@@ -173,7 +192,5 @@ std::shared_ptr<void> newRecordOf() {
 const FieldDeclaration& fieldNamed(const BlockDeclaration& block, const char* name);
 int fieldIndex(const BlockDeclaration& block, const char* name);
 
-// The arguments of step `step`, by position.
+// The fields that are arguments of step `step`, by position.
 std::vector<const FieldDeclaration*> stepArguments(const BlockDeclaration& block, int step);
-// "circles RAYMIN RAYMAX COUNT".
-std::string stepUsage(const BlockDeclaration& block, int step);

@@ -64,7 +64,7 @@ std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLi
     Interaction& ui = host.interaction();
     while (const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Save, filter)) {
         if (!hasFileExtension(*name)) {
-            ui.showMessage("Please enter extension eg(.jpg)", kMainCaption, Interaction::Icon::Error);
+            ui.showMessage(kNoExtensionMessage, kMainCaption, Interaction::Icon::Error);
             continue;
         }
         if (!exportPictureFile(*name, *host.currentPicture(), lib, host)) return std::nullopt;
