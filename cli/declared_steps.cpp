@@ -39,16 +39,14 @@ bool accepted(const LooseArgument& a, const std::string& word) {
     switch (a.form) {
     case ArgumentForm::ZeroOrOne:
         return isZeroOrOne(word);
-    case ArgumentForm::NonZero:
-        return parseInt32(word).has_value();
     case ArgumentForm::OnOff:
         return parseOnOff(word).has_value();
     case ArgumentForm::Color:
-        return word == "none" || parseHexColor(word).has_value();
     case ArgumentForm::Rgb:
-        return parseHexColor(word).has_value();
+        return (a.form == ArgumentForm::Color && word == "none") || parseHexColor(word).has_value();
     case ArgumentForm::Choice:
         return choiceIndex(a.choices, word) >= 0;
+    case ArgumentForm::NonZero:  // any number: its range is the whole of 32 bits
     case ArgumentForm::Number: {
         const auto value = parseInt32(word);
         return value && *value >= a.least && *value <= a.most;
