@@ -389,13 +389,13 @@ void CvosprenDlg::reportImport(const ImportOutcome& outcome) {
 // effect the next time each is used; nothing is redrawn.
 void CvosprenDlg::loadConfigurationCommand() {
     const std::optional<std::string> path =
-        chooseFile(this, {FileDialogKind::Open, qtFileFilter(kConfigurationFilter), runStandardFileDialog});
+        chooseFile(this, {FileDialogKind::Open, qtFileFilter(kConfigurationFilter), runWindowFileDialog});
     if (path) loadConfigurationGuarded(*path, *path, *interaction_);
 }
 
 void CvosprenDlg::saveConfigurationCommand() {
     const std::optional<std::string> path =
-        chooseFile(this, {FileDialogKind::Save, qtFileFilter(kConfigurationFilter), runStandardFileDialog});
+        chooseFile(this, {FileDialogKind::Save, qtFileFilter(kConfigurationFilter), runWindowFileDialog});
     // A name typed without an extension is a configuration file all the same.
     if (path) saveConfigurationTo(withDefaultExtension(*path, ".vscfg"));
 }

@@ -60,7 +60,7 @@ bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::st
 
 std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLibrary& lib) {
     if (!host.requirePicture()) return std::nullopt;
-    const FileRequest request{FileDialogKind::Save, pictureSaveFilter(lib), runStandardFileDialog};
+    const FileRequest request{FileDialogKind::Save, pictureSaveFilter(lib), runWindowFileDialog};
     Interaction& ui = host.interaction();
     while (const std::optional<std::string> name = chooseFile(host.dialogParent(), request)) {
         if (!hasFileExtension(*name)) {
@@ -82,7 +82,7 @@ ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const st
 
 ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib) {
     const std::optional<std::string> name =
-        chooseFile(host.dialogParent(), {FileDialogKind::Open, pictureOpenFilter(lib), runStandardFileDialog});
+        chooseFile(host.dialogParent(), {FileDialogKind::Open, pictureOpenFilter(lib), runWindowFileDialog});
     return name ? importAndShow(host, lib, *name) : ImportOutcome{};
 }
 

@@ -21,7 +21,7 @@ QString singleExtension(const QString& filter) {
 }
 }  // namespace
 
-QStringList runStandardFileDialog(QWidget* parent, const FileRequest& request) {
+QStringList runWindowFileDialog(QWidget* parent, const FileRequest& request) {
     const FileDialogKind kind = request.kind;
     const QString filter = pngFirst(request.filter);
     LastFileChoice& last = lastFileChoice(kind, filter);

@@ -9,4 +9,4 @@ class QWidget;
 // (pngFirst); overwriting asks first; no default extension, except for a filter of
 // one kind of file (a configuration), whose extension a bare name gets; a picture is
 // saved through the dialog with the PNG option.
-QStringList runStandardFileDialog(QWidget* parent, const FileRequest& request);
+QStringList runWindowFileDialog(QWidget* parent, const FileRequest& request);
