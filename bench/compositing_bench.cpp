@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "compositing/circle_mix.h"
 #include "compositing/rotate_anti_aliased.h"
 #include "compositing/rotate_fast.h"
@@ -19,15 +20,7 @@
 
 namespace {
 
-std::vector<uint8_t> sampleBlock(int32_t w, int32_t h) {
-    std::vector<uint8_t> cells(size_t(w) * size_t(h) * 4);
-    uint32_t s = 12345;
-    for (uint8_t& b : cells) {
-        s = s * 1664525u + 1013904223u;
-        b = uint8_t(s >> 24);
-    }
-    return cells;
-}
+std::vector<uint8_t> sampleBlock(int32_t w, int32_t h) { return sampleBytes(size_t(w) * size_t(h) * 4, 12345); }
 
 void BM_MemcpyRotatedBlock(benchmark::State& state) {
     const TagImage rotated = rotateFast(sampleBlock(256, 256).data(), 256, 256, 37);
@@ -103,14 +96,6 @@ uint8_t loadBlock(const char*, uint8_t** buffer, int32_t* w, int32_t* h, uint8_t
 }
 void releaseBlock(void* b) { std::free(b); }
 
-class Quiet : public Interaction {
-public:
-    bool escapePressed() override { return false; }
-    bool askYesNo(const std::string&, const std::string&, Icon) override { return false; }
-    void showMessage(const std::string&, const std::string&, Icon) override {}
-    int64_t clockSeconds() override { return 20190218; }
-};
-
 ImageLibrary memoryLibrary() {
     ImageLibrary lib;
     lib.loadToDisk = loadBlock;
@@ -143,7 +128,7 @@ void BM_StampTags(benchmark::State& state) {
     params.tagCount = 1000;
     params.tagRotation = uint8_t(state.range(0));
     const ImageLibrary lib = memoryLibrary();
-    Quiet ui;
+    QuietInteraction ui(20190218);
     for (auto _ : state) stampTags(p.get(), params, 0x00FFFFFF, state.range(1) != 0, lib, ui);
     state.SetItemsProcessed(state.iterations() * 1000 * 64 * 64);
     state.counters["stamps/s"] = benchmark::Counter(double(state.iterations()) * 1000, benchmark::Counter::kIsRate);
@@ -164,7 +149,7 @@ void BM_CircleMix(benchmark::State& state) {
     params.opaqueMinPercent = params.opaqueMaxPercent = 50;
     params.discRotation = uint8_t(state.range(0));
     const ImageLibrary lib = memoryLibrary();
-    Quiet ui;
+    QuietInteraction ui(20190218);
     for (auto _ : state) mixCircles(p.get(), params, state.range(1) != 0, lib, ui);
     double area = 0;
     for (int r = 32; r < 64; ++r) area += 3.14159265358979 * r * r / 32;

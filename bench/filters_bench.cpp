@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "core/interaction.h"
 #include "core/parallel.h"
 #include "core/picture.h"
@@ -18,14 +19,6 @@ namespace {
 
 constexpr int32_t kSide = 4096;
 constexpr int64_t kPixels = int64_t(kSide) * kSide;
-
-class QuietClock : public Interaction {
-public:
-    bool escapePressed() override { return false; }
-    bool askYesNo(const std::string&, const std::string&, Icon) override { return false; }
-    void showMessage(const std::string&, const std::string&, Icon) override {}
-    int64_t clockSeconds() override { return 1; }
-};
 
 PicturePtr benchPicture() {
     PicturePtr p(createPicture(kSide, kSide, 0));
@@ -67,7 +60,7 @@ void BM_Noise(benchmark::State& state) {
     chooseThreads(state, 2);
     chooseWidth(state, 1);
     PicturePtr p = benchPicture();
-    QuietClock clock;
+    QuietInteraction clock;
     const bool mono = state.range(0) != 0;
     for (auto _ : state) noiseFilter(p.get(), mono, 25, 20190218, clock);
     finish(state);

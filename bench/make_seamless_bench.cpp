@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "core/interaction.h"
 #include "core/picture.h"
 #include "filters/make_seamless.h"
@@ -15,14 +16,6 @@ namespace {
 
 constexpr int32_t kSide = 4096;
 constexpr int64_t kPixels = int64_t(kSide) * kSide;
-
-class Quiet : public Interaction {
-public:
-    bool escapePressed() override { return false; }
-    bool askYesNo(const std::string&, const std::string&, Icon) override { return false; }
-    void showMessage(const std::string&, const std::string&, Icon) override {}
-    int64_t clockSeconds() override { return 1; }
-};
 
 // Waves and grain, with opposite edges that differ.
 PicturePtr benchPicture() {
@@ -63,7 +56,7 @@ void BM_MakeSeamless(benchmark::State& state) {
     PicturePtr p = copyPicture(source.get());
     const SeamlessOptions options{SeamlessMethod(state.range(0)), SeamlessAxes(state.range(1))};
     wideVectorsAllowed() = state.range(2) != 0;
-    Quiet ui;
+    QuietInteraction ui;
     for (auto _ : state) {
         state.PauseTiming();
         std::memcpy(p->pixels, source->pixels, size_t(kPixels) * 4);

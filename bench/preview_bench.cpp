@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "compositing/preview_display.h"
 #include "compositing/tag_insertion.h"
 #include "compositing/tag_overlay.h"
@@ -31,15 +32,7 @@ PicturePtr samplePicture(int32_t size) {
     return p;
 }
 
-std::vector<uint8_t> sampleTag(int32_t size) {
-    std::vector<uint8_t> cells(size_t(size) * size_t(size) * 4);
-    uint32_t s = 7;
-    for (uint8_t& b : cells) {
-        s = s * 1664525u + 1013904223u;
-        b = uint8_t(s >> 24);
-    }
-    return cells;
-}
+std::vector<uint8_t> sampleTag(int32_t size) { return sampleBytes(size_t(size) * size_t(size) * 4, 7); }
 
 PreviewDisplay sampleDisplay(int32_t size, int32_t zoom) {
     PicturePtr p = samplePicture(size);

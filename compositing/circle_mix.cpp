@@ -85,8 +85,8 @@ std::optional<DiscSource> prepareDiscSource(const TagSet& set, int32_t index, in
     return out;
 }
 
-bool drawMixDisc(const TagSet& set, int32_t index, Picture* picture, int32_t x, int32_t y, const StoredCircleMix& params,
-                 bool antiAlias, int64_t* refusedRadius) {
+bool drawMixDisc(const TagSet& set, int32_t index, Picture* picture, int32_t x, int32_t y,
+                 const StoredCircleMix& params, bool antiAlias, int64_t* refusedRadius) {
     const int64_t mix = drawBetween(params.mixMinPercent, params.mixMaxPercent);
     int64_t opaque = 0;
     if (params.opaqueMinPercent != 0 && params.opaqueMinPercent <= params.opaqueMaxPercent) {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "compositing/tag_image.h"
 #include "compositing/circle_mix_params.h"
+#include "compositing/tag_image.h"
 #include "compositing/tag_set.h"
 
 class Interaction;
@@ -42,8 +42,8 @@ std::optional<DiscSource> prepareDiscSource(const TagSet& set, int32_t index, in
 // source centre, then prepareDiscSource and blendDisc into the set's coverage mask.
 // False only when the rotation was refused (nothing is drawn then); `refusedRadius`
 // then receives the disc's radius.
-bool drawMixDisc(const TagSet& set, int32_t index, Picture* picture, int32_t x, int32_t y, const StoredCircleMix& params,
-                 bool antiAlias, int64_t* refusedRadius = nullptr);
+bool drawMixDisc(const TagSet& set, int32_t index, Picture* picture, int32_t x, int32_t y,
+                 const StoredCircleMix& params, bool antiAlias, int64_t* refusedRadius = nullptr);
 
 // The plugging phase over the set's coverage mask. `discs` counts the discs of the
 // run for the progress reports. False when a rotation was refused, with its radius.

@@ -183,10 +183,7 @@ void rotateAntiAliasedInto(const uint8_t* cells, int32_t w, int32_t h, double an
 
 TagImage rotateAntiAliased(const uint8_t* cells, int32_t w, int32_t h, double angle) {
     const AntiAliasedRotation g = antiAliasedRotation(w, h, angle);
-    TagImage out;
-    out.width = int32_t(g.width);
-    out.height = int32_t(g.height);
-    out.pixels.resize(size_t(g.width) * size_t(g.height) * 4);
+    TagImage out = blankTagImage(int32_t(g.width), int32_t(g.height));
     rotateAntiAliasedInto(cells, w, h, angle, CellRect{0, 0, out.width, out.height}, out.pixels.data());
     return out;
 }

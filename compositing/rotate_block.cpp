@@ -21,7 +21,7 @@ CellSize turnedSize(int32_t w, int32_t h, double angle, bool antiAlias) {
 }
 
 std::optional<TagImage> rotateBlockWindow(const uint8_t* cells, int32_t w, int32_t h, double angle, bool antiAlias,
-                                           CellRect window, CellRect* clipped) {
+                                          CellRect window, CellRect* clipped) {
     if (w < 0 || h < 0) w = h = 0;
     const CellSize size = turnedSize(w, h, angle, antiAlias);
     const int64_t x0 = std::max<int64_t>(window.x, 0), y0 = std::max<int64_t>(window.y, 0);

@@ -24,7 +24,7 @@ bool blockSizeAllowed(int64_t width, int64_t height);
 // of a large rotation is wanted (a disc around the centre). Nothing when the window
 // would be too large or memory runs out; `clipped` receives the window as clipped.
 std::optional<TagImage> rotateBlockWindow(const uint8_t* cells, int32_t w, int32_t h, double angle, bool antiAlias,
-                                           CellRect window, CellRect* clipped);
+                                          CellRect window, CellRect* clipped);
 
 // The message shown when a rotation is refused for its size.
 inline constexpr const char* kRotationTooLargeMessage = "The rotated picture would be larger than a picture may be";

@@ -92,10 +92,7 @@ void rotateFastInto(const uint8_t* cells, int32_t w, int32_t h, double angle, co
 
 TagImage rotateFast(const uint8_t* cells, int32_t w, int32_t h, double angle) {
     const CellSize size = fastRotatedSize(w, h, angle);
-    TagImage out;
-    out.width = int32_t(size.width);
-    out.height = int32_t(size.height);
-    out.pixels.resize(size_t(size.width) * size_t(size.height) * 4);
+    TagImage out = blankTagImage(int32_t(size.width), int32_t(size.height));
     rotateFastInto(cells, w, h, angle, CellRect{0, 0, out.width, out.height}, out.pixels.data());
     return out;
 }

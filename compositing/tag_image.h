@@ -20,6 +20,11 @@ struct TagImage {
     const uint8_t* cells() const { return pixels.data(); }
 };
 
+// A block of width x height cells, all zero.
+inline TagImage blankTagImage(int32_t width, int32_t height) {
+    return TagImage{width, height, std::vector<uint8_t>(size_t(width) * size_t(height) * 4)};
+}
+
 // A rectangle of cells: columns [x, x + width), rows [y, y + height).
 struct CellRect {
     int32_t x = 0;

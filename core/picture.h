@@ -60,6 +60,18 @@ inline bool getPixelRGBA(const Picture* picture, int32_t x, int32_t y, uint8_t* 
     return true;
 }
 
+// Plain store for bulk writers: neither wraps nor blends.
+inline bool storePixel(Picture* picture, int32_t x, int32_t y, uint8_t r, uint8_t g, uint8_t b) {
+    const int32_t i = pixelIndex(picture->width, picture->height, x, y);
+    if (i == -1) return false;
+    uint8_t* cell = picture->pixels + size_t(i) * 4;
+    cell[0] = r;
+    cell[1] = g;
+    cell[2] = b;
+    cell[3] = 255;
+    return true;
+}
+
 // The write every drawing goes through: wraps in connectable mode, blends with
 // PaintSettings.blendLevel when it is not 255, clips otherwise.
 inline bool putPixel(Picture* picture, int32_t x, int32_t y, uint8_t r, uint8_t g, uint8_t b) {
@@ -73,26 +85,7 @@ inline bool putPixel(Picture* picture, int32_t x, int32_t y, uint8_t r, uint8_t 
         g = blendChannel(cg, g, s.blendLevel);
         b = blendChannel(cb, b, s.blendLevel);
     }
-    const int32_t i = pixelIndex(picture->width, picture->height, x, y);
-    if (i == -1) return false;
-    uint8_t* cell = picture->pixels + size_t(i) * 4;
-    cell[0] = r;
-    cell[1] = g;
-    cell[2] = b;
-    cell[3] = 255;
-    return true;
-}
-
-// Plain store for bulk writers: neither wraps nor blends.
-inline bool storePixel(Picture* picture, int32_t x, int32_t y, uint8_t r, uint8_t g, uint8_t b) {
-    const int32_t i = pixelIndex(picture->width, picture->height, x, y);
-    if (i == -1) return false;
-    uint8_t* cell = picture->pixels + size_t(i) * 4;
-    cell[0] = r;
-    cell[1] = g;
-    cell[2] = b;
-    cell[3] = 255;
-    return true;
+    return storePixel(picture, x, y, r, g, b);
 }
 
 // Maps (x, y) with mapConnectable when the picture exists and connectable mode is on;

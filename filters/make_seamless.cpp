@@ -3,6 +3,7 @@
 #include <memory>
 #include <new>
 
+#include "core/parallel.h"
 #include "filters/make_seamless_blend.h"
 #include "filters/make_seamless_periodic.h"
 
@@ -34,11 +35,13 @@ SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interact
     }
     const uint8_t* red = planes.get();
     const uint8_t* green = red + count;
-    uint8_t* p = picture->pixels;
-    for (size_t k = 0; k < count; ++k, p += 4) {
-        p[0] = red[k];
-        p[1] = green[k];
-        p[3] = 255;
-    }
+    parallelRows(int64_t(count), 1 << 16, [&](int64_t begin, int64_t end) {
+        uint8_t* p = picture->pixels + size_t(begin) * 4;
+        for (size_t k = size_t(begin); k < size_t(end); ++k, p += 4) {
+            p[0] = red[k];
+            p[1] = green[k];
+            p[3] = 255;
+        }
+    });
     return SeamlessOutcome::Done;
 }

@@ -65,16 +65,26 @@ void seamlessBlend(Picture& picture, bool alongX, bool alongY) {
     const size_t stride = size_t(width) * 4;
     const size_t pixels = size_t(width) * size_t(height);
 
-    double sums[3] = {0.0, 0.0, 0.0};
-    for (int32_t y = 0; y < height; ++y) {
-        uint64_t row[3] = {0, 0, 0};
-        const uint8_t* p = picture.pixels + size_t(y) * stride;
-        for (int32_t x = 0; x < width; ++x, p += 4) {
-            row[0] += p[0];
-            row[1] += p[1];
-            row[2] += p[2];
+    // Whole-number sums per band, added afterwards: the same totals in any order.
+    const int64_t sumBands = parallelBandCount(height, 16);
+    std::vector<uint64_t> bandSums(size_t(sumBands) * 3, 0);
+    parallelBands(height, sumBands, [&](int64_t band, int64_t begin, int64_t end) {
+        uint64_t total[3] = {0, 0, 0};
+        for (int64_t y = begin; y < end; ++y) {
+            uint64_t row[3] = {0, 0, 0};
+            const uint8_t* p = picture.pixels + size_t(y) * stride;
+            for (int32_t x = 0; x < width; ++x, p += 4) {
+                row[0] += p[0];
+                row[1] += p[1];
+                row[2] += p[2];
+            }
+            for (int c = 0; c < 3; ++c) total[c] += row[c];
         }
-        for (int c = 0; c < 3; ++c) sums[c] += double(row[c]);
+        for (int c = 0; c < 3; ++c) bandSums[size_t(band) * 3 + size_t(c)] = total[c];
+    });
+    double sums[3] = {0.0, 0.0, 0.0};
+    for (int64_t band = 0; band < sumBands; ++band) {
+        for (int c = 0; c < 3; ++c) sums[c] += double(bandSums[size_t(band) * 3 + size_t(c)]);
     }
 
     // Per byte of a row: the column's weights and the channel's mean; alpha gets no

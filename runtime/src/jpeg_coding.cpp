@@ -146,17 +146,22 @@ void encodeRows(void* arg) {
     jpeg_finish_compress(info);
 }
 
+// A job reads from its own fields, so it is set up where it stays.
+void prepareDecodeJob(DecodeJob& job, const void* data, std::size_t size, std::int32_t* width, std::int32_t* height) {
+    job.data = data;
+    job.size = size;
+    job.width = width;
+    job.height = height;
+    job.info.err = installErrorTrap(job.trap);
+}
+
 }  // namespace
 
 std::uint8_t* decodeJpegBlock(const void* data, std::size_t size, std::int32_t* width, std::int32_t* height) {
     if (width) *width = 0;
     if (height) *height = 0;
     DecodeJob job{};
-    job.data = data;
-    job.size = size;
-    job.width = width;
-    job.height = height;
-    job.info.err = installErrorTrap(job.trap);
+    prepareDecodeJob(job, data, size, width, height);
     std::uint8_t* result = nullptr;
     if (runTrapped(job.trap, decodeRows, &job))
         result = job.block;
@@ -168,11 +173,7 @@ std::uint8_t* decodeJpegBlock(const void* data, std::size_t size, std::int32_t* 
 
 bool readJpegDimensions(const void* data, std::size_t size, std::int32_t* width, std::int32_t* height) {
     DecodeJob job{};
-    job.data = data;
-    job.size = size;
-    job.width = width;
-    job.height = height;
-    job.info.err = installErrorTrap(job.trap);
+    prepareDecodeJob(job, data, size, width, height);
     bool ok = runTrapped(job.trap, readHeaderOnly, &job);
     jpeg_destroy_decompress(&job.info);
     return ok;

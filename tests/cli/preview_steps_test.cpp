@@ -94,7 +94,8 @@ TEST_F(PreviewSteps, InsertTagReadsTheTextsAsTheDialogAndStampsOneCopy) {
         paintSettings().blendLevel = uint8_t(c.blendLevel);
         PicturePtr expected = copyPicture(base.get());
         const std::optional<TagImage> rotated =
-            c.rotation == 0 ? tag : rotateBlock(tag->cells(), tag->width, tag->height, c.rotation, c.antiAlias[0] == '1');
+            c.rotation == 0 ? tag
+                            : rotateBlock(tag->cells(), tag->width, tag->height, c.rotation, c.antiAlias[0] == '1');
         ASSERT_TRUE(rotated);
         oracle::insertTag(*expected, rotated->cells(), rotated->width, rotated->height, std::stoi(c.x), std::stoi(c.y),
                           c.level);

@@ -11,8 +11,8 @@
 #include "core/coverage_mask.h"
 #include "core/picture.h"
 #include "core/random_sequence.h"
-#include "tests/compositing/stamp_oracle.h"
 #include "tests/compositing/rotation_oracle.h"
+#include "tests/compositing/stamp_oracle.h"
 
 namespace oracle {
 

@@ -70,8 +70,8 @@ TEST_F(CircleMix, RunsMatchTheDefinitionDrawForDraw) {
                 paintSettings().connectable = connectable;
                 paintSettings().mixFromPercent = 40;
                 paintSettings().mixToPercent = 100;
-                static_cast<StoredCircleMix&>(params) =
-                    StoredCircleMix{c.mixMin, c.mixMax, c.rMin, c.rMax, c.count, c.oMin, c.oMax, c.rotation, c.plug, {}};
+                static_cast<StoredCircleMix&>(params) = StoredCircleMix{c.mixMin, c.mixMax, c.rMin,     c.rMax, c.count,
+                                                                        c.oMin,   c.oMax,   c.rotation, c.plug, {}};
                 // With plugging off the edge the last holes of a clipped picture may
                 // need many discs: the plugged cases keep connectable mode on.
                 if (c.plug && !connectable) continue;

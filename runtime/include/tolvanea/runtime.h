@@ -321,21 +321,21 @@ typedef void (*FreeSettingsFn)(ListNode** list);
 
 typedef struct SettingsTable {
     RtWord size;
-    SaveSettingsFn saveSettings;         /* 1 */
-    LoadSettingsFn loadSettings;         /* 2 */
-    RemoveSettingFn removeSetting;       /* 3 */
-    SettingsUnusedFn unused4;            /* 4: always null */
-    GetSettingFn getSetting;             /* 5 */
-    GetSettingPairFn getSettingPair;     /* 6 */
-    SetSettingPairFn setSettingPair;     /* 7 */
+    SaveSettingsFn saveSettings;        /* 1 */
+    LoadSettingsFn loadSettings;        /* 2 */
+    RemoveSettingFn removeSetting;      /* 3 */
+    SettingsUnusedFn unused4;           /* 4: always null */
+    GetSettingFn getSetting;            /* 5 */
+    GetSettingPairFn getSettingPair;    /* 6 */
+    SetSettingPairFn setSettingPair;    /* 7 */
     GetSettingColorFn getSettingColour; /* 8 */
     SetSettingColorFn setSettingColour; /* 9 */
-    GetSettingHexFn getSettingHex;       /* 10 */
-    GetSettingIntFn getSettingInt;       /* 11 */
-    SetSettingIntFn setSettingInt;       /* 12 */
-    GetSettingBoolFn getSettingBool;     /* 13 */
-    SetSettingBoolFn setSettingBool;     /* 14 */
-    FreeSettingsFn freeSettings;         /* 15 */
+    GetSettingHexFn getSettingHex;      /* 10 */
+    GetSettingIntFn getSettingInt;      /* 11 */
+    SetSettingIntFn setSettingInt;      /* 12 */
+    GetSettingBoolFn getSettingBool;    /* 13 */
+    SetSettingBoolFn setSettingBool;    /* 14 */
+    FreeSettingsFn freeSettings;        /* 15 */
 } SettingsTable;
 
 /* ------------------------------------------------------------ ColourTable (4) */
