@@ -1,12 +1,9 @@
 #include "app/configuration_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/paint_settings.h"
@@ -20,40 +17,25 @@ CDConfig::CDConfig(QWidget* parent)
     setWindowTitle("Configuration");
     const BlockDeclaration& settings = paintSettingsDeclaration();
     const BlockDeclaration& config = configurationDeclaration();
-    connectable_ = static_cast<QCheckBox*>(fields_.add(settings, "connectable"));
-    swatch_ = static_cast<cdbtncolor*>(fields_.add(config, "configBlendColor"));
-    noBlendColor_ = fields_.noneBox("configBlendColor");
-    blendLabel_ = fields_.colorLabel("configBlendColor");
-    from_ = static_cast<QLineEdit*>(fields_.add(config, "configMixFrom"));
-    to_ = static_cast<QLineEdit*>(fields_.add(config, "configMixTo"));
-    antiAlias_ = static_cast<QCheckBox*>(fields_.add(settings, "rotationAntiAlias"));
-
-    auto* colorRow = new QHBoxLayout;
-    colorRow->addWidget(blendLabel_);
-    colorRow->addWidget(swatch_);
-    colorRow->addStretch();
-
-    QGroupBox* mix = fields_.group(config, 1);
-    auto* tools = new QGroupBox(DeclaredFields::title(config, 2), this);
-    auto* toolsLayout = new QVBoxLayout(tools);
-    toolsLayout->addWidget(antiAlias_);
-
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    buttons->addButton("Cancel", QDialogButtonBox::RejectRole)->setObjectName("cancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The two flags live in PaintSettings; the dialog shows them among its own fields.
+    fields_.add(settings, "connectable", &config);
+    fields_.addAll(config);
+    fields_.add(settings, "rotationAntiAlias", &config);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(connectable_);
-    layout->addWidget(noBlendColor_);
-    layout->addLayout(colorRow);
-    layout->addWidget(mix);
-    layout->addWidget(tools);
-    layout->addWidget(buttons);
+    layout->addLayout(fields_.section(config, 0));
+    layout->addWidget(fields_.group(config, 1));
+    layout->addWidget(fields_.group(config, 2));
+    layout->addWidget(makeOkCancelBox(this));
 }
+
+QCheckBox* CDConfig::connectableBox() const { return fields_.check("connectable"); }
+QCheckBox* CDConfig::noBlendColorBox() const { return fields_.noneBox("configBlendColor"); }
+QLabel* CDConfig::blendColorLabel() const { return fields_.colorLabel("configBlendColor"); }
+cdbtncolor* CDConfig::swatch() const { return static_cast<cdbtncolor*>(fields_.control("configBlendColor")); }
+QLineEdit* CDConfig::fromField() const { return fields_.edit("configMixFrom"); }
+QLineEdit* CDConfig::toField() const { return fields_.edit("configMixTo"); }
+QCheckBox* CDConfig::antiAliasBox() const { return fields_.check("rotationAntiAlias"); }
 
 void CDConfig::loadControls() {
     fields_.show(configurationDeclaration(), &configParams());

@@ -22,23 +22,16 @@ public:
     void loadControls();
     void accept() override;
 
-    QCheckBox* connectableBox() const { return connectable_; }
-    QCheckBox* noBlendColorBox() const { return noBlendColor_; }
-    QLabel* blendColorLabel() const { return blendLabel_; }
-    cdbtncolor* swatch() const { return swatch_; }
-    QLineEdit* fromField() const { return from_; }
-    QLineEdit* toField() const { return to_; }
-    QCheckBox* antiAliasBox() const { return antiAlias_; }
+    QCheckBox* connectableBox() const;
+    QCheckBox* noBlendColorBox() const;
+    QLabel* blendColorLabel() const;
+    cdbtncolor* swatch() const;
+    QLineEdit* fromField() const;
+    QLineEdit* toField() const;
+    QCheckBox* antiAliasBox() const;
 
 private:
     DeclaredFields fields_;
-    QCheckBox* connectable_;
-    QCheckBox* noBlendColor_;
-    QLabel* blendLabel_;
-    cdbtncolor* swatch_;
-    QLineEdit* from_;
-    QLineEdit* to_;
-    QCheckBox* antiAlias_;
 };
 
 // The "Configuration ..." command: copies the live color and mix range into

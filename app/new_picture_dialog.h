@@ -18,8 +18,8 @@ public:
     void loadControls();
     bool endedWithOk() const { return endedWithOk_; }
 
-    QLineEdit* xField() const { return xField_; }
-    QLineEdit* yField() const { return yField_; }
+    QLineEdit* xField() const;
+    QLineEdit* yField() const;
     QCheckBox* bendBox() const { return bend_; }
 
     void accept() override;
@@ -27,8 +27,6 @@ public:
 
 private:
     DeclaredFields fields_;
-    QLineEdit* xField_;
-    QLineEdit* yField_;
     QCheckBox* bend_;
     bool endedWithOk_ = false;
 };

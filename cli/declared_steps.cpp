@@ -9,7 +9,8 @@ namespace {
 
 // The argument a field's kind makes of it, with a form the check reads alone.
 LooseArgument argumentOf(const FieldDeclaration& f) {
-    LooseArgument a{f.argument.name, f.argument.position, f.argument.form, f.choices};
+    LooseArgument a{f.argument.name, f.argument.position, f.argument.form};
+    for (const ChoiceDeclaration& c : f.choices) a.choices.push_back(c.word);
     if (a.form != ArgumentForm::FromKind) return a;
     if (f.kind == FieldKind::FileList || f.kind == FieldKind::Text) {
         a.form = ArgumentForm::Word;
@@ -35,6 +36,12 @@ std::vector<LooseArgument> argumentsOf(const BlockDeclaration* block, int step, 
     return arguments;
 }
 
+bool isOneOf(const std::vector<const char*>& words, const std::string& word) {
+    for (const char* w : words)
+        if (word == w) return true;
+    return false;
+}
+
 bool accepted(const LooseArgument& a, const std::string& word) {
     switch (a.form) {
     case ArgumentForm::ZeroOrOne:
@@ -45,7 +52,7 @@ bool accepted(const LooseArgument& a, const std::string& word) {
     case ArgumentForm::Rgb:
         return (a.form == ArgumentForm::Color && word == "none") || parseHexColor(word).has_value();
     case ArgumentForm::Choice:
-        return choiceIndex(a.choices, word) >= 0;
+        return isOneOf(a.choices, word);
     case ArgumentForm::NonZero:  // any number: its range is the whole of 32 bits
     case ArgumentForm::Number: {
         const auto value = parseInt32(word);
@@ -95,12 +102,6 @@ Step makeStep(const BlockDeclaration* block, int step, const StepDeclaration& s,
 
 }  // namespace
 
-int choiceIndex(const std::vector<const char*>& choices, const std::string& word) {
-    for (size_t c = 0; c < choices.size(); ++c)
-        if (word == choices[c]) return int(c);
-    return -1;
-}
-
 void storeArguments(const BlockDeclaration& block, int step, const std::vector<std::string>& args, void* record) {
     for (const FieldDeclaration* field : stepArguments(block, step)) {
         const FieldDeclaration& f = *field;
@@ -119,7 +120,7 @@ void storeArguments(const BlockDeclaration& block, int step, const std::vector<s
             f.access.set(record, word == "none" ? int64_t(f.noneValue) : int64_t(*parseHexColor(word)));
             continue;
         case ArgumentForm::Choice:
-            f.access.set(record, choiceIndex(f.choices, word));
+            f.access.set(record, choiceIndex(f, word));
             continue;
         default:
             break;

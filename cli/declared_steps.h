@@ -20,6 +20,3 @@ Step declaredStep(const StepDeclaration& step, Step::Runner run);
 // bytes as their low 8 bits, flags as 0 or 1, typed text read as the field reads it,
 // a file added to its list under the list's rule.
 void storeArguments(const BlockDeclaration& block, int step, const std::vector<std::string>& args, void* record);
-
-// The place of `word` among a choice's words, or -1.
-int choiceIndex(const std::vector<const char*>& choices, const std::string& word);

@@ -1,7 +1,4 @@
 #pragma once
-#include <optional>
-#include <string>
-
 // How hard PNG files are compressed when saved: "Fast" (the default) or "Small"
 // (slower, as small as the thorough coders make it).
 enum class PngCompression { Fast, Small };
@@ -9,7 +6,3 @@ enum class PngCompression { Fast, Small };
 // The choice of this process, read when a PNG file is saved. The window keeps it in
 // the program's own settings; vospren-cli sets it with a step.
 PngCompression& pngCompression();
-
-// "fast" or "small" (the word the command line and the settings use), and back.
-std::optional<PngCompression> pngCompressionFromWord(const std::string& word);
-const char* pngCompressionWord(PngCompression compression);

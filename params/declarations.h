@@ -11,8 +11,12 @@ const BlockDeclaration& polygonDeclaration();    // PolygonParams
 const BlockDeclaration& vectorDeclaration();     // VectorParams
 
 // filter_declarations.cpp
-const BlockDeclaration& noiseDeclaration();    // NoiseParams
-const BlockDeclaration& sharpenDeclaration();  // SharpenParams
+const BlockDeclaration& noiseDeclaration();     // NoiseParams
+const BlockDeclaration& sharpenDeclaration();   // SharpenParams
+const BlockDeclaration& seamlessDeclaration();  // SeamlessOptions, kept in the program's settings
+
+// exchange_declarations.cpp
+const BlockDeclaration& pngCompressionDeclaration();  // PngCompression, kept in the program's settings
 
 // compositing_declarations.cpp
 const BlockDeclaration& tagDeclaration();        // TagParams

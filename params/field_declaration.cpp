@@ -16,6 +16,12 @@ const FieldDeclaration& fieldNamed(const BlockDeclaration& block, const char* na
     return block.fields[size_t(i)];
 }
 
+int choiceIndex(const FieldDeclaration& field, std::string_view word) {
+    for (size_t i = 0; i < field.choices.size(); ++i)
+        if (word == field.choices[i].word) return int(i);
+    return -1;
+}
+
 std::vector<const FieldDeclaration*> stepArguments(const BlockDeclaration& block, int step) {
     std::vector<const FieldDeclaration*> arguments;
     for (const FieldDeclaration& f : block.fields)

@@ -24,7 +24,7 @@ enum class FieldKind {
     Angle,        // whole degrees typed in a text field
     MixLevel,     // a level 0..255 typed and shown as a percentage
     InsertCombo,  // the insertion history: file entries and the browse entry
-    Choice,       // one of a few words, shown in a combo box
+    Choice,       // one of a few choices, shown in a combo box by their labels, typed as their words
     Reserved,     // stored with the block, never shown
 };
 
@@ -83,6 +83,24 @@ struct StepArgument {
     ArgumentForm form = ArgumentForm::FromKind;
 };
 
+// One answer of a Choice field: the word vospren-cli and the program's settings take,
+// the combo box's text (the word where none) and the text shown when it is pointed at.
+struct ChoiceDeclaration {
+    const char* word;
+    const char* label = nullptr;
+    const char* tooltip = nullptr;
+};
+
+// Where a section laid out as a grid puts a field: its row, its column and the columns
+// it spans, and the column of its label (-1: none). A color field with a "no color"
+// box takes two rows: the box, then its label and swatch side by side.
+struct GridPlace {
+    int8_t row = -1;  // -1: the section is a form, the fields in their order
+    int8_t column = 0;
+    int8_t span = 1;
+    int8_t labelColumn = -1;
+};
+
 // Reading and writing one field of a block, whatever the block's type.
 struct FieldAccess {
     int64_t (*get)(const void* block) = nullptr;
@@ -118,7 +136,8 @@ struct FieldDeclaration {
     const char* controlName = nullptr;
     const char* label = nullptr;  // the row's label, or the check box's text
     const char* tooltip = nullptr;
-    int8_t section = 0;             // which of the dialog's forms or groups holds it
+    int8_t section = 0;  // which of the dialog's forms or groups holds it
+    GridPlace place = {};
     bool digitsOnly = true;         // a text field that takes digits only as typed
     bool checkedOnlyAtOne = false;  // Flag: the box shows checked for 1 only, not for any other non-zero
     int readChars = 63;             // how much of a text field the OK reads; -1: all of it
@@ -132,7 +151,13 @@ struct FieldDeclaration {
     // FileList: the list's rule, shared by the dialog's list and the command line.
     int (*addToList)(std::vector<std::string>& list, const std::string& path) = nullptr;  // place or -1
     bool (*listOrder)(const std::string& a, const std::string& b) = nullptr;
-    std::vector<const char*> choices = {};  // Choice: the words, in the combo's order
+    // InsertCombo: the entries shown for a stored list, and the one that asks for files.
+    std::vector<std::string> (*entriesShown)(const std::vector<std::string>& list) = nullptr;
+    const char* browseEntry = nullptr;
+    std::vector<ChoiceDeclaration> choices = {};  // Choice: in the combo's order
+    // Choice: the key of the program's own settings that keeps it, as its index or its word.
+    const char* settingsKey = nullptr;
+    bool keptAsWord = false;
     // Color: the check box that stands for "no color", and the value it stores.
     const char* noneLabel = nullptr;
     int noneControlId = 0;
@@ -191,6 +216,9 @@ std::shared_ptr<void> newRecordOf() {
 // the program, found by the first use).
 const FieldDeclaration& fieldNamed(const BlockDeclaration& block, const char* name);
 int fieldIndex(const BlockDeclaration& block, const char* name);
+
+// The place of the Choice field's answer with that word; -1 for none.
+int choiceIndex(const FieldDeclaration& field, std::string_view word);
 
 // The fields that are arguments of step `step`, by position.
 std::vector<const FieldDeclaration*> stepArguments(const BlockDeclaration& block, int step);

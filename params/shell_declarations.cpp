@@ -16,6 +16,7 @@ const BlockDeclaration& paintSettingsDeclaration() {
              .controlId = 1014,
              .label = "Connectable",
              .tooltip = "Checked: drawing wraps around the edges, so that the picture tiles without a seam",
+             .place = {.row = 0},
              .argument = {"on|off", 1, 0, ArgumentForm::OnOff},
              .stored = {I::Configuration, 1}},
             {.name = "mixFromPercent",
@@ -49,6 +50,8 @@ const BlockDeclaration& paintSettingsDeclaration() {
              .controlId = 1053,
              .label = "Rotation Anti Alias (Fast Speed if unchecked)",
              .tooltip = "Checked: turned tags and discs are anti-aliased; unchecked: turned the fast way",
+             .section = 2,  // the Tools group of the configuration dialog
+             .place = {.row = 0},
              .argument = {"on|off", 3, 0, ArgumentForm::OnOff},
              .stored = {I::Configuration, 4}},
         },
@@ -73,6 +76,7 @@ const BlockDeclaration& configurationDeclaration() {
              .label = "BlendColor : ",
              .tooltip = "Colour made transparent in stamped pictures that have no transparency of their own; click "
                         "to choose it",
+             .place = {.row = 1},
              .noneLabel = "No blend color",
              .noneControlId = 1038,
              .noneValue = PaintSettings::kNoBlendColor,
@@ -112,6 +116,7 @@ const BlockDeclaration& newPictureDeclaration() {
              .controlId = 1000,
              .label = "X : ",
              .tooltip = "Width of the new picture, in pixels (at least 4)",
+             .place = {.row = 0, .column = 1, .labelColumn = 0},
              .readChars = 31,
              .argument = {"W", 0, 0},
              .stored = {I::NewPicture, 0}},
@@ -121,6 +126,7 @@ const BlockDeclaration& newPictureDeclaration() {
              .controlId = 1001,
              .label = "Y :",
              .tooltip = "Height of the new picture, in pixels (at least 4)",
+             .place = {.row = 1, .column = 1, .labelColumn = 0},
              .readChars = 31,
              .argument = {"H", 0, 1},
              .stored = {I::NewPicture, 1}},
@@ -137,9 +143,10 @@ const BlockDeclaration& newPictureDeclaration() {
 
 const std::vector<const BlockDeclaration*>& allDeclarations() {
     static const std::vector<const BlockDeclaration*> all{
-        &circleDeclaration(),    &rectangleDeclaration(),     &polygonDeclaration(),       &vectorDeclaration(),
-        &noiseDeclaration(),     &sharpenDeclaration(),       &tagDeclaration(),           &circleMixDeclaration(),
-        &tagInsertDeclaration(), &paintSettingsDeclaration(), &configurationDeclaration(), &newPictureDeclaration(),
+        &circleDeclaration(),    &rectangleDeclaration(),      &polygonDeclaration(),       &vectorDeclaration(),
+        &noiseDeclaration(),     &sharpenDeclaration(),        &tagDeclaration(),           &circleMixDeclaration(),
+        &tagInsertDeclaration(), &paintSettingsDeclaration(),  &configurationDeclaration(), &newPictureDeclaration(),
+        &seamlessDeclaration(),  &pngCompressionDeclaration(),
     };
     return all;
 }

@@ -1,7 +1,11 @@
 #include "ui/declared_dialog.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "core/interaction.h"
 #include "ui/dialog_fields.h"
@@ -9,6 +13,17 @@
 
 DeclaredDialog::DeclaredDialog(const BlockDeclaration& block, void* record, QWidget* parent)
     : QDialog(parent), block_(block), record_(record), fields_(this) {}
+
+void DeclaredDialog::layOut() {
+    auto* top = new QVBoxLayout(this);
+    for (size_t s = 0; s < std::max<size_t>(block_.sections.size(), 1); ++s) {
+        if (s < block_.sections.size() && *block_.sections[s])
+            top->addWidget(fields_.group(block_, int(s)));
+        else
+            top->addLayout(fields_.section(block_, int(s)));
+    }
+    top->addLayout(makeOkCancelRow(this));
+}
 
 void DeclaredDialog::fill() { fields_.show(block_, record_); }
 

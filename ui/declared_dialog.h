@@ -30,6 +30,9 @@ public:
     void setMessageSink(std::function<void(const std::string&)> sink) { messageSink_ = std::move(sink); }
 
 protected:
+    // Lays the dialog out as its block declares: each section in turn (a titled one in
+    // its group box), then OK and Cancel.
+    void layOut();
     // The field whose text is selected when run() shows the dialog; none: no focus set.
     void focusOnRun(const char* field) { focusField_ = field; }
 

@@ -3,11 +3,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -53,13 +56,16 @@ int64_t readTyped(const FieldDeclaration& f, const QLineEdit* edit) {
 DeclaredFields::DeclaredFields(QWidget* dialog, ColorMaker color) : dialog_(dialog), color_(std::move(color)) {}
 
 void DeclaredFields::addAll(const BlockDeclaration& block) {
-    for (const FieldDeclaration& f : block.fields)
-        if (f.kind != FieldKind::Reserved) add(block, f.name);
+    for (const FieldDeclaration& f : block.fields) {
+        const bool made = std::any_of(made_.begin(), made_.end(), [&](const Made& m) { return m.field == &f; });
+        if (f.kind != FieldKind::Reserved && !made) add(block, f.name);
+    }
 }
 
-QWidget* DeclaredFields::add(const BlockDeclaration& block, const char* fieldName) {
+QWidget* DeclaredFields::add(const BlockDeclaration& block, const char* fieldName,
+                             const BlockDeclaration* layoutBlock) {
     const FieldDeclaration& f = fieldNamed(block, fieldName);
-    Made made{&block, &f, nullptr};
+    Made made{&block, layoutBlock ? layoutBlock : &block, &f, nullptr};
     const QString tip = f.tooltip ? QString::fromUtf8(f.tooltip) : QString();
     switch (f.kind) {
     case FieldKind::Flag: {
@@ -100,7 +106,11 @@ QWidget* DeclaredFields::add(const BlockDeclaration& block, const char* fieldNam
     case FieldKind::Choice: {
         auto* combo = new QComboBox(dialog_);
         name(combo, controlName(f, "combo"));
-        for (const char* word : f.choices) combo->addItem(QString::fromUtf8(word));
+        for (const ChoiceDeclaration& choice : f.choices) {
+            combo->addItem(QString::fromUtf8(choice.label ? choice.label : choice.word));
+            if (choice.tooltip)
+                combo->setItemData(combo->count() - 1, QString::fromUtf8(choice.tooltip), Qt::ToolTipRole);
+        }
         made.control = combo;
         break;
     }
@@ -150,10 +160,14 @@ QString DeclaredFields::title(const BlockDeclaration& block, int section) {
     return QString::fromUtf8(block.sections.at(size_t(section)));
 }
 
+bool DeclaredFields::laidOutIn(const Made& made, const BlockDeclaration& block, int section) const {
+    return made.layoutBlock == &block && made.field->section == section;
+}
+
 QFormLayout* DeclaredFields::form(const BlockDeclaration& block, int section) const {
     auto* form = new QFormLayout;
     for (const Made& m : made_) {
-        if (m.block != &block || m.field->section != section) continue;
+        if (!laidOutIn(m, block, section)) continue;
         const FieldKind kind = m.field->kind;
         if (!typed(kind) && kind != FieldKind::Flag && kind != FieldKind::Choice) continue;
         if (m.field->kind == FieldKind::Flag) {
@@ -166,9 +180,36 @@ QFormLayout* DeclaredFields::form(const BlockDeclaration& block, int section) co
     return form;
 }
 
+QGridLayout* DeclaredFields::grid(const BlockDeclaration& block, int section) const {
+    auto* grid = new QGridLayout;
+    for (const Made& m : made_) {
+        if (!laidOutIn(m, block, section)) continue;
+        const GridPlace& at = m.field->place;
+        if (m.field->kind == FieldKind::Color) {
+            int row = at.row;
+            if (m.none) grid->addWidget(m.none, row++, at.column, 1, at.span);
+            auto* line = new QHBoxLayout;
+            if (m.label) line->addWidget(m.label);
+            line->addWidget(m.control);
+            line->addStretch();
+            grid->addLayout(line, row, at.column, 1, at.span);
+            continue;
+        }
+        if (at.labelColumn >= 0) grid->addWidget(label(m.field->name), at.row, at.labelColumn);
+        grid->addWidget(m.control, at.row, at.column, 1, at.span);
+    }
+    return grid;
+}
+
+QLayout* DeclaredFields::section(const BlockDeclaration& block, int section) const {
+    for (const Made& m : made_)
+        if (laidOutIn(m, block, section) && m.field->place.row >= 0) return grid(block, section);
+    return form(block, section);
+}
+
 QGroupBox* DeclaredFields::group(const BlockDeclaration& block, int section) const {
     auto* box = new QGroupBox(title(block, section), dialog_);
-    box->setLayout(form(block, section));
+    box->setLayout(this->section(block, section));
     return box;
 }
 
@@ -201,6 +242,11 @@ void DeclaredFields::show(const BlockDeclaration& block, const void* record) con
             static_cast<QLineEdit*>(m.control)->setText(pathToQt(f.textOf(record)));
         } else if (f.kind == FieldKind::Choice) {
             static_cast<QComboBox*>(m.control)->setCurrentIndex(int(f.access.get(record)));
+        } else if (f.kind == FieldKind::InsertCombo) {
+            auto* combo = static_cast<QComboBox*>(m.control);
+            combo->clear();
+            for (const std::string& entry : f.entriesShown(*f.access.list(const_cast<void*>(record))))
+                combo->addItem(pathToQt(entry), entry == f.browseEntry ? kBrowseEntry : kFileEntry);
         }
     }
 }
@@ -227,6 +273,11 @@ bool DeclaredFields::store(const BlockDeclaration& block, void* record) const {
             f.storeText(record, pathFromQt(static_cast<QLineEdit*>(m.control)->text()));
         } else if (f.kind == FieldKind::Choice) {
             f.access.set(record, static_cast<QComboBox*>(m.control)->currentIndex());
+        } else if (f.kind == FieldKind::InsertCombo) {
+            const auto* combo = static_cast<QComboBox*>(m.control);
+            std::vector<std::string>& list = *f.access.list(record);
+            list.clear();
+            for (int i = 0; i < combo->count(); ++i) list.push_back(pathFromQt(combo->itemText(i)));
         }
     }
     return true;

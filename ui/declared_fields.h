@@ -7,7 +7,9 @@
 class FileListWidget;
 class QCheckBox;
 class QFormLayout;
+class QGridLayout;
 class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QString;
@@ -23,12 +25,18 @@ public:
     // property (0x00BBGGRR).
     using ColorMaker = std::function<QWidget*(QWidget* parent)>;
 
+    // The user data of an InsertCombo's entries.
+    static constexpr int kFileEntry = 1;
+    static constexpr int kBrowseEntry = 2;
+
     explicit DeclaredFields(QWidget* dialog, ColorMaker color = {});
 
-    // Makes the control of every shown field of `block`, in the declaration's order.
+    // Makes the control of every shown field of `block` not made yet, in the
+    // declaration's order.
     void addAll(const BlockDeclaration& block);
-    // Makes the control of one field.
-    QWidget* add(const BlockDeclaration& block, const char* name);
+    // Makes the control of one field, laid out with the sections of `layoutBlock`
+    // where that is another block's.
+    QWidget* add(const BlockDeclaration& block, const char* name, const BlockDeclaration* layoutBlock = nullptr);
 
     // The control made for the field of that name (the first one, across blocks).
     QWidget* control(const char* name) const;
@@ -49,7 +57,12 @@ public:
     // control (a check box takes the whole row under an empty label). Lists, colors
     // and combos are placed by the dialog.
     QFormLayout* form(const BlockDeclaration& block, int section) const;
-    // That form inside a group box titled after the section.
+    // The fields of `section` of `block` made so far at their grid places, with
+    // their labels; the dialog may add what is its own.
+    QGridLayout* grid(const BlockDeclaration& block, int section) const;
+    // The section as its fields say: a grid where they have places, else a form.
+    QLayout* section(const BlockDeclaration& block, int section) const;
+    // That section inside a group box titled after it.
     QGroupBox* group(const BlockDeclaration& block, int section) const;
 
     // Shows the record's values in the block's controls.
@@ -61,12 +74,14 @@ public:
 private:
     struct Made {
         const BlockDeclaration* block;
+        const BlockDeclaration* layoutBlock;
         const FieldDeclaration* field;
         QWidget* control;
         QCheckBox* none = nullptr;
         QLabel* label = nullptr;
     };
     const Made* find(const char* name) const;
+    bool laidOutIn(const Made& made, const BlockDeclaration& block, int section) const;
     void showColor(const Made& made, uint32_t value) const;
 
     QWidget* dialog_;

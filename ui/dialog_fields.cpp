@@ -1,13 +1,11 @@
 #include "ui/dialog_fields.h"
 
-#include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-
-#include "core/c_integer.h"
 
 QLineEdit* makeDigitsEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -23,21 +21,20 @@ QLineEdit* makeNumberEdit(int controlId, bool digitsOnly, QWidget* parent) {
     return edit;
 }
 
-QCheckBox* makeCheckBox(int controlId, const QString& text, QWidget* parent) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QStringLiteral("check%1").arg(controlId));
-    return box;
-}
-
-void showNumber(QLineEdit* edit, int32_t value) { edit->setText(QString::number(value)); }
-
 void focusFirstField(QLineEdit* edit) {
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
 }
 
-int32_t readNumber(const QLineEdit* edit, int maxChars) {
-    return parseCInteger(edit->text().left(maxChars).toStdString());
+QWidget* makeOkCancelBox(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cancel"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 QBoxLayout* makeOkCancelRow(QDialog* dialog) {

@@ -1,6 +1,5 @@
 #include "compositing/ui/tag_dialog.h"
 
-#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,9 +18,7 @@ cdtagpng::cdtagpng(TagParams& params, QWidget* parent) : DeclaredDialog(tagDecla
     hint->setObjectName(QStringLiteral("hint"));
     fields_.addAll(block_);
 
-    auto* rotationGroup = new QGroupBox(DeclaredFields::title(block_, 1), this);
-    auto* rotationLayout = new QVBoxLayout(rotationGroup);
-    rotationLayout->addWidget(fields_.check("tagRotation"));
+    QGroupBox* rotationGroup = fields_.group(block_, 1);
     auto* extended = new QGroupBox(DeclaredFields::title(block_, 2), this);
     auto* extendedLayout = new QVBoxLayout(extended);
     extendedLayout->addWidget(rotationGroup);

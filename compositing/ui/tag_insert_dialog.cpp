@@ -11,7 +11,6 @@
 
 #include "command/command_texts.h"
 #include "compositing/file_list_rule.h"
-#include "compositing/tag_insert_inputs.h"
 #include "core/paint_settings.h"
 #include "params/declarations.h"
 #include "params/parameter_blocks.h"
@@ -36,9 +35,7 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent) : QDialog(parent), fields_
     remove_ = makeButton("-", this);
     path_ = static_cast<QLineEdit*>(fields_.add(block, "insertFile"));
     browse_ = makeButton("...", this);
-    angle_ = static_cast<QLineEdit*>(fields_.add(block, "insertAngle"));
-    antiAlias_ = static_cast<QCheckBox*>(fields_.add(block, "insertAntiAlias"));
-    mix_ = static_cast<QLineEdit*>(fields_.add(block, "insertLevel"));
+    fields_.addAll(block);
     level_ = new QLabel(this);
     level_->setObjectName("paintLevel");
     level_->setToolTip("The blend level that the last shape left: every insertion is applied on top of it");
@@ -51,18 +48,10 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent) : QDialog(parent), fields_
         hidden->hide();
     }
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(fields_.label("insertHistory"), 0, 0);
-    grid->addWidget(history_, 0, 1);
+    QGridLayout* grid = fields_.grid(block, 0);
+    setLayout(grid);
     grid->addWidget(remove_, 0, 2);
-    grid->addWidget(fields_.label("insertFile"), 1, 0);
-    grid->addWidget(path_, 1, 1);
     grid->addWidget(browse_, 1, 2);
-    grid->addWidget(fields_.label("insertAngle"), 2, 0);
-    grid->addWidget(angle_, 2, 1);
-    grid->addWidget(antiAlias_, 2, 2);
-    grid->addWidget(fields_.label("insertLevel"), 3, 0);
-    grid->addWidget(mix_, 3, 1);
     grid->addWidget(level_, 3, 2);
     grid->addWidget(configuration_, 4, 0, 1, 3);
     grid->addWidget(update_, 5, 0, 1, 3);
@@ -77,21 +66,11 @@ cmodlesstaginsert::cmodlesstaginsert(QWidget* parent) : QDialog(parent), fields_
 }
 
 void cmodlesstaginsert::fillInsertDialog() {
-    const TagInsertParams& p = tagInsertParams();
-    fields_.show(tagInsertDeclaration(), &p);
+    fields_.show(tagInsertDeclaration(), &tagInsertParams());
     level_->setText(QString::fromStdString(blendLevelText(paintSettings().blendLevel)));
-    history_->clear();
-    for (const std::string& entry : insertComboEntries(p.insertHistory)) {
-        history_->addItem(pathToQt(entry), entry == kInsertBrowseEntry ? kBrowseMarker : kPathMarker);
-    }
 }
 
-void cmodlesstaginsert::readInsertDialog() {
-    TagInsertParams& p = tagInsertParams();
-    fields_.store(tagInsertDeclaration(), &p);
-    p.insertHistory.clear();
-    for (int i = 0; i < history_->count(); ++i) p.insertHistory.push_back(pathFromQt(history_->itemText(i)));
-}
+void cmodlesstaginsert::readInsertDialog() { fields_.store(tagInsertDeclaration(), &tagInsertParams()); }
 
 void cmodlesstaginsert::moveUnder(QWidget* owner) {
     if (parentWidget() == owner) return;
@@ -106,25 +85,25 @@ void cmodlesstaginsert::addPathEntry(const QString& path) {
     std::vector<std::string> entries;
     for (int i = 0; i < history_->count(); ++i) entries.push_back(pathFromQt(history_->itemText(i)));
     const int at = addToFileList(entries, pathFromQt(path));
-    if (at >= 0) history_->insertItem(at, path, kPathMarker);
+    if (at >= 0) history_->insertItem(at, path, DeclaredFields::kFileEntry);
 }
 
 void cmodlesstaginsert::chooseEntry(int index) {
     if (index < 0) return;
     const int marker = history_->itemData(index).toInt();
-    if (marker == kBrowseMarker) {
+    if (marker == DeclaredFields::kBrowseEntry) {
         for (const QString& path : chooseFiles(this, {FileDialogKind::OpenSeveral, pictureFileFilter()}))
             addPathEntry(path);
         return;
     }
-    if (marker != kPathMarker) return;
+    if (marker != DeclaredFields::kFileEntry) return;
     path_->setText(history_->itemText(index));
     update();
 }
 
 void cmodlesstaginsert::removeSelected() {
     const int index = history_->currentIndex();
-    if (index >= 0 && history_->itemData(index).toInt() == kPathMarker) history_->removeItem(index);
+    if (index >= 0 && history_->itemData(index).toInt() == DeclaredFields::kFileEntry) history_->removeItem(index);
 }
 
 void cmodlesstaginsert::browseOne() {

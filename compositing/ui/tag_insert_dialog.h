@@ -22,10 +22,6 @@ class QPushButton;
 class cmodlesstaginsert : public QDialog {
     Q_OBJECT
 public:
-    // Combo entries carry a marker in their user data.
-    static constexpr int kBrowseMarker = 2;
-    static constexpr int kPathMarker = 1;
-
     explicit cmodlesstaginsert(QWidget* parent = nullptr);
 
     // Shows TagInsertParams in the controls; the combo is rebuilt from the history.
@@ -42,9 +38,9 @@ public:
     QPushButton* removeButton() const { return remove_; }
     QLineEdit* pathEdit() const { return path_; }
     QPushButton* browseButton() const { return browse_; }
-    QLineEdit* angleEdit() const { return angle_; }
-    QCheckBox* antiAliasBox() const { return antiAlias_; }
-    QLineEdit* mixEdit() const { return mix_; }
+    QLineEdit* angleEdit() const { return fields_.edit("insertAngle"); }
+    QCheckBox* antiAliasBox() const { return fields_.check("insertAntiAlias"); }
+    QLineEdit* mixEdit() const { return fields_.edit("insertLevel"); }
     QPushButton* configurationButton() const { return configuration_; }
     QPushButton* updateButton() const { return update_; }
 
@@ -69,9 +65,6 @@ private:
     QPushButton* remove_;
     QLineEdit* path_;
     QPushButton* browse_;
-    QLineEdit* angle_;
-    QCheckBox* antiAlias_;
-    QLineEdit* mix_;
     QLabel* level_ = nullptr;
     QPushButton* configuration_;
     QPushButton* update_;

@@ -1,23 +1,22 @@
 #include "exchange/ui/png_save_dialog.h"
 
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QSettings>
 
-#include "ui/program_settings.h"
+#include "params/declarations.h"
+#include "ui/declared_fields.h"
+#include "ui/declared_settings.h"
 
 PngCompression storedPngCompression() {
-    QSettings settings(kSettingsOrganization, kSettingsApplication);
-    const QString word = settings.value(kPngCompressionKey).toString();
-    return pngCompressionFromWord(word.toStdString()).value_or(PngCompression::Fast);
+    PngCompression compression = PngCompression::Fast;
+    readDeclaredSettings(pngCompressionDeclaration(), &compression);
+    return compression;
 }
 
 void storePngCompression(PngCompression compression) {
-    QSettings settings(kSettingsOrganization, kSettingsApplication);
-    settings.setValue(kPngCompressionKey, QString::fromLatin1(pngCompressionWord(compression)));
+    writeDeclaredSettings(pngCompressionDeclaration(), &compression);
 }
 
 QString getSaveFileNameWithPngOption(QWidget* parent, const QString& path, const QString& filter,
@@ -39,18 +38,19 @@ QString getSaveFileNameWithPngOption(QWidget* parent, const QString& path, const
         }
     }
 
-    auto* choice = new QComboBox(&dialog);
-    choice->addItem(QStringLiteral("Fast"));
-    choice->addItem(QStringLiteral("Small"));
-    choice->setCurrentIndex(storedPngCompression() == PngCompression::Small ? 1 : 0);
+    const BlockDeclaration& block = pngCompressionDeclaration();
+    DeclaredFields fields(&dialog);
+    QWidget* choice = fields.add(block, "compression");
+    PngCompression chosen = storedPngCompression();
+    fields.show(block, &chosen);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QStringLiteral("PNG compression:"), &dialog), row, 0);
+        grid->addWidget(fields.label("compression"), row, 0);
         grid->addWidget(choice, row, 1);
     }
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    const PngCompression chosen = choice->currentIndex() == 1 ? PngCompression::Small : PngCompression::Fast;
+    fields.store(block, &chosen);
     storePngCompression(chosen);
     pngCompression() = chosen;
     if (selectedFilter) *selectedFilter = dialog.selectedNameFilter();

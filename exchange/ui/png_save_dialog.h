@@ -5,10 +5,8 @@
 
 class QWidget;
 
-// Key of the PNG compression in the program's own settings ("fast" or "small").
-inline constexpr const char* kPngCompressionKey = "pngcompression";
-
-// The PNG compression kept in the program's settings; Fast when none is kept.
+// The PNG compression kept in the program's settings (as "fast" or "small"); Fast
+// when none is kept.
 PngCompression storedPngCompression();
 void storePngCompression(PngCompression compression);
 

@@ -1,22 +1,16 @@
 #include "generators/ui/mix_dialog.h"
 
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QPointer>
-#include <QVBoxLayout>
 
 #include "params/declarations.h"
 #include "params/parameter_blocks.h"
-#include "ui/dialog_fields.h"
 
 cdpercentmix::cdpercentmix(PaintSettings& settings, QWidget* parent)
     : DeclaredDialog(paintSettingsDeclaration(), &settings, parent) {
     setWindowTitle(QStringLiteral("Mix"));
     fields_.add(block_, "mixFromPercent");
     fields_.add(block_, "mixToPercent");
-    auto* top = new QVBoxLayout(this);
-    top->addWidget(fields_.group(block_, 0));
-    top->addLayout(makeOkCancelRow(this));
+    layOut();
     focusOnRun("mixFromPercent");
 }
 

@@ -1,21 +1,15 @@
 #include "generators/ui/rectangle_dialog.h"
 
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QPointer>
-#include <QVBoxLayout>
 
 #include "params/declarations.h"
 #include "params/parameter_blocks.h"
-#include "ui/dialog_fields.h"
 
 ccdrectv1::ccdrectv1(RectangleParams& params, QWidget* parent)
     : DeclaredDialog(rectangleDeclaration(), &params, parent) {
     setWindowTitle(QStringLiteral("Dialog"));
     fields_.addAll(block_);
-    auto* top = new QVBoxLayout(this);
-    top->addLayout(fields_.form(block_, 0));
-    top->addLayout(makeOkCancelRow(this));
+    layOut();
     focusOnRun("xMin");
 }
 
