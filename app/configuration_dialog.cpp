@@ -1,9 +1,6 @@
 #include "app/configuration_dialog.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "core/paint_settings.h"
@@ -29,13 +26,7 @@ CDConfig::CDConfig(QWidget* parent)
     layout->addWidget(makeOkCancelBox(this));
 }
 
-QCheckBox* CDConfig::connectableBox() const { return fields_.check("connectable"); }
-QCheckBox* CDConfig::noBlendColorBox() const { return fields_.noneBox("configBlendColor"); }
-QLabel* CDConfig::blendColorLabel() const { return fields_.colorLabel("configBlendColor"); }
 cdbtncolor* CDConfig::swatch() const { return static_cast<cdbtncolor*>(fields_.control("configBlendColor")); }
-QLineEdit* CDConfig::fromField() const { return fields_.edit("configMixFrom"); }
-QLineEdit* CDConfig::toField() const { return fields_.edit("configMixTo"); }
-QCheckBox* CDConfig::antiAliasBox() const { return fields_.check("rotationAntiAlias"); }
 
 void CDConfig::loadControls() {
     fields_.show(configurationDeclaration(), &configParams());

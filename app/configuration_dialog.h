@@ -22,13 +22,13 @@ public:
     void loadControls();
     void accept() override;
 
-    QCheckBox* connectableBox() const;
-    QCheckBox* noBlendColorBox() const;
-    QLabel* blendColorLabel() const;
+    QCheckBox* connectableBox() const { return fields_.check("connectable"); }
+    QCheckBox* noBlendColorBox() const { return fields_.noneBox("configBlendColor"); }
+    QLabel* blendColorLabel() const { return fields_.colorLabel("configBlendColor"); }
     cdbtncolor* swatch() const;
-    QLineEdit* fromField() const;
-    QLineEdit* toField() const;
-    QCheckBox* antiAliasBox() const;
+    QLineEdit* fromField() const { return fields_.edit("configMixFrom"); }
+    QLineEdit* toField() const { return fields_.edit("configMixTo"); }
+    QCheckBox* antiAliasBox() const { return fields_.check("rotationAntiAlias"); }
 
 private:
     DeclaredFields fields_;

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "core/paint_settings.h"
@@ -24,9 +23,6 @@ cdinitimg::cdinitimg(QWidget* parent) : QDialog(parent), fields_(this) {
     layout->addLayout(grid);
     layout->addWidget(makeOkCancelBox(this));
 }
-
-QLineEdit* cdinitimg::xField() const { return fields_.edit("pictureWidth"); }
-QLineEdit* cdinitimg::yField() const { return fields_.edit("pictureHeight"); }
 
 void cdinitimg::loadControls() {
     fields_.show(newPictureDeclaration(), &newPictureParams());

@@ -18,8 +18,8 @@ public:
     void loadControls();
     bool endedWithOk() const { return endedWithOk_; }
 
-    QLineEdit* xField() const;
-    QLineEdit* yField() const;
+    QLineEdit* xField() const { return fields_.edit("pictureWidth"); }
+    QLineEdit* yField() const { return fields_.edit("pictureHeight"); }
     QCheckBox* bendBox() const { return bend_; }
 
     void accept() override;

@@ -1,7 +1,6 @@
 #include "compositing/ui/tag_insert_dialog.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
