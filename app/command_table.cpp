@@ -36,7 +36,7 @@ void CvosprenDlg::createCommands() {
         {cmd::ImportClipboard, file + " > &Import > &Clipboard", standard(QKeySequence::Paste),
          [this] { importClipboard(runImportClipboardCommand); }},
         {cmd::ImportFile, file + " > &Import > &File ...", standard(QKeySequence::Open),
-         [this] { reportImport(runImportFileCommand(*this, imageLib_, fileChooser_)); }},
+         [this] { reportImport(runImportFileCommand(*this, imageLib_)); }},
         // "Open Recent": filled from the settings by the window.
         menuRow(file + " > Open &Recent"),
         {cmd::Save, file + " > &Save", standard(QKeySequence::Save), [this] { save(); }},

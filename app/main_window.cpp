@@ -34,6 +34,7 @@
 #include "exchange/picture_file.h"
 #include "exchange/ui/dropped_files.h"
 #include "exchange/ui/file_commands.h"
+#include "exchange/ui/file_dialogs.h"
 #include "exchange/ui/qt_file_filter.h"
 #include "params/configuration_file.h"
 #include "storage/file_name.h"
@@ -60,10 +61,6 @@ CvosprenDlg::CvosprenDlg(const ImageLibrary& imageLib, QWidget* parent)
     : QMainWindow(parent), imageLib_(imageLib), interaction_(std::make_unique<QtInteraction>(this)) {
     paintSettings().blendColor = 0x00FFFFFF;
     dialogRunner_ = [](QDialog& d) { return d.exec(); };
-    fileChooser_ = [](QWidget* parent, FileDialogKind kind, const QString& filter) {
-        return runStandardFileDialog(parent, kind, pngFirst(filter));
-    };
-    saveAsChooser_ = runSaveAsDialog;
     history_.setLimits(undoLimits());
 
     view_ = new PictureView(this);
@@ -307,7 +304,7 @@ bool CvosprenDlg::save() {
 bool CvosprenDlg::saveAs() {
     if (!requirePicture()) return false;
     std::optional<std::string> name =
-        saveAsChooser_(this, FileDialogKind::Save, pngFirst(pictureSaveFilter(imageLib_)));
+        chooseFile(this, {FileDialogKind::Save, pngFirst(pictureSaveFilter(imageLib_)), runSaveAsDialog});
     if (!name) return false;
     // The dialog's filter supplies a missing extension; a name that still has none is PNG.
     if (!hasFileExtension(*name)) *name += ".png";
@@ -329,7 +326,7 @@ bool CvosprenDlg::writePicture(const std::string& path) {
 
 // An export of the whole picture to a file leaves nothing unsaved.
 void CvosprenDlg::exportFile() {
-    if (const std::optional<std::string> path = runExportFileCommand(*this, imageLib_, fileChooser_)) markClean(*path);
+    if (const std::optional<std::string> path = runExportFileCommand(*this, imageLib_)) markClean(*path);
 }
 
 // A picture from the clipboard is in no file.
@@ -392,13 +389,13 @@ void CvosprenDlg::reportImport(const ImportOutcome& outcome) {
 // effect the next time each is used; nothing is redrawn.
 void CvosprenDlg::loadConfigurationCommand() {
     const std::optional<std::string> path =
-        fileChooser_(this, FileDialogKind::Open, qtFileFilter(kConfigurationFilter));
+        chooseFile(this, {FileDialogKind::Open, qtFileFilter(kConfigurationFilter), runWindowFileDialog});
     if (path) loadConfigurationGuarded(*path, *path, *interaction_);
 }
 
 void CvosprenDlg::saveConfigurationCommand() {
     const std::optional<std::string> path =
-        fileChooser_(this, FileDialogKind::Save, qtFileFilter(kConfigurationFilter));
+        chooseFile(this, {FileDialogKind::Save, qtFileFilter(kConfigurationFilter), runWindowFileDialog});
     // A name typed without an extension is a configuration file all the same.
     if (path) saveConfigurationTo(withDefaultExtension(*path, ".vscfg"));
 }

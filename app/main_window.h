@@ -11,7 +11,6 @@
 #include "app/main_menu.h"
 #include "app/qt_interaction.h"
 #include "command/undo_history.h"
-#include "exchange/ui/file_dialogs.h"
 #include "ui/picture_host.h"
 
 class CDConfig;
@@ -95,8 +94,6 @@ public:
     // extension).
     using DialogRunner = std::function<int(QDialog&)>;
     void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
-    void setFileNameChooser(FileNameChooser chooser) { fileChooser_ = std::move(chooser); }
-    void setSaveAsChooser(FileNameChooser chooser) { saveAsChooser_ = std::move(chooser); }
 
     // The single dialog instances, made on first use.
     cdinitimg& newPictureDialog();
@@ -169,8 +166,6 @@ private:
     QMap<int, QAction*> actions_;
     std::vector<CommandRow> commands_;
     DialogRunner dialogRunner_;
-    FileNameChooser fileChooser_;
-    FileNameChooser saveAsChooser_;
     cdinitimg* newDialog_ = nullptr;
     CDConfig* configDialog_ = nullptr;
     cfaboutbox* aboutBox_ = nullptr;

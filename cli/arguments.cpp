@@ -52,3 +52,11 @@ std::optional<bool> parseOnOff(const std::string& word) {
 }
 
 bool isZeroOrOne(const std::string& word) { return word == "0" || word == "1"; }
+
+bool isNumberText(const std::string& word) {
+    const size_t start = (!word.empty() && (word[0] == '-' || word[0] == '+')) ? 1 : 0;
+    if (start == word.size()) return false;
+    for (size_t i = start; i < word.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(word[i]))) return false;
+    return true;
+}

@@ -17,3 +17,6 @@ std::optional<uint32_t> parseHexColor(const std::string& word);
 std::optional<bool> parseOnOff(const std::string& word);
 // "0" or "1", the words of a flag.
 bool isZeroOrOne(const std::string& word);
+// A number as a dialog's text field holds it: an optional sign and digits, of any
+// length (the field's own reading then keeps what it keeps).
+bool isNumberText(const std::string& word);

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "cli/arguments.h"
+#include "cli/declared_steps.h"
 #include "cli/step_table.h"
 #include "command/command_texts.h"
 #include "core/paint_settings.h"
@@ -18,36 +18,36 @@ bool noMemory(CliContext& c, int64_t width, int64_t height) { return c.refuse(no
 }  // namespace
 
 void registerClipboardSteps(StepTable& table) {
-    table.add({"part-export", 1, "part-export FILE",
-               "export the picture with a margin of 1/8 of each side on every side (wrapped in connectable mode)",
-               [](const std::vector<std::string>& a) { return hasFileExtension(a[0]) ? -1 : 0; },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   if (!c.requirePicture()) return false;
-                   const Picture& picture = *c.picture;
-                   PicturePtr enlarged = partExportPicture(picture, paintSettings().connectable != 0);
-                   if (!enlarged) {
-                       const PartMargins m = partExportMargins(picture.width, picture.height);
-                       return noMemory(c, int64_t(picture.width) + 2 * m.x, int64_t(picture.height) + 2 * m.y);
-                   }
-                   const ImageLibrary* lib = c.imageLibrary();
-                   std::string reason;
-                   if (!lib || !writePictureFile(*lib, *enlarged, a[0], &reason)) return c.refuseExport(a[0], reason);
-                   return true;
-               },
-               "Please enter extension eg(.jpg)"});
+    table.add(declaredStep(
+        {"part-export",
+         "export the picture with a margin of 1/8 of each side on every side (wrapped in connectable mode)",
+         kNoExtensionMessage,
+         {{"FILE", 0, ArgumentForm::FileName}}},
+        [](CliContext& c, const std::vector<std::string>& a) {
+            if (!c.requirePicture()) return false;
+            const Picture& picture = *c.picture;
+            PicturePtr enlarged = partExportPicture(picture, paintSettings().connectable != 0);
+            if (!enlarged) {
+                const PartMargins m = partExportMargins(picture.width, picture.height);
+                return noMemory(c, int64_t(picture.width) + 2 * m.x, int64_t(picture.height) + 2 * m.y);
+            }
+            const ImageLibrary* lib = c.imageLibrary();
+            std::string reason;
+            if (!lib || !writePictureFile(*lib, *enlarged, a[0], &reason)) return c.refuseExport(a[0], reason);
+            return true;
+        }));
 
-    table.add({"part-import", 1, "part-import FILE",
-               "import a picture file without its margin of 1/10 of each side on every side",
-               [](const std::vector<std::string>& a) { return a[0].empty() ? 0 : -1; },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   PicturePtr loaded = c.importPicture(a[0]);
-                   if (!loaded) return false;
-                   const char* problem =
-                       pictureSizeProblem(partImportCheckedSide(loaded->width), partImportCheckedSide(loaded->height));
-                   if (problem) return c.refuse(problem);
-                   PicturePtr centre = partImportCentre(*loaded);
-                   if (!centre) return noMemory(c, loaded->width, loaded->height);
-                   c.picture = std::move(centre);
-                   return true;
-               }});
+    table.add(declaredStep(
+        {"part-import", "import a picture file without its margin of 1/10 of each side on every side", "", {{"FILE"}}},
+        [](CliContext& c, const std::vector<std::string>& a) {
+            PicturePtr loaded = c.importPicture(a[0]);
+            if (!loaded) return false;
+            const char* problem =
+                pictureSizeProblem(partImportCheckedSide(loaded->width), partImportCheckedSide(loaded->height));
+            if (problem) return c.refuse(problem);
+            PicturePtr centre = partImportCentre(*loaded);
+            if (!centre) return noMemory(c, loaded->width, loaded->height);
+            c.picture = std::move(centre);
+            return true;
+        }));
 }

@@ -78,11 +78,11 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                                        (step->arity == 1 ? "" : "s") + ": " + step->usage);
         PlannedStep planned{
             step, std::vector<std::string>(args.begin() + long(i) + 1, args.begin() + long(i) + 1 + step->arity)};
-        const int bad = step->validate ? step->validate(planned.args) : -1;
-        if (bad >= 0) {
-            const std::string note = step->noteFor ? step->noteFor(planned.args) : step->badArgumentNote;
-            return usageError(err, "bad " + argumentName(*step, size_t(bad)) + " '" + planned.args[size_t(bad)] +
-                                       "' in '" + step->usage + "'" + (note.empty() ? "" : ": " + note));
+        const BadArgument bad = step->check ? step->check(planned.args) : BadArgument{};
+        if (bad.index >= 0) {
+            const size_t at = size_t(bad.index);
+            return usageError(err, "bad " + argumentName(*step, at) + " '" + planned.args[at] + "' in '" + step->usage +
+                                       "'" + (bad.note.empty() ? "" : ": " + bad.note));
         }
         plan.push_back(std::move(planned));
         i += 1 + size_t(step->arity);

@@ -35,8 +35,7 @@ template <class Params>
 Step stampingStep(const BlockDeclaration& block, Params& params, const std::vector<std::string>& files,
                   std::type_identity_t<void (*)(CliContext&, Picture&, const Params&, Interaction&)> operate) {
     return declaredStep(block, 0, [&block, &params, &files, operate](CliContext& c, const std::vector<std::string>& a) {
-        PictureCommand command;
-        command.confirm = [&] {
+        const auto confirm = [&] {
             if (files.empty()) {
                 return c.refuse(std::string("'") + block.steps[0].word +
                                 "' has no file to work with: add files with '" + block.steps[1].word + " FILE'");
@@ -44,12 +43,8 @@ Step stampingStep(const BlockDeclaration& block, Params& params, const std::vect
             storeArguments(block, 0, a, &params);
             return true;
         };
-        command.escapeInformation = true;
-        command.run = [&](Picture& picture, Interaction& ui) {
-            operate(c, picture, params, ui);
-            return true;
-        };
-        return c.run(command);
+        return c.run(
+            drawingCommand(confirm, [&](Picture& picture, Interaction& ui) { operate(c, picture, params, ui); }));
     });
 }
 

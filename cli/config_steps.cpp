@@ -1,32 +1,33 @@
 #include <string>
 
+#include "cli/declared_steps.h"
 #include "cli/step_table.h"
 #include "params/configuration_file.h"
 
-namespace {
-int needsPath(const std::vector<std::string>& a) { return a[0].empty() ? 0 : -1; }
-}  // namespace
-
 void registerConfigSteps(StepTable& table) {
-    table.add({"config", 1, "config FILE",
-               "load a configuration file (.vscfg): paint settings, every dialog's values and lists", needsPath,
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   switch (loadConfigurationGuarded(a[0], a[0], c.ui)) {
-                   case ConfigurationLoad::Loaded:
-                       return true;
-                   case ConfigurationLoad::NotOpened:
-                       // The window passes over a missing file; a script names one on purpose.
-                       return c.refuse(configurationOpenError(a[0]));
-                   default:
-                       return false;  // the reader has said why
-                   }
-               }});
+    table.add(declaredStep({"config",
+                            "load a configuration file (.vscfg): paint settings, every dialog's values and lists",
+                            "",
+                            {{"FILE"}}},
+                           [](CliContext& c, const std::vector<std::string>& a) {
+                               switch (loadConfigurationGuarded(a[0], a[0], c.ui)) {
+                               case ConfigurationLoad::Loaded:
+                                   return true;
+                               case ConfigurationLoad::NotOpened:
+                                   // The window passes over a missing file; a script names one on purpose.
+                                   return c.refuse(configurationOpenError(a[0]));
+                               default:
+                                   return false;  // the reader has said why
+                               }
+                           }));
 
-    table.add({"save-config", 1, "save-config FILE",
-               "save the paint settings and every dialog's values as the window's \"Save ...\" does", needsPath,
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   std::string error;
-                   if (saveConfiguration(a[0], &error)) return true;
-                   return c.refuse(configurationSaveError(a[0], error));
-               }});
+    table.add(declaredStep({"save-config",
+                            "save the paint settings and every dialog's values as the window's \"Save ...\" does",
+                            "",
+                            {{"FILE"}}},
+                           [](CliContext& c, const std::vector<std::string>& a) {
+                               std::string error;
+                               if (saveConfiguration(a[0], &error)) return true;
+                               return c.refuse(configurationSaveError(a[0], error));
+                           }));
 }

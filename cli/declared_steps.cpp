@@ -1,58 +1,111 @@
 #include "cli/declared_steps.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "cli/arguments.h"
 
 namespace {
 
-// The index of the first argument that is not a good word for its field, or -1.
-int firstBadArgument(const std::vector<const FieldDeclaration*>& fields, const std::vector<std::string>& args) {
-    for (size_t i = 0; i < fields.size(); ++i)
-        if (!argumentAccepted(*fields[i], args[i])) return int(i);
-    return -1;
+// The argument a field's kind makes of it, with a form the check reads alone.
+LooseArgument argumentOf(const FieldDeclaration& f) {
+    LooseArgument a{f.argument.name, f.argument.position, f.argument.form};
+    for (const ChoiceDeclaration& c : f.choices) a.choices.push_back(c.word);
+    if (a.form != ArgumentForm::FromKind) return a;
+    if (f.kind == FieldKind::FileList || f.kind == FieldKind::Text) {
+        a.form = ArgumentForm::Word;
+    } else if (f.fromText) {
+        a.form = ArgumentForm::NumberText;  // read as the dialog reads what is typed
+    } else {
+        a.form = ArgumentForm::Number;
+        if (f.kind == FieldKind::Percentage) a.least = 0, a.most = 100;
+    }
+    return a;
+}
+
+// Every argument of a step in position order: the block's fields that name the step
+// and the step's loose arguments.
+std::vector<LooseArgument> argumentsOf(const BlockDeclaration* block, int step, const StepDeclaration& s) {
+    std::vector<LooseArgument> arguments(s.loose);
+    if (block)
+        for (const FieldDeclaration* f : stepArguments(*block, step)) arguments.push_back(argumentOf(*f));
+    std::stable_sort(arguments.begin(), arguments.end(),
+                     [](const LooseArgument& a, const LooseArgument& b) { return a.position < b.position; });
+    for (size_t i = 0; i < arguments.size(); ++i)
+        if (arguments[i].position != int(i)) std::abort();  // a gap or a clash: a fault found by its first use
+    return arguments;
+}
+
+bool isOneOf(const std::vector<const char*>& words, const std::string& word) {
+    for (const char* w : words)
+        if (word == w) return true;
+    return false;
+}
+
+bool accepted(const LooseArgument& a, const std::string& word) {
+    switch (a.form) {
+    case ArgumentForm::ZeroOrOne:
+        return isZeroOrOne(word);
+    case ArgumentForm::OnOff:
+        return parseOnOff(word).has_value();
+    case ArgumentForm::Color:
+    case ArgumentForm::Rgb:
+        return (a.form == ArgumentForm::Color && word == "none") || parseHexColor(word).has_value();
+    case ArgumentForm::Choice:
+        return isOneOf(a.choices, word);
+    case ArgumentForm::NonZero:  // any number: its range is the whole of 32 bits
+    case ArgumentForm::Number: {
+        const auto value = parseInt32(word);
+        return value && *value >= a.least && *value <= a.most;
+    }
+    case ArgumentForm::NumberText:
+        return isNumberText(word);
+    case ArgumentForm::Number64:
+        return parseInt64(word).has_value();
+    case ArgumentForm::Word:
+        return !word.empty();
+    case ArgumentForm::FileName:
+        return hasFileExtension(word);
+    case ArgumentForm::FromKind:
+        break;
+    }
+    return false;
 }
 
 // The block's check on the arguments stored in a fresh record: the argument at
 // fault and the check's message, or -1.
-CheckResult checkArguments(const BlockDeclaration& block, int step, const std::vector<std::string>& args) {
-    if (!block.check) return {};
+BadArgument checkArguments(const BlockDeclaration& block, int step, const std::vector<std::string>& args) {
     const std::shared_ptr<void> scratch = block.newRecord();
     storeArguments(block, step, args, scratch.get());
     const CheckResult result = block.check(scratch.get());
-    if (result.field < 0) return result;
+    if (result.field < 0) return {};
     // Only a fault in this step's own arguments is this step's to report.
     const StepArgument& argument = block.fields[size_t(result.field)].argument;
     if (!argument.name || argument.step != step) return {};
-    return {argument.position, result.message};
+    return {argument.position, result.message ? result.message : ""};
+}
+
+Step makeStep(const BlockDeclaration* block, int step, const StepDeclaration& s, Step::Runner run) {
+    const std::vector<LooseArgument> arguments = argumentsOf(block, step, s);
+    std::string usage = s.word;
+    for (const LooseArgument& a : arguments) usage += std::string(" ") + a.name;
+    Step::Checker check;
+    if (!arguments.empty()) {
+        check = [arguments, block, step, note = std::string(s.note)](const std::vector<std::string>& args) {
+            for (size_t i = 0; i < arguments.size(); ++i)
+                if (!accepted(arguments[i], args[i])) return BadArgument{int(i), note};
+            return block && block->check ? checkArguments(*block, step, args) : BadArgument{};
+        };
+    }
+    return {s.word, int(arguments.size()), std::move(usage), s.help, std::move(check), std::move(run)};
 }
 
 }  // namespace
 
-bool argumentAccepted(const FieldDeclaration& f, const std::string& word) {
-    switch (f.argument.form) {
-    case ArgumentForm::ZeroOrOne:
-        return isZeroOrOne(word);
-    case ArgumentForm::NonZero:
-        return parseInt32(word).has_value();
-    case ArgumentForm::OnOff:
-        return parseOnOff(word).has_value();
-    case ArgumentForm::Color:
-        return word == "none" || parseHexColor(word).has_value();
-    case ArgumentForm::Choice:
-        return choiceIndex(f, word) >= 0;
-    case ArgumentForm::FromKind:
-        break;
-    }
-    if (f.kind == FieldKind::FileList || f.kind == FieldKind::Text) return !word.empty();
-    const auto value = parseInt32(word);
-    if (f.kind == FieldKind::Percentage) return value && *value >= 0 && *value <= 100;
-    return value.has_value();
-}
-
 void storeArguments(const BlockDeclaration& block, int step, const std::vector<std::string>& args, void* record) {
-    const std::vector<const FieldDeclaration*> fields = stepArguments(block, step);
-    for (size_t i = 0; i < fields.size(); ++i) {
-        const FieldDeclaration& f = *fields[i];
-        const std::string& word = args[i];
+    for (const FieldDeclaration* field : stepArguments(block, step)) {
+        const FieldDeclaration& f = *field;
+        const std::string& word = args[size_t(f.argument.position)];
         switch (f.argument.form) {
         case ArgumentForm::ZeroOrOne:
             f.access.set(record, word == "1" ? 1 : 0);
@@ -69,13 +122,15 @@ void storeArguments(const BlockDeclaration& block, int step, const std::vector<s
         case ArgumentForm::Choice:
             f.access.set(record, choiceIndex(f, word));
             continue;
-        case ArgumentForm::FromKind:
+        default:
             break;
         }
         if (f.kind == FieldKind::FileList) {
             f.addToList(*f.access.list(record), word);
         } else if (f.kind == FieldKind::Text) {
             f.storeText(record, word);
+        } else if (f.fromText) {
+            f.access.set(record, f.fromText(word));
         } else {
             const int32_t value = *parseInt32(word);
             f.access.set(record, f.kind == FieldKind::Byte ? int64_t(uint32_t(value) & 0xFFu) : int64_t(value));
@@ -84,25 +139,7 @@ void storeArguments(const BlockDeclaration& block, int step, const std::vector<s
 }
 
 Step declaredStep(const BlockDeclaration& block, int step, Step::Runner run) {
-    const std::vector<const FieldDeclaration*> fields = stepArguments(block, step);
-    const StepDeclaration& s = block.steps.at(size_t(step));
-    const BlockDeclaration* b = &block;
-    Step::Validator validate;
-    if (!fields.empty()) {
-        validate = [fields, b, step](const std::vector<std::string>& args) {
-            const int bad = firstBadArgument(fields, args);
-            return bad >= 0 ? bad : checkArguments(*b, step, args).field;
-        };
-    }
-    Step made(s.word, int(fields.size()), stepUsage(block, step), s.help, std::move(validate), std::move(run),
-              block.check ? std::string() : std::string(s.note));
-    if (block.check) {
-        const std::string note = s.note;
-        made.noteFor = [fields, b, step, note](const std::vector<std::string>& args) -> std::string {
-            if (firstBadArgument(fields, args) >= 0) return note;
-            const char* message = checkArguments(*b, step, args).message;
-            return message ? message : "";
-        };
-    }
-    return made;
+    return makeStep(&block, step, block.steps.at(size_t(step)), std::move(run));
 }
+
+Step declaredStep(const StepDeclaration& step, Step::Runner run) { return makeStep(nullptr, 0, step, std::move(run)); }

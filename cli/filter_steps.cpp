@@ -47,24 +47,24 @@ void registerFilterSteps(StepTable& table) {
         return c.run(command);
     }));
 
-    table.add({"render-connectable", 0, "render-connectable",
-               "blend with the half-shifted copy so that the picture tiles without a seam", nullptr,
-               [](CliContext& c, const std::vector<std::string>&) {
-                   PictureCommand command;
-                   command.needs = PictureCommand::Needs::AnyPicture;
-                   command.run = [](Picture& picture, Interaction&) {
-                       renderConnectable(&picture);
-                       return true;
-                   };
-                   return c.run(command);
-               }});
+    table.add(declaredStep(
+        {"render-connectable", "blend with the half-shifted copy so that the picture tiles without a seam"},
+        [](CliContext& c, const std::vector<std::string>&) {
+            PictureCommand command;
+            command.needs = PictureCommand::Needs::AnyPicture;
+            command.run = [](Picture& picture, Interaction&) {
+                renderConnectable(&picture);
+                return true;
+            };
+            return c.run(command);
+        }));
 
-    table.add({"seam-report", 0, "seam-report",
-               "print the seam measure of columns and rows (wrap / inside difference; ~1: no seam)", nullptr,
-               [](CliContext& c, const std::vector<std::string>&) {
-                   if (!c.requireAnyPicture()) return false;
-                   const SeamMeasure m = seamMeasure(*c.picture);
-                   std::cout << seamLine("columns", m.columns) << '\n' << seamLine("rows", m.rows) << std::endl;
-                   return true;
-               }});
+    table.add(declaredStep(
+        {"seam-report", "print the seam measure of columns and rows (wrap / inside difference; ~1: no seam)"},
+        [](CliContext& c, const std::vector<std::string>&) {
+            if (!c.requireAnyPicture()) return false;
+            const SeamMeasure m = seamMeasure(*c.picture);
+            std::cout << seamLine("columns", m.columns) << '\n' << seamLine("rows", m.rows) << std::endl;
+            return true;
+        }));
 }

@@ -22,14 +22,16 @@ void registerPictureSteps(StepTable& table) {
         return true;
     }));
 
-    table.add({"fill", 1, "fill RRGGBB", "fill the whole picture with one colour (\"Fill Color ...\" answered Yes)",
-               [](const std::vector<std::string>& a) { return parseHexColor(a[0]) ? -1 : 0; },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   PictureCommand command;
-                   command.run = [&](Picture& picture, Interaction&) {
-                       fillColor(&picture, shapeColorFromPacked(*parseHexColor(a[0])), true);
-                       return true;
-                   };
-                   return c.run(command);
-               }});
+    table.add(declaredStep({"fill",
+                            "fill the whole picture with one colour (\"Fill Color ...\" answered Yes)",
+                            "",
+                            {{"RRGGBB", 0, ArgumentForm::Rgb}}},
+                           [](CliContext& c, const std::vector<std::string>& a) {
+                               PictureCommand command;
+                               command.run = [&](Picture& picture, Interaction&) {
+                                   fillColor(&picture, shapeColorFromPacked(*parseHexColor(a[0])), true);
+                                   return true;
+                               };
+                               return c.run(command);
+                           }));
 }

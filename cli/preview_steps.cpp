@@ -1,35 +1,23 @@
 #include <string>
 
 #include "cli/arguments.h"
+#include "cli/declared_steps.h"
 #include "cli/step_table.h"
 #include "compositing/preview_display.h"
 #include "compositing/tag_insert_inputs.h"
 #include "compositing/tag_insertion.h"
 #include "core/paint_settings.h"
 #include "exchange/image_library.h"
+#include "params/declarations.h"
 #include "params/parameter_blocks.h"
 
 namespace {
-
-// A number as a dialog's text field would hold it: an optional sign and digits, of
-// any length (the dialog's own conversion then keeps what it keeps).
-bool isNumberText(const std::string& word) {
-    const size_t start = (!word.empty() && (word[0] == '-' || word[0] == '+')) ? 1 : 0;
-    if (start == word.size()) return false;
-    for (size_t i = start; i < word.size(); ++i) {
-        if (word[i] < '0' || word[i] > '9') return false;
-    }
-    return true;
-}
 
 bool insertTag(CliContext& c, const std::vector<std::string>& a) {
     if (!c.picture) return c.refuse(kNoPictureMessage);
     // What the insertion dialog's fields would hand over.
     TagInsertParams& p = tagInsertParams();
-    storeInsertFile(p, a[0]);
-    p.insertAngle = insertAngleFromText(a[3]);
-    p.insertAntiAlias = a[4] == "1" ? 1 : 0;
-    p.insertLevel = insertLevelFromMixText(a[5]);
+    storeArguments(tagInsertDeclaration(), 0, a, &p);
     // The dialog shows the stored history in its combo and reading it stores the combo.
     p.insertHistory = insertComboEntries(p.insertHistory);
     const ImageLibrary* lib = c.imageLibrary();
@@ -64,30 +52,16 @@ bool writePreview(CliContext& c, int32_t zoom, bool frame, const std::string& pa
 }  // namespace
 
 void registerPreviewSteps(StepTable& table) {
-    table.add({"preview", 3, "preview ZOOM FRAME FILE",
-               "write the 3 x 3 preview as shown (ZOOM 1..16, FRAME 1: \"Cadre Resolution\") through the image "
-               "library",
-               [](const std::vector<std::string>& a) {
-                   const auto zoom = parseInt32(a[0]);
-                   if (!zoom || *zoom < kPreviewMinZoom || *zoom > kPreviewMaxZoom) return 0;
-                   if (!isZeroOrOne(a[1])) return 1;
-                   return hasFileExtension(a[2]) ? -1 : 2;
-               },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   return writePreview(c, *parseInt32(a[0]), a[1] == "1", a[2]);
-               },
-               "ZOOM is 1..16, FRAME 0 or 1, FILE ends in .bmp, .png or .jpg"});
+    table.add(declaredStep({"preview",
+                            "write the 3 x 3 preview as shown (ZOOM 1..16, FRAME 1: \"Cadre Resolution\") through "
+                            "the image library",
+                            "ZOOM is 1..16, FRAME 0 or 1, FILE ends in .bmp, .png or .jpg",
+                            {{"ZOOM", 0, ArgumentForm::Number, {}, kPreviewMinZoom, kPreviewMaxZoom},
+                             {"FRAME", 1, ArgumentForm::ZeroOrOne},
+                             {"FILE", 2, ArgumentForm::FileName}}},
+                           [](CliContext& c, const std::vector<std::string>& a) {
+                               return writePreview(c, *parseInt32(a[0]), a[1] == "1", a[2]);
+                           }));
 
-    table.add({"insert-tag", 6, "insert-tag FILE X Y ANGLE ANTIALIAS MIX",
-               "stamp FILE once as a click in the preview at picture position X, Y would (ANGLE and MIX as typed "
-               "in the insertion dialog, ANTIALIAS 0 or 1)",
-               [](const std::vector<std::string>& a) {
-                   if (a[0].empty()) return 0;
-                   if (!parseInt32(a[1])) return 1;
-                   if (!parseInt32(a[2])) return 2;
-                   if (!isNumberText(a[3])) return 3;
-                   if (!isZeroOrOne(a[4])) return 4;
-                   return isNumberText(a[5]) ? -1 : 5;
-               },
-               insertTag, "X and Y are whole numbers, ANGLE and MIX whole numbers as typed, ANTIALIAS 0 or 1"});
+    table.add(declaredStep(tagInsertDeclaration(), 0, insertTag));
 }

@@ -10,12 +10,14 @@
 #include "params/parameter_blocks.h"
 
 void registerSettingSteps(StepTable& table) {
-    table.add({"seed", 1, "seed N", "every later operation seeds with N where it would read the clock",
-               [](const std::vector<std::string>& a) { return parseInt64(a[0]) ? -1 : 0; },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   c.ui.setSeed(*parseInt64(a[0]));
-                   return true;
-               }});
+    table.add(declaredStep({"seed",
+                            "every later operation seeds with N where it would read the clock",
+                            "",
+                            {{"N", 0, ArgumentForm::Number64}}},
+                           [](CliContext& c, const std::vector<std::string>& a) {
+                               c.ui.setSeed(*parseInt64(a[0]));
+                               return true;
+                           }));
 
     const BlockDeclaration& settings = paintSettingsDeclaration();
     table.add(declaredStep(settings, 1, [](CliContext&, const std::vector<std::string>& a) {
@@ -31,16 +33,15 @@ void registerSettingSteps(StepTable& table) {
         }));
     }
 
-    table.add({"palette", 1, "palette FILE.vpal|off",
-               "draw shape colours from a palette file; off goes back to random colours",
-               [](const std::vector<std::string>& a) { return a[0].empty() ? 0 : -1; },
-               [](CliContext& c, const std::vector<std::string>& a) {
-                   if (a[0] == "off") {
-                       paintSettings().paletteOff = 1;
-                       return true;
-                   }
-                   if (!loadPaletteFile(a[0], currentPalette())) return c.refuse("Cannot read palette file " + a[0]);
-                   paintSettings().paletteOff = 0;
-                   return true;
-               }});
+    table.add(declaredStep(
+        {"palette", "draw shape colours from a palette file; off goes back to random colours", "", {{"FILE.vpal|off"}}},
+        [](CliContext& c, const std::vector<std::string>& a) {
+            if (a[0] == "off") {
+                paintSettings().paletteOff = 1;
+                return true;
+            }
+            if (!loadPaletteFile(a[0], currentPalette())) return c.refuse("Cannot read palette file " + a[0]);
+            paintSettings().paletteOff = 0;
+            return true;
+        }));
 }

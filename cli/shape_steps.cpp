@@ -14,14 +14,10 @@ namespace {
 template <class Params>
 Step generator(const BlockDeclaration& block, Params& params, void (*draw)(Picture*, const Params&, Interaction&)) {
     return declaredStep(block, 0, [&block, &params, draw](CliContext& c, const std::vector<std::string>& a) {
-        PictureCommand command;
-        command.escapeInformation = true;
-        command.run = [&](Picture& picture, Interaction& ui) {
+        return c.run(drawingCommand(nullptr, [&](Picture& picture, Interaction& ui) {
             storeArguments(block, 0, a, &params);
             draw(&picture, params, ui);
-            return true;
-        };
-        return c.run(command);
+        }));
     });
 }
 

@@ -4,7 +4,6 @@
 
 #include <ostream>
 
-#include "cli/arguments.h"
 #include "command/command_texts.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
@@ -56,16 +55,6 @@ const Step* StepTable::find(const std::string& word) const {
     for (const Step& s : steps_)
         if (s.word == word) return &s;
     return nullptr;
-}
-
-int firstBadInt32(const std::vector<std::string>& args, size_t from, size_t to) {
-    for (size_t i = from; i < to && i < args.size(); ++i)
-        if (!parseInt32(args[i])) return int(i);
-    return -1;
-}
-
-Step::Validator allInt32() {
-    return [](const std::vector<std::string>& args) { return firstBadInt32(args, 0, args.size()); };
 }
 
 const StepTable& stepTable() {

@@ -52,33 +52,27 @@ private:
     const ImageLibrary* library_ = nullptr;
 };
 
-// One step of the command line: a word and a fixed number of arguments.
-struct Step {
-    using Validator = std::function<int(const std::vector<std::string>& args)>;
-    using Runner = std::function<bool(CliContext& context, const std::vector<std::string>& args)>;
+// What the check of a step's arguments found: the first bad one (-1: none) and what
+// to say after the usage error about it (empty: nothing more).
+struct BadArgument {
+    int index = -1;
+    std::string note;
+};
 
-    Step(std::string word, int arity, std::string usage, std::string help, Validator validate, Runner run,
-         std::string badArgumentNote = {})
-        : word(std::move(word)),
-          arity(arity),
-          usage(std::move(usage)),
-          help(std::move(help)),
-          validate(std::move(validate)),
-          run(std::move(run)),
-          badArgumentNote(std::move(badArgumentNote)) {}
+// One step of the command line: a word and a fixed number of arguments, made from
+// its declaration (cli/declared_steps.h).
+struct Step {
+    using Checker = std::function<BadArgument(const std::vector<std::string>& args)>;
+    using Runner = std::function<bool(CliContext& context, const std::vector<std::string>& args)>;
 
     std::string word;
     int arity = 0;
     std::string usage;  // e.g. "circles RAYMIN RAYMAX COUNT"
     std::string help;   // one line
-    // Index of the first bad argument, or -1 when all are good. Runs before any step.
-    Validator validate;
+    // Runs before any step; none for a step without arguments.
+    Checker check;
     // Performs the step; false after a refusal was shown.
     Runner run;
-    // Said after a usage error about this step's arguments, when set.
-    std::string badArgumentNote;
-    // When set, says it instead, for steps whose note depends on what is wrong.
-    std::function<std::string(const std::vector<std::string>& args)> noteFor;
 };
 
 class StepTable {
@@ -90,11 +84,6 @@ public:
 private:
     std::vector<Step> steps_;
 };
-
-// Validators for the common argument shapes: every argument a 32-bit integer, or
-// one named kind per argument.
-Step::Validator allInt32();
-int firstBadInt32(const std::vector<std::string>& args, size_t from, size_t to);
 
 // The table with every group registered (step_groups.cpp).
 const StepTable& stepTable();

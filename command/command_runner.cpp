@@ -6,6 +6,17 @@
 #include "command/command_texts.h"
 #include "core/out_of_memory.h"
 
+PictureCommand drawingCommand(std::function<bool()> confirm, std::function<void(Picture&, Interaction&)> draw) {
+    PictureCommand command;
+    command.confirm = std::move(confirm);
+    command.escapeInformation = true;
+    command.run = [draw = std::move(draw)](Picture& picture, Interaction& ui) {
+        draw(picture, ui);
+        return true;
+    };
+    return command;
+}
+
 CommandOutcome runPictureCommand(CommandHost& host, const PictureCommand& command) {
     using Needs = PictureCommand::Needs;
     if (command.needs == Needs::SizedPicture && !host.requirePicture()) return CommandOutcome::Refused;

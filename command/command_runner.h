@@ -29,6 +29,11 @@ struct PictureCommand {
     std::function<bool(Picture& picture, Interaction& ui)> run;
 };
 
+// The random generators and the compositing runs: `confirm` as above, the Escape
+// information before the snapshot, then `draw`, after which there is always
+// something to refresh.
+PictureCommand drawingCommand(std::function<bool()> confirm, std::function<void(Picture&, Interaction&)> draw);
+
 enum class CommandOutcome {
     Refused,      // a picture check failed; its message was shown
     Cancelled,    // the dialog ended without OK

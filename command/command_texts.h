@@ -21,6 +21,9 @@ void reportOutOfMemory(Interaction& ui, const std::bad_alloc& failure);
 // color fill and the filters apply on top of; empty at full strength (255).
 std::string blendLevelText(int blendLevel);
 
+// A picture file name without an extension, which picks the format.
+inline constexpr const char* kNoExtensionMessage = "Please enter extension eg(.jpg)";
+
 // "Cannot save PATH: REASON", the system's reason for a file that could not be written.
 std::string cannotSaveMessage(const std::string& path, const std::string& reason);
 

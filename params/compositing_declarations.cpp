@@ -210,6 +210,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .readChars = -1,
              .textOf = [](const void* b) { return insertFileOf(*static_cast<const B*>(b)); },
              .storeText = [](void* b, std::string_view text) { storeInsertFile(*static_cast<B*>(b), text); },
+             .argument = {"FILE", 0, 0},
              .stored = {I::TagInsert, 0}},
             {.name = "insertAngle",
              .kind = K::Angle,
@@ -221,6 +222,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .place = {.row = 2, .column = 1, .labelColumn = 0},
              .readChars = int(kInsertAngleChars),
              .fromText = [](std::string_view text) { return int64_t(insertAngleFromText(text)); },
+             .argument = {"ANGLE", 0, 3},
              .stored = {I::TagInsert, 1}},
             {.name = "insertAntiAlias",
              .kind = K::Flag,
@@ -228,6 +230,7 @@ const BlockDeclaration& tagInsertDeclaration() {
              .label = "Anti Alias",
              .tooltip = "Checked: the tag is turned with anti-aliasing; unchecked: fast",
              .place = {.row = 2, .column = 2},
+             .argument = {"ANTIALIAS", 0, 4, ArgumentForm::ZeroOrOne},
              .stored = {I::TagInsert, 2}},
             {.name = "insertLevel",
              .kind = K::MixLevel,
@@ -239,8 +242,15 @@ const BlockDeclaration& tagInsertDeclaration() {
              .readChars = -1,
              .fromText = [](std::string_view text) { return int64_t(insertLevelFromMixText(text)); },
              .shownNumber = [](int64_t level) { return int64_t(mixPercentShown(uint8_t(level))); },
+             .argument = {"MIX", 0, 5},
              .stored = {I::TagInsert, 3}},
         },
+        {},
+        {{"insert-tag",
+          "stamp FILE once as a click in the preview at picture position X, Y would (ANGLE and MIX as typed in the "
+          "insertion dialog, ANTIALIAS 0 or 1)",
+          "X and Y are whole numbers, ANGLE and MIX whole numbers as typed, ANTIALIAS 0 or 1",
+          {{"X", 1, ArgumentForm::Number}, {"Y", 2, ArgumentForm::Number}}}},
     };
     return d;
 }

@@ -32,12 +32,6 @@ std::vector<const FieldDeclaration*> stepArguments(const BlockDeclaration& block
     return arguments;
 }
 
-std::string stepUsage(const BlockDeclaration& block, int step) {
-    std::string usage = block.steps.at(size_t(step)).word;
-    for (const FieldDeclaration* f : stepArguments(block, step)) usage += std::string(" ") + f->argument.name;
-    return usage;
-}
-
 StoredWidth storedWidth(const FieldDeclaration& f) {
     if (f.access.list) return StoredWidth::List;
     if (f.access.bytes) return StoredWidth::Bytes;

@@ -60,12 +60,20 @@ struct StoredPlace {
 
 // The words a command-line argument takes.
 enum class ArgumentForm : uint8_t {
-    FromKind,   // as the field's kind says: a 32-bit number (its low byte for Byte, 0..100 for Percentage)
+    FromKind,   // as the field's kind says: a 32-bit number (its low byte for Byte, 0..100 for Percentage),
+                // a word for a path, a number as typed where the field reads its own text
     ZeroOrOne,  // "0" or "1"
     NonZero,    // a 32-bit number; anything but 0 sets the flag
     OnOff,      // "on" or "off"
     Color,      // "RRGGBB" or "none"
-    Choice,     // one of the field's choice words
+    Choice,     // one of the choice words
+    // The forms of arguments that no field holds (LooseArgument):
+    Number,      // a 32-bit number within the argument's range
+    NumberText,  // a sign and digits of any length, as a dialog's text field holds a number
+    Number64,    // a 64-bit number
+    Word,        // any word but the empty one
+    FileName,    // a path whose file name has an extension
+    Rgb,         // "RRGGBB"
 };
 
 struct StepArgument {
@@ -158,11 +166,22 @@ struct FieldDeclaration {
     StoredPlace stored = {};
 };
 
-// A step of vospren-cli made from the block's fields (their arguments in position order).
+// An argument that no field holds: the step's runner reads it itself.
+struct LooseArgument {
+    const char* name;  // "FILE"
+    int8_t position = 0;
+    ArgumentForm form = ArgumentForm::Word;
+    std::vector<const char*> choices = {};        // Choice: the words; the runner takes the word's index
+    int32_t least = INT32_MIN, most = INT32_MAX;  // Number
+};
+
+// A step of vospren-cli: the block's fields that name it and its loose arguments, in
+// position order.
 struct StepDeclaration {
     const char* word;
     const char* help;       // the one line of --help and the manual page
     const char* note = "";  // said after a usage error about the arguments
+    std::vector<LooseArgument> loose = {};
 };
 
 // The check that the dialog's OK and the command-line step share: the index of the
@@ -201,7 +220,5 @@ int fieldIndex(const BlockDeclaration& block, const char* name);
 // The place of the Choice field's answer with that word; -1 for none.
 int choiceIndex(const FieldDeclaration& field, std::string_view word);
 
-// The arguments of step `step`, by position.
+// The fields that are arguments of step `step`, by position.
 std::vector<const FieldDeclaration*> stepArguments(const BlockDeclaration& block, int step);
-// "circles RAYMIN RAYMAX COUNT".
-std::string stepUsage(const BlockDeclaration& block, int step);

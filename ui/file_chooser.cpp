@@ -5,21 +5,41 @@
 #include <QHash>
 
 namespace {
-struct LastChoice {
-    QString path;
-    QString filter;
-};
-// Kept apart by kind and by filter, so that a picture's name is never offered where
-// a palette or a configuration is saved.
-LastChoice& lastChoice(FileDialogKind kind, const QString& filter) {
-    static QHash<QString, LastChoice> last;
-    return last[QString::number(int(kind)) + QLatin1Char('|') + filter];
+FileChooser& replacedChooser() {
+    static FileChooser chooser;
+    return chooser;
 }
 }  // namespace
 
-QStringList runStandardFileChooser(QWidget* parent, FileDialogKind kind, const QString& filter) {
-    LastChoice& last = lastChoice(kind, filter);
-    QString selected = filter.split(QStringLiteral(";;")).contains(last.filter) ? last.filter : QString();
+LastFileChoice& lastFileChoice(FileDialogKind kind, const QString& filter) {
+    static QHash<QString, LastFileChoice> last;
+    return last[QString::number(int(kind)) + QLatin1Char('|') + filter];
+}
+
+QStringList chooseFiles(QWidget* parent, const FileRequest& request) {
+    const FileChooser& replaced = replacedChooser();
+    QStringList chosen = replaced ? replaced(parent, request) : request.dialog(parent, request);
+    chosen.removeAll(QString());
+    return chosen;
+}
+
+std::optional<std::string> chooseFile(QWidget* parent, const FileRequest& request) {
+    const QStringList chosen = chooseFiles(parent, request);
+    if (chosen.isEmpty()) return std::nullopt;
+    return pathFromQt(chosen.front());
+}
+
+ScopedFileChooser::ScopedFileChooser(FileChooser chooser) : previous_(std::move(replacedChooser())) {
+    replacedChooser() = std::move(chooser);
+}
+
+ScopedFileChooser::~ScopedFileChooser() { replacedChooser() = std::move(previous_); }
+
+QStringList runStandardFileChooser(QWidget* parent, const FileRequest& request) {
+    const FileDialogKind kind = request.kind;
+    const QString& filter = request.filter;
+    LastFileChoice& last = lastFileChoice(kind, filter);
+    QString selected = last.filterIn(filter);
     QStringList chosen;
     switch (kind) {
     case FileDialogKind::Save:

@@ -36,11 +36,7 @@ QStringList droppedFilePaths(const QMimeData* mime) {
 }
 
 FileListWidget::FileListWidget(FileListRule rule, const QString& filter, QWidget* parent, const FileListLabels& labels)
-    : QWidget(parent),
-      rule_(std::move(rule)),
-      filter_(filter),
-      list_(new QListWidget(this)),
-      chooser_(runStandardFileChooser) {
+    : QWidget(parent), rule_(std::move(rule)), filter_(filter), list_(new QListWidget(this)) {
     list_->setObjectName(QStringLiteral("list"));
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -82,7 +78,8 @@ void FileListWidget::clear() {
 }
 
 void FileListWidget::chooseFiles() {
-    for (const QString& path : chooser_(window(), FileDialogKind::OpenSeveral, filter_)) addPath(pathFromQt(path));
+    for (const QString& path : ::chooseFiles(window(), {FileDialogKind::OpenSeveral, filter_}))
+        addPath(pathFromQt(path));
 }
 
 void FileListWidget::removeSelected() {

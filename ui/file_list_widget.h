@@ -51,9 +51,6 @@ public:
     // other drags (text onto an edit) are left to the controls.
     void takeDropsFor(QWidget* target);
 
-    // How "+" asks for files (tests replace the file dialog); the paths chosen, or none.
-    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
-
     QListWidget* list() const { return list_; }
 
 signals:
@@ -71,7 +68,6 @@ private:
     QString filter_;
     std::vector<std::string> entries_;
     QListWidget* list_;
-    FileChooser chooser_;
 };
 
 // Local file paths of a drag's URLs (empty when it carries none).

@@ -25,8 +25,7 @@ QPushButton* makeButton(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-cmodlesstaginsert::cmodlesstaginsert(QWidget* parent)
-    : QDialog(parent), fields_(this), chooser_(runStandardFileChooser) {
+cmodlesstaginsert::cmodlesstaginsert(QWidget* parent) : QDialog(parent), fields_(this) {
     setWindowTitle("Insertion Tag in preview");
     setModal(false);
 
@@ -92,7 +91,8 @@ void cmodlesstaginsert::chooseEntry(int index) {
     if (index < 0) return;
     const int marker = history_->itemData(index).toInt();
     if (marker == DeclaredFields::kBrowseEntry) {
-        for (const QString& path : chooser_(this, FileDialogKind::OpenSeveral, pictureFileFilter())) addPathEntry(path);
+        for (const QString& path : chooseFiles(this, {FileDialogKind::OpenSeveral, pictureFileFilter()}))
+            addPathEntry(path);
         return;
     }
     if (marker != DeclaredFields::kFileEntry) return;
@@ -106,7 +106,7 @@ void cmodlesstaginsert::removeSelected() {
 }
 
 void cmodlesstaginsert::browseOne() {
-    const QStringList chosen = chooser_(this, FileDialogKind::Open, pictureFileFilter());
+    const QStringList chosen = chooseFiles(this, {FileDialogKind::Open, pictureFileFilter()});
     if (!chosen.isEmpty()) path_->setText(chosen.front());
 }
 

@@ -29,10 +29,6 @@ public:
     // Reads the controls into TagInsertParams.
     void readInsertDialog();
 
-    // How files are asked for (one existing file, or several, with the picture-file
-    // filter). Default: Qt's dialogs.
-    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
-
     // Keeps the dialog's window in the window family of `owner` without moving it: a
     // modeless dialog of the running modal preview must belong to the preview to
     // receive input; between previews it belongs to the main window.
@@ -72,7 +68,6 @@ private:
     QLabel* level_ = nullptr;
     QPushButton* configuration_;
     QPushButton* update_;
-    FileChooser chooser_;
 };
 
 // The dialog of the run, made under `owner` the first time and found among the

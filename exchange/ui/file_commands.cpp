@@ -7,6 +7,7 @@
 #include "command/command_texts.h"
 #include "exchange/image_library.h"
 #include "exchange/picture_file.h"
+#include "exchange/ui/file_dialogs.h"
 #include "exchange/ui/qt_file_filter.h"
 #include "storage/file_name.h"
 #include "ui/file_chooser.h"
@@ -57,14 +58,13 @@ bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::st
     return true;
 }
 
-std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLibrary& lib,
-                                                const FileNameChooser& chooser) {
+std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLibrary& lib) {
     if (!host.requirePicture()) return std::nullopt;
-    const QString filter = pictureSaveFilter(lib);
+    const FileRequest request{FileDialogKind::Save, pictureSaveFilter(lib), runWindowFileDialog};
     Interaction& ui = host.interaction();
-    while (const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Save, filter)) {
+    while (const std::optional<std::string> name = chooseFile(host.dialogParent(), request)) {
         if (!hasFileExtension(*name)) {
-            ui.showMessage("Please enter extension eg(.jpg)", kMainCaption, Interaction::Icon::Error);
+            ui.showMessage(kNoExtensionMessage, kMainCaption, Interaction::Icon::Error);
             continue;
         }
         if (!exportPictureFile(*name, *host.currentPicture(), lib, host)) return std::nullopt;
@@ -80,23 +80,24 @@ ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const st
     return {ImportOutcome::Result::Loaded, path, flattened};
 }
 
-ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser) {
-    const std::optional<std::string> name = chooser(host.dialogParent(), FileDialogKind::Open, pictureOpenFilter(lib));
+ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib) {
+    const std::optional<std::string> name =
+        chooseFile(host.dialogParent(), {FileDialogKind::Open, pictureOpenFilter(lib), runWindowFileDialog});
     return name ? importAndShow(host, lib, *name) : ImportOutcome{};
 }
 
-std::optional<std::string> runSaveAsDialog(QWidget* parent, FileDialogKind, const QString& filter) {
+QStringList runSaveAsDialog(QWidget* parent, const FileRequest& request) {
     static QString lastFolder;
     QFileDialog dialog(parent, QString(), lastFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(pngFirst(filter).split(";;"));
+    dialog.setNameFilters(pngFirst(request.filter).split(";;"));
     // The chosen filter supplies the extension of a name typed without one.
     const auto follow = [&dialog](const QString& entry) { dialog.setDefaultSuffix(filterExtension(entry)); };
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
     follow(dialog.selectedNameFilter());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString name = dialog.selectedFiles().front();
     lastFolder = QFileInfo(name).absolutePath();
-    return pathFromQt(name);
+    return {name};
 }

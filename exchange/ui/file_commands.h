@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "exchange/ui/file_dialogs.h"
+#include "ui/file_chooser.h"
 
 class Interaction;
 class PictureHost;
@@ -14,8 +14,7 @@ struct Picture;
 // "File", "Export", "File ...": asks for a name (again while it has no extension),
 // writes the picture through the library, reports a failure (the messages, and the
 // system's reason in the status bar). Returns the file written.
-std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLibrary& lib,
-                                                const FileNameChooser& chooser);
+std::optional<std::string> runExportFileCommand(PictureHost& host, const ImageLibrary& lib);
 
 // What an import came to, so that the window can say why nothing changed.
 struct ImportOutcome {
@@ -26,7 +25,7 @@ struct ImportOutcome {
 };
 
 // "File", "Import", "File ...": asks for a file and makes it the current picture.
-ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib, const FileNameChooser& chooser);
+ImportOutcome runImportFileCommand(PictureHost& host, const ImageLibrary& lib);
 
 // Imports `path` and refreshes the view when it loaded.
 ImportOutcome importAndShow(PictureHost& host, const ImageLibrary& lib, const std::string& path);
@@ -53,5 +52,5 @@ QString pngFirst(const QString& filter);
 QString filterExtension(const QString& entry);
 
 // Qt's save dialog, PNG first, where the chosen filter supplies the extension of a
-// name typed without one ("Save As ...").
-std::optional<std::string> runSaveAsDialog(QWidget* parent, FileDialogKind kind, const QString& filter);
+// name typed without one ("Save As ..."; a request's `dialog`).
+QStringList runSaveAsDialog(QWidget* parent, const FileRequest& request);

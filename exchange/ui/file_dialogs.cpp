@@ -1,25 +1,12 @@
 #include "exchange/ui/file_dialogs.h"
 
 #include <QFileDialog>
-#include <QMap>
 #include <QRegularExpression>
 
+#include "exchange/ui/file_commands.h"
 #include "exchange/ui/png_save_dialog.h"
 
 namespace {
-// Each kind of dialog opens where the last one of its kind and filter was left, with
-// the same name and filter, so that a refused name (no extension) can be corrected in
-// place. Kept per filter: a configuration's "Save ..." never offers the picture's name,
-// which Enter and Yes would fill with a configuration.
-struct LastChoice {
-    QString path;
-    QString filter;
-};
-LastChoice& lastChoice(FileDialogKind kind, const QString& filter) {
-    static QMap<QString, LastChoice> save, open;
-    return (kind == FileDialogKind::Save ? save : open)[filter];
-}
-
 // The extension of a filter that names files of one kind only ("*.vscfg (*.vscfg)"),
 // or empty: a name typed without it gets it before the dialog asks about replacing.
 QString singleExtension(const QString& filter) {
@@ -34,9 +21,11 @@ QString singleExtension(const QString& filter) {
 }
 }  // namespace
 
-std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind kind, const QString& filter) {
-    LastChoice& last = lastChoice(kind, filter);
-    QString selected = filter.split(";;").contains(last.filter) ? last.filter : QString();
+QStringList runWindowFileDialog(QWidget* parent, const FileRequest& request) {
+    const FileDialogKind kind = request.kind;
+    const QString filter = pngFirst(request.filter);
+    LastFileChoice& last = lastFileChoice(kind, filter);
+    QString selected = last.filterIn(filter);
     QString name;
     const QString extension = singleExtension(filter);
     if (kind == FileDialogKind::Save && !extension.isEmpty()) {
@@ -54,8 +43,8 @@ std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind
                    ? getSaveFileNameWithPngOption(parent, last.path, filter, &selected)
                    : QFileDialog::getOpenFileName(parent, QString(), last.path, filter, &selected);
     }
-    if (name.isEmpty()) return std::nullopt;
+    if (name.isEmpty()) return {};
     last.path = name;
     last.filter = selected;
-    return pathFromQt(name);
+    return {name};
 }

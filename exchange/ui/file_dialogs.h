@@ -1,20 +1,12 @@
 #pragma once
-#include <functional>
-#include <optional>
-#include <string>
+#include <QStringList>
 
 #include "ui/file_chooser.h"
 
-class QString;
 class QWidget;
 
-// Asks the user for one file name to save to or open; nothing when cancelled. The
-// file commands take the asker as a parameter so that tests can drive them.
-using FileNameChooser =
-    std::function<std::optional<std::string>(QWidget* parent, FileDialogKind kind, const QString& filter)>;
-
-// Qt's file dialogs for one name, as a path (ui/file_chooser.h): overwriting asks
-// first; no default extension, except for a filter of one kind of file (a
-// configuration, a palette), whose extension a bare name gets; a picture is saved
-// through the dialog with the PNG option.
-std::optional<std::string> runStandardFileDialog(QWidget* parent, FileDialogKind kind, const QString& filter);
+// The window's dialog for one name (a request's `dialog`): the filter PNG first
+// (pngFirst); overwriting asks first; no default extension, except for a filter of
+// one kind of file (a configuration), whose extension a bare name gets; a picture is
+// saved through the dialog with the PNG option.
+QStringList runWindowFileDialog(QWidget* parent, const FileRequest& request);

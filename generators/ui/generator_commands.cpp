@@ -11,39 +11,23 @@
 #include "generators/ui/rectangle_dialog.h"
 #include "generators/ui/vector_dialog.h"
 #include "params/parameter_blocks.h"
-#include "ui/picture_host.h"
-
-namespace {
-
-// The random generators: the standard flow with their dialog and the word about Escape.
-template <class Dialog, class Draw>
-void runGenerator(PictureHost& host, Dialog& (*dialog)(QWidget*), Draw draw) {
-    PictureCommand command;
-    command.confirm = [&] { return dialog(host.dialogParent()).run(); };
-    command.escapeInformation = true;
-    command.run = [&](Picture& picture, Interaction& ui) {
-        draw(&picture, ui);
-        return true;
-    };
-    runPictureCommand(host, command);
-}
-
-}  // namespace
+#include "ui/dialog_drawing.h"
 
 void runCircleCommand(PictureHost& host) {
-    runGenerator(host, circleDialog, [](Picture* p, Interaction& ui) { drawCircles(p, circleParams(), ui); });
+    runDialogDrawing(host, circleDialog, [](Picture& p, Interaction& ui) { drawCircles(&p, circleParams(), ui); });
 }
 
 void runRectangleCommand(PictureHost& host) {
-    runGenerator(host, rectangleDialog, [](Picture* p, Interaction& ui) { drawRectangles(p, rectangleParams(), ui); });
+    runDialogDrawing(host, rectangleDialog,
+                     [](Picture& p, Interaction& ui) { drawRectangles(&p, rectangleParams(), ui); });
 }
 
 void runPolygonCommand(PictureHost& host) {
-    runGenerator(host, polygonDialog, [](Picture* p, Interaction& ui) { drawPolygons(p, polygonParams(), ui); });
+    runDialogDrawing(host, polygonDialog, [](Picture& p, Interaction& ui) { drawPolygons(&p, polygonParams(), ui); });
 }
 
 void runVectorCommand(PictureHost& host) {
-    runGenerator(host, vectorDialog, [](Picture* p, Interaction& ui) { drawVectors(p, vectorParams(), ui); });
+    runDialogDrawing(host, vectorDialog, [](Picture& p, Interaction& ui) { drawVectors(&p, vectorParams(), ui); });
 }
 
 void runFillColorCommand(PictureHost& host) {

@@ -32,6 +32,18 @@ constexpr const char* kColorExists = "The color already exist in the palette";
 constexpr const char* kDeleteAll = "Delete All Color Palette ?";
 constexpr const char* kPaletteFilter = "*.vpal (*.vpal)";
 
+// The palette's file dialog. Saving, it adds the extension itself, so that it asks
+// before replacing that file.
+QStringList askPaletteFile(QWidget* parent, const FileRequest& request) {
+    const bool save = request.kind == FileDialogKind::Save;
+    QFileDialog dialog(parent, QString(), QString(), request.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) dialog.setDefaultSuffix(QStringLiteral("vpal"));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().mid(0, 1);
+}
+
 constexpr int kColumns = 16;
 
 // Dialog units of the editor's font: a quarter of the average character width
@@ -143,17 +155,6 @@ cdpalette::cdpalette(Interaction& ui, QWidget* parent)
         if (colorDialog_->exec() != QDialog::Accepted) return std::nullopt;
         return packedFromQColor(colorDialog_->selectedColor());
     };
-    askFile_ = [this](bool save) -> std::optional<std::string> {
-        // Saving, the dialog adds the extension itself, so that it asks before replacing that file.
-        QFileDialog dialog(this, QString(), QString(), kPaletteFilter);
-        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        if (save) dialog.setDefaultSuffix(QStringLiteral("vpal"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-        const QString name = dialog.selectedFiles().front();
-        if (name.isEmpty()) return std::nullopt;
-        return pathFromQt(name);
-    };
     askNumber_ = [this] { return askNumber(this); };
 
     allColor_->setChecked(paintSettings().paletteOff == 1);
@@ -205,14 +206,15 @@ void cdpalette::keyPressEvent(QKeyEvent* event) {
 }
 
 void cdpalette::loadFile() {
-    if (const std::optional<std::string> path = askFile_(false)) {
+    if (const std::optional<std::string> path =
+            chooseFile(this, {FileDialogKind::Open, kPaletteFilter, askPaletteFile})) {
         loadPaletteFile(*path, working_);
         grid_->update();
     }
 }
 
 void cdpalette::saveFile() {
-    const std::optional<std::string> chosen = askFile_(true);
+    const std::optional<std::string> chosen = chooseFile(this, {FileDialogKind::Save, kPaletteFilter, askPaletteFile});
     if (!chosen) return;
     // A name typed without an extension is a palette file all the same.
     const std::string path = withDefaultExtension(*chosen, ".vpal");

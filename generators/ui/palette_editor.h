@@ -59,8 +59,6 @@ class cdpalette : public QDialog {
 public:
     // Asks for a color, preset to `preset` when given; nothing on Cancel.
     using ColorAsker = std::function<std::optional<uint32_t>(std::optional<uint32_t> preset)>;
-    // Asks for a ".vpal" file name to open or (save = true) to save to.
-    using FileAsker = std::function<std::optional<std::string>(bool save)>;
     using NumberAsker = std::function<NumberAnswer()>;
 
     // Messages and the clock go through `ui`.
@@ -72,10 +70,9 @@ public:
     QAction* action(int id) const;
     PaletteGrid* grid() const { return grid_; }
 
-    // Seams for tests; by default the editor's own color dialog, Qt's file
-    // dialogs and the number dialog.
+    // Seams for tests; by default the editor's own color dialog and the number
+    // dialog. Files are asked for through the one file chooser (ui/file_chooser.h).
     void setColorAsker(ColorAsker asker) { askColor_ = std::move(asker); }
-    void setFileAsker(FileAsker asker) { askFile_ = std::move(asker); }
     void setNumberAsker(NumberAsker asker) { askNumber_ = std::move(asker); }
 
     // A press on the grid at (x, y) in its pixels.
@@ -105,7 +102,6 @@ private:
     QCheckBox* allColor_;
     QColorDialog* colorDialog_;
     ColorAsker askColor_;
-    FileAsker askFile_;
     NumberAsker askNumber_;
 };
 

@@ -11,6 +11,7 @@
 #include "params/configuration_file.h"
 #include "params/parameter_blocks.h"
 #include "tests/params/configuration_test_support.h"
+#include "tests/support/file_answers.h"
 #include "window_fixture.h"
 
 namespace fs = std::filesystem;
@@ -61,10 +62,10 @@ protected:
             dialog.reject();
             return int(QDialog::Rejected);
         });
-        window->setFileNameChooser([this](QWidget*, FileDialogKind, const QString& filter) {
+        chooser_.emplace(answerName([this](QWidget*, FileDialogKind, const QString& filter) {
             filters.push_back(filter.toStdString());
             return chosen;
-        });
+        }));
     }
 
     static std::vector<uint8_t> read(const std::string& p) {
@@ -74,6 +75,7 @@ protected:
 
     fs::path dir_;
     std::optional<std::string> chosen;
+    std::optional<ScopedFileChooser> chooser_;
     std::vector<std::string> filters;
 };
 

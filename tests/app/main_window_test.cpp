@@ -17,6 +17,7 @@
 #include "generators/ui/color_chooser.h"
 #include "params/parameter_blocks.h"
 #include "tests/support/fake_interaction.h"
+#include "tests/support/file_answers.h"
 #include "tests/support/picture_compare.h"
 #include "window_fixture.h"
 
@@ -89,10 +90,10 @@ TEST_F(WindowTest, EveryCommandIdReachesItsHandler) {
         return std::optional<uint32_t>();
     });
     std::vector<std::pair<bool, std::string>> files;
-    window->setFileNameChooser([&](QWidget*, FileDialogKind kind, const QString&) {
+    ScopedFileChooser chooser(answerName([&](QWidget*, FileDialogKind kind, const QString&) {
         files.emplace_back(kind == FileDialogKind::Save, "asked");
         return std::optional<std::string>();
-    });
+    }));
     ModalDriver modal([](QDialog& d) { d.reject(); }, ModalDriver::Answer::every);
     window->show();
     newPicture(16, 16);

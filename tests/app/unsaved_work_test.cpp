@@ -14,6 +14,7 @@
 #include "app/status_texts.h"
 #include "command/command_texts.h"
 #include "exchange/picture_file.h"
+#include "tests/support/file_answers.h"
 #include "tests/support/picture_compare.h"
 #include "window_fixture.h"
 
@@ -27,13 +28,13 @@ protected:
         WindowTest::SetUp();
         std::string error;
         ASSERT_TRUE(loadImageLibraryFrom(VOSPREN_TEST_IMAGE_LIBRARY, library, &error)) << error;
-        window->setSaveAsChooser([this](QWidget*, FileDialogKind, const QString& filter) {
+        chooser_.emplace(answerName([this](QWidget*, FileDialogKind, const QString& filter) {
             saveAsFilters.push_back(filter);
             if (names.empty()) return std::optional<std::string>();
             std::string next = names.front();
             names.erase(names.begin());
             return std::optional<std::string>(next);
-        });
+        }));
         answerDialog = [this](QDialog& d) {
             auto* box = qobject_cast<QMessageBox*>(&d);
             if (!box) return int(QDialog::Rejected);
@@ -48,6 +49,7 @@ protected:
     QTemporaryDir dir;
     std::vector<std::string> names;
     std::vector<QString> saveAsFilters;
+    std::optional<ScopedFileChooser> chooser_;
     QMessageBox::StandardButton choice = QMessageBox::Cancel;
 };
 

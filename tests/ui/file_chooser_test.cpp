@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "compositing/file_list_rule.h"
+#include "tests/support/file_answers.h"
 #include "ui/file_chooser.h"
 
 namespace {
@@ -27,6 +28,27 @@ TEST(FileChooser, PathsTravelAsTheBytesOfTheirNames) {
     EXPECT_EQ(pathFromQt(pathToQt(bytes)), bytes);
 }
 
+// A request goes to its own dialog unless a test's chooser stands in; choosers stand
+// in one inside the other and leave as they came; a file is the first name chosen,
+// as its bytes, and an empty name is no name.
+TEST(FileChooser, ARequestGoesToTheInnermostChooserOrItsOwnDialog) {
+    const std::string bytes = std::string("/tmp/") + kUtf8Name;
+    const FileDialog ownDialog = [](QWidget*, const FileRequest& r) { return QStringList{"own " + r.filter}; };
+    const FileRequest request{FileDialogKind::Open, QStringLiteral("F"), ownDialog};
+    const auto answer = [](QStringList names) { return [names](QWidget*, const FileRequest&) { return names; }; };
+    EXPECT_EQ(chooseFiles(nullptr, request), QStringList{"own F"});
+    {
+        ScopedFileChooser outer(answer({pathToQt(bytes), "/second"}));
+        EXPECT_EQ(chooseFile(nullptr, request), bytes);
+        {
+            ScopedFileChooser inner(answer({QString()}));
+            EXPECT_EQ(chooseFile(nullptr, request), std::nullopt);
+        }
+        EXPECT_EQ(chooseFiles(nullptr, request), (QStringList{pathToQt(bytes), "/second"}));
+    }
+    EXPECT_EQ(chooseFile(nullptr, request), "own F");
+}
+
 // Chosen through "+", a file with a non-ASCII name is kept as its bytes, shown as
 // its name and, being readable, not marked.
 TEST(FileListWidget, AddsAChosenNonAsciiFileAsItsBytes) {
@@ -35,10 +57,10 @@ TEST(FileListWidget, AddsAChosenNonAsciiFileAsItsBytes) {
     std::ofstream(path) << "x";
     FileListWidget widget(FileListRule{addToFileList, fileListOrder}, pictureFileFilter());
     FileDialogKind asked = FileDialogKind::Save;
-    widget.setFileChooser([&](QWidget*, FileDialogKind kind, const QString&) {
+    ScopedFileChooser chooser(answerFiles([&](QWidget*, FileDialogKind kind, const QString&) {
         asked = kind;
         return QStringList{pathToQt(path)};
-    });
+    }));
     widget.findChild<QPushButton*>("add")->click();
     EXPECT_EQ(asked, FileDialogKind::OpenSeveral);
     ASSERT_EQ(widget.entries(), std::vector<std::string>{path});

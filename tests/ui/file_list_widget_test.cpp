@@ -1,6 +1,7 @@
 // The file list's own behaviour, under a rule of the test's: what "+", "-", "RAZ" and
 // drops do to the entries, the shown rows, the selection and the change signal.
 #include "ui/file_list_widget.h"
+#include "tests/support/file_answers.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -65,10 +66,10 @@ TEST(FileListWidget, ButtonsFollowTheRule) {
     QSignalSpy changed(&w, &FileListWidget::entriesChanged);
     QStringList chooserFilters;
     QStringList answer;
-    w.setFileChooser([&](QWidget*, FileDialogKind, const QString& filter) {
+    ScopedFileChooser chooser(answerFiles([&](QWidget*, FileDialogKind, const QString& filter) {
         chooserFilters << filter;
         return answer;
-    });
+    }));
 
     // "+": every chosen path under the rule, the last added one selected.
     answer = {"/p/c.png", "/p/a.png", "/p/skip.png", "/p/a.png", QString::fromUtf8("/p/été.png")};

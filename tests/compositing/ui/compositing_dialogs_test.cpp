@@ -18,6 +18,7 @@
 #include "params/parameter_blocks.h"
 #include "tests/support/dialog_controls.h"
 #include "tests/support/fake_picture_host.h"
+#include "tests/support/file_answers.h"
 #include "tests/support/modal_driver.h"
 #include "ui/file_list_widget.h"
 
@@ -86,10 +87,10 @@ TEST_F(CompositingDialogs, TagDialogListAndOk) {
     keepScreenshot(dialog, "tag_dialog.png");
 
     QString filterSeen;
-    dialog.files()->setFileChooser([&](QWidget*, FileDialogKind, const QString& filter) {
+    ScopedFileChooser chooser(answerFiles([&](QWidget*, FileDialogKind, const QString& filter) {
         filterSeen = filter;
         return QStringList{"/pics/C.jpg", "/PICS/B.PNG", "/pics/b", "/pics/b.png.old"};
-    });
+    }));
     press(dialog, "add");
     EXPECT_TRUE(filterSeen.startsWith("Picture Files (*.png *.bmp *.jpg);;Jpeg (*.jpg);;")) << filterSeen.toStdString();
     dropFiles(dialog.findChild<QLineEdit*>("edit1001"), {"/drop/z.txt", "/pics/A.BMP"});

@@ -27,6 +27,7 @@
 #include "tests/compositing/fake_tag_library.h"
 #include "tests/filters/test_pictures.h"
 #include "tests/support/fake_picture_host.h"
+#include "tests/support/file_answers.h"
 #include "tests/support/picture_compare.h"
 #include "tests/support/qt_application.h"
 
@@ -151,11 +152,11 @@ void session(cdpreview& preview, FakePictureHost& host, const Picture& original)
     EXPECT_FALSE(preview.insertMode());
 
     // The history: "Browse ..." adds chosen files once, whatever their case.
-    insert->setFileChooser([](QWidget*, FileDialogKind kind, const QString&) {
+    ScopedFileChooser chooser(answerFiles([](QWidget*, FileDialogKind kind, const QString&) {
         return kind == FileDialogKind::OpenSeveral
                    ? QStringList{"/tags/star.png", "/TAGS/STAR.png", "/tags/Star-big.png"}
                    : QStringList{"/tags/star.png"};
-    });
+    }));
     QComboBox* history = insert->history();
     ASSERT_EQ(history->count(), 1);
     emit history->activated(0);

@@ -11,6 +11,7 @@
 #include "exchange/ui/file_commands.h"
 #include "exchange/ui/qt_file_filter.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/file_answers.h"
 #include "tests/support/picture_compare.h"
 
 namespace {
@@ -22,18 +23,19 @@ protected:
         WindowTest::SetUp();
         std::string error;
         ASSERT_TRUE(loadImageLibraryFrom(VOSPREN_TEST_IMAGE_LIBRARY, library, &error)) << error;
-        window->setFileNameChooser([this](QWidget*, FileDialogKind kind, const QString& filter) {
+        chooser_.emplace(answerName([this](QWidget*, FileDialogKind kind, const QString& filter) {
             filters.push_back(filter);
             kinds.push_back(kind);
             if (names.empty()) return std::optional<std::string>();
             std::string next = names.front();
             names.erase(names.begin());
             return std::optional<std::string>(next);
-        });
+        }));
     }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
 
     QTemporaryDir dir;
+    std::optional<ScopedFileChooser> chooser_;
     std::vector<std::string> names;
     std::vector<QString> filters;
     std::vector<FileDialogKind> kinds;
@@ -101,10 +103,11 @@ TEST_F(FileTest, ExportWithoutLibraryFailsCleanly) {
     ImageLibrary none;
     window->replacePicture(patternedPicture(8, 8));
     names = {path("x.png")};
-    runExportFileCommand(*window, none, [&](QWidget*, FileDialogKind, const QString& filter) {
+    ScopedFileChooser chooser(answerName([&](QWidget*, FileDialogKind, const QString& filter) {
         EXPECT_EQ(filter, qtFileFilter(kDefaultPictureFilter)) << "without the library the default filter is used";
         return std::optional<std::string>(path("x.png"));
-    });
+    }));
+    runExportFileCommand(*window, none);
     EXPECT_EQ(messages, (std::vector<std::string>{"Failure export image " + path("x.png"), "Erreur exportation"}));
 }
 

@@ -28,7 +28,7 @@ std::optional<std::string> ask(FileDialogKind kind, const QString& filter, Dialo
         static_cast<QDialog*>(dialog)->accept();  // the dialog's own checks run as for OK
     });
     poll.start(10);
-    return runStandardFileDialog(nullptr, kind, filter);
+    return chooseFile(nullptr, {kind, filter, runWindowFileDialog});
 }
 
 TEST(StandardFileDialog, EachKindOfFileKeepsItsOwnNameAndExtension) {

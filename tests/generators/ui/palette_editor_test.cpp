@@ -16,6 +16,7 @@
 #include "tests/support/dialog_controls.h"
 #include "tests/support/fake_interaction.h"
 #include "tests/support/fake_picture_host.h"
+#include "tests/support/file_answers.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/qt_application.h"
 
@@ -49,7 +50,7 @@ protected:
             colors.pop_front();
             return c;
         });
-        editor->setFileAsker([this](bool) { return file; });
+        chooser_.emplace(answerName([this](QWidget*, FileDialogKind, const QString&) { return file; }));
         editor->setNumberAsker([this] { return number; });
     }
     void run(int id) {
@@ -78,6 +79,7 @@ protected:
     std::deque<std::optional<uint32_t>> colors;
     std::vector<std::optional<uint32_t>> presets;
     std::optional<std::string> file;
+    std::optional<ScopedFileChooser> chooser_;
     NumberAnswer number;
 };
 
