@@ -43,16 +43,6 @@ PicturePtr createUnfilledPicture(int32_t width, int32_t height, int32_t reserved
 PicturePtr copyPicture(const Picture* source);
 
 // Reads never wrap; outputs are written only when the point is inside.
-inline bool getPixel(const Picture* picture, int32_t x, int32_t y, uint8_t* r, uint8_t* g, uint8_t* b) {
-    const int32_t i = pixelIndex(picture->width, picture->height, x, y);
-    if (i == -1) return false;
-    const uint8_t* cell = picture->pixels + size_t(i) * 4;
-    if (r) *r = cell[0];
-    if (g) *g = cell[1];
-    if (b) *b = cell[2];
-    return true;
-}
-
 inline bool getPixelRGBA(const Picture* picture, int32_t x, int32_t y, uint8_t* r, uint8_t* g, uint8_t* b, uint8_t* a) {
     const int32_t i = pixelIndex(picture->width, picture->height, x, y);
     if (i == -1) return false;
@@ -62,6 +52,10 @@ inline bool getPixelRGBA(const Picture* picture, int32_t x, int32_t y, uint8_t* 
     if (b) *b = cell[2];
     if (a) *a = cell[3];
     return true;
+}
+
+inline bool getPixel(const Picture* picture, int32_t x, int32_t y, uint8_t* r, uint8_t* g, uint8_t* b) {
+    return getPixelRGBA(picture, x, y, r, g, b, nullptr);
 }
 
 // Plain store for bulk writers: neither wraps nor blends.
