@@ -11,6 +11,7 @@
 #include <numbers>
 #include <vector>
 
+#include "core/connectable.h"
 #include "core/parallel.h"
 #include "filters/wide_pass.h"
 
@@ -84,11 +85,6 @@ struct ChannelSolve {
 
 double pow_i(double base, int64_t exponent) { return std::pow(base, double(exponent)); }
 
-int32_t wrapIndex(int64_t i, int32_t m) {
-    const int64_t r = i % m;
-    return int32_t(r < 0 ? r + m : r);
-}
-
 // Terms of a geometric weighting by rho before the weights fall below kNegligible.
 int64_t reachOf(double rho) { return int64_t(std::ceil(std::log(kNegligible) / std::log(rho))) + 1; }
 
@@ -125,7 +121,7 @@ Parts anticausalStart(const ChannelSolve& s, double rho, int32_t i) {
     // The periodic two-sided weight at distance t of 0..m-1.
     auto periodic = [&](int32_t t) { return wrap * (pow_i(rho, t) + pow_i(rho, m - t)); };
     Parts p;
-    p.e = both * (periodic(wrapIndex(-int64_t(i), m)) - periodic(wrapIndex(int64_t(m) - 1 - i, m)));
+    p.e = both * (periodic(int32_t(wrapIndex(-int64_t(i), m))) - periodic(int32_t(wrapIndex(int64_t(m) - 1 - i, m))));
     const int64_t reach = reachOf(rho);
     if (2 * reach + 1 >= m) {
         double near = 1.0;           // rho^t
