@@ -51,7 +51,7 @@ int64_t halfWidth(int64_t j, int32_t r) {
 void prefetchDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, int32_t rows) {
     if (r <= 0 || r > kIntegerDiscRadius) return;
     SpanPainter painter(picture, ShapeColor{});
-    if (!painter.active()) return;
+    if (!painter.active() || !painter.fetches()) return;
     const int64_t len = 2 * int64_t(r) - 1;
     if (painter.wraps() && (len >= painter.width() || len > painter.height())) return;
     // The walk starts at the middle row and goes outwards; the middle row is the widest.
@@ -102,7 +102,8 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
             return row < 0 && painter.wraps() ? row + wrapRows : row;
         };
         int64_t half = integerRoot(rr - jFirst * jFirst - 1);
-        for (int64_t j = jFirst; j < jFirst + kRowsAhead && j <= jLast; ++j) {
+        const int64_t rowsAhead = painter.fetches() ? kRowsAhead : 0;
+        for (int64_t j = jFirst; j < jFirst + rowsAhead && j <= jLast; ++j) {
             const ColumnSpan span = painter.columnsOf(int64_t(cx) - half, 2 * half + 1);
             if (j <= jHi && j >= jLo) painter.prefetchSpan(painter.line(down(j)), span);
             if (-j >= jLo && -j <= jHi) painter.prefetchSpan(painter.line(up(j)), span);
@@ -118,9 +119,11 @@ void fillDisc(Picture* picture, int32_t cx, int32_t cy, int32_t r, ShapeColor co
                 --half;
             }
             const ColumnSpan span = painter.columnsOf(int64_t(cx) - half, 2 * half + 1);
-            const int64_t ahead = j + kRowsAhead;
-            if (ahead <= jHi) painter.prefetchSpan(painter.line(down(ahead)), span);
-            if (-ahead >= jLo) painter.prefetchSpan(painter.line(up(ahead)), span);
+            if (rowsAhead > 0) {
+                const int64_t ahead = j + rowsAhead;
+                if (ahead <= jHi) painter.prefetchSpan(painter.line(down(ahead)), span);
+                if (-ahead >= jLo) painter.prefetchSpan(painter.line(up(ahead)), span);
+            }
             if (j <= jHi && j >= jLo) painter.fillSpan(painter.line(down(j)), span);
             if (j > 0 && -j >= jLo && -j <= jHi) painter.fillSpan(painter.line(up(j)), span);
         }

@@ -23,6 +23,13 @@ void fillRows(SpanPainter& painter, int64_t from, int64_t to, int64_t x0, int64_
 // at the picture's height; each row's cells are fetched a few rows ahead.
 void fillSpanRows(SpanPainter& painter, int64_t row, int64_t count, const ColumnSpan& span) {
     const int64_t h = painter.height();
+    if (!painter.fetches()) {
+        for (int64_t k = 0; k < count; ++k) {
+            painter.fillSpan(painter.line(row), span);
+            if (++row == h) row = 0;
+        }
+        return;
+    }
     int64_t ahead = row;
     for (int64_t k = 0; k < std::min(kRowsAhead, count); ++k) {
         painter.prefetchSpan(painter.line(ahead), span);
@@ -43,7 +50,7 @@ void fillSpanRows(SpanPainter& painter, int64_t row, int64_t count, const Column
 void prefetchRect(Picture* picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t rows) {
     if (x1 <= x0 || y1 <= y0) return;
     SpanPainter painter(picture, ShapeColor{});
-    if (!painter.active()) return;
+    if (!painter.active() || !painter.fetches()) return;
     const int64_t lenX = int64_t(x1) - x0;
     if (painter.wraps() && lenX >= painter.width()) return;
     const ColumnSpan span = painter.columnsOf(x0, lenX);

@@ -9,6 +9,7 @@ SpanPainter::SpanPainter(Picture* picture, ShapeColor color) {
     width_ = picture->width;
     height_ = picture->height;
     wrap_ = s.connectable != 0;
+    fetch_ = int64_t(width_) * height_ * 4 >= kFetchedPlaneBytes;
     const uint32_t level = s.blendLevel;
     opaque_ = level == 255;
     active_ = level != 0;

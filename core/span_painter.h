@@ -42,6 +42,11 @@ inline void storeCells(uint8_t* cell, int64_t count, uint32_t word) {
 // whole horizontal runs, folds or clips them once per run, and writes each pixel
 // the right number of times. Settings are captured when it is made: make one per
 // shape, after the shape's blendLevel is chosen.
+// Planes of at least this many bytes are fetched ahead (see SpanPainter::fetches). A
+// plane of 4 MiB stays in the caches and is written faster without the requests; one
+// of 16 MiB is written faster with them.
+inline constexpr int64_t kFetchedPlaneBytes = int64_t(8) << 20;
+
 class SpanPainter {
 public:
     SpanPainter(Picture* picture, ShapeColor color);
@@ -50,6 +55,10 @@ public:
     // one, or blend level 0, which keeps every pixel as it is).
     bool active() const { return active_; }
     bool wraps() const { return wrap_; }
+    // Whether asking the memory ahead pays: only for a plane too large to stay in the
+    // caches, where each row of a small shape is a fresh fetch. On a small plane the
+    // requests only queue behind each other.
+    bool fetches() const { return fetch_; }
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
 
@@ -108,6 +117,7 @@ private:
     bool wrap_ = false;
     bool active_ = false;
     bool opaque_ = true;
+    bool fetch_ = false;
     int64_t saturation_ = 1;
     uint32_t keep_ = 0;            // 255 - level
     uint32_t add_[3] = {0, 0, 0};  // new channel * level
@@ -146,6 +156,7 @@ inline void prefetchCells(const uint8_t* cell, int64_t count) {
 }
 
 inline void SpanPainter::prefetchSpan(const uint8_t* line, const ColumnSpan& span) const {
+    if (!fetch_) return;
     if (span.first > 0) prefetchCells(line + span.from * 4, span.first);
     if (span.second > 0) prefetchCells(line, span.second);
 }
@@ -156,7 +167,7 @@ inline int64_t SpanPainter::rowOf(int64_t y) const {
 }
 
 inline void SpanPainter::prefetchRun(int64_t y, int64_t x0, int64_t len) const {
-    if (!active_) return;
+    if (!active_ || !fetch_) return;
     const int64_t row = rowOf(y);
     if (row < 0) return;
     const int64_t x = wrap_ ? fold(x0, width_) : (x0 < 0 ? 0 : x0 >= width_ ? width_ - 1 : x0);

@@ -21,6 +21,12 @@ TEST(CircleGenerator, FollowsTheDefinitionDrawForDraw) {
         [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawCircles(p, randomParams(rng), seed); });
 }
 
+TEST(CircleGenerator, FollowsTheDefinitionOnPicturesFetchedAhead) {
+    compareGeneratorWithDefinition(
+        6, 23, [](Picture* p, std::mt19937& rng, Interaction& ui) { drawCircles(p, randomParams(rng), ui); },
+        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawCircles(p, randomParams(rng), seed); }, 1500, 100);
+}
+
 TEST(CircleGenerator, EscapeIsPolledAtTheStartAndAfterEachDisc) {
     resetGeneratorState();
     PicturePtr p(createPicture(32, 32, 0));

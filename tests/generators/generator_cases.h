@@ -1,6 +1,8 @@
 #pragma once
 // Seeded runs of a generator compared with its step-by-step definition over
-// random picture sizes, both connectable modes, mix ranges and palettes.
+// random picture sizes, both connectable modes, mix ranges and palettes. Pictures
+// of 1500 on a side and more are large enough for the shapes' cells to be fetched
+// ahead of their writing.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -20,7 +22,8 @@ inline void resetGeneratorState() {
 
 inline void compareGeneratorWithDefinition(int cases, uint32_t seed,
                                            const std::function<void(Picture*, std::mt19937&, Interaction&)>& fast,
-                                           const std::function<void(Picture*, std::mt19937&, uint32_t)>& slow) {
+                                           const std::function<void(Picture*, std::mt19937&, uint32_t)>& slow,
+                                           int32_t minSide = 4, int32_t sideSpread = 60) {
     std::mt19937 rng(seed);
     for (int k = 0; k < cases; ++k) {
         resetGeneratorState();
@@ -36,7 +39,8 @@ inline void compareGeneratorWithDefinition(int cases, uint32_t seed,
             pal.count = int32_t(rng() % 5);
             for (auto& c : pal.colors) c = ShapeColor{uint8_t(rng()), uint8_t(rng()), uint8_t(rng())};
         }
-        const int32_t w = int32_t(4 + rng() % 60), h = int32_t(4 + rng() % 60);
+        const int32_t w = minSide + int32_t(rng() % uint32_t(sideSpread));
+        const int32_t h = minSide + int32_t(rng() % uint32_t(sideSpread));
         PicturePtr a(createPicture(w, h, 0));
         PicturePtr b(createPicture(w, h, 0));
         FakeInteraction ui;

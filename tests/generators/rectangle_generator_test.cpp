@@ -23,6 +23,12 @@ TEST(RectangleGenerator, FollowsTheDefinitionDrawForDraw) {
         [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawRectangles(p, randomParams(rng), seed); });
 }
 
+TEST(RectangleGenerator, FollowsTheDefinitionOnPicturesFetchedAhead) {
+    compareGeneratorWithDefinition(
+        6, 24, [](Picture* p, std::mt19937& rng, Interaction& ui) { drawRectangles(p, randomParams(rng), ui); },
+        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawRectangles(p, randomParams(rng), seed); }, 1500, 100);
+}
+
 TEST(RectangleGenerator, EmptySizesStillCountAndConsumeTheirDraws) {
     resetGeneratorState();
     PicturePtr p(createPicture(16, 16, 0));
