@@ -8,6 +8,7 @@
 
 #include "bench/bench_support.h"
 #include "core/interaction.h"
+#include "core/parallel.h"
 #include "core/picture.h"
 #include "filters/make_seamless.h"
 #include "filters/wide_pass.h"
@@ -50,8 +51,11 @@ void BM_Memcpy(benchmark::State& state) {
     finish(state);
 }
 
-// Arguments: method (0 periodic, 1 blend), axes (0 both, 1 x, 2 y), 1 for the AVX2 passes.
+// Arguments: method (0 periodic, 1 blend), axes (0 both, 1 x, 2 y), 1 for the AVX2 passes,
+// and the threads (0: VOSPREN_THREADS or every core), so that one run interleaved at
+// random compares one thread with two.
 void BM_MakeSeamless(benchmark::State& state) {
+    setParallelThreads(int(state.range(3)));
     const PicturePtr source = benchPicture();
     PicturePtr p = copyPicture(source.get());
     const SeamlessOptions options{SeamlessMethod(state.range(0)), SeamlessAxes(state.range(1))};
@@ -65,6 +69,7 @@ void BM_MakeSeamless(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
     wideVectorsAllowed() = true;
+    setParallelThreads(0);
     finish(state);
 }
 
@@ -72,11 +77,15 @@ void BM_MakeSeamless(benchmark::State& state) {
 
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MakeSeamless)
-    ->Args({0, 0, 1})
-    ->Args({0, 1, 1})
-    ->Args({0, 2, 1})
-    ->Args({1, 0, 1})
-    ->Args({1, 0, 0})
+    ->Args({0, 0, 1, 0})
+    ->Args({0, 1, 1, 0})
+    ->Args({0, 2, 1, 0})
+    ->Args({1, 0, 1, 0})
+    ->Args({1, 0, 0, 0})
+    ->Args({0, 0, 1, 1})
+    ->Args({0, 0, 1, 2})
+    ->Args({1, 0, 1, 1})
+    ->Args({1, 0, 1, 2})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_MAIN();

@@ -1,9 +1,11 @@
 #include "filters/make_seamless.h"
 
+#include <cstdlib>
 #include <memory>
 #include <new>
 
 #include "core/parallel.h"
+#include "core/plane_memory.h"
 #include "filters/make_seamless_blend.h"
 #include "filters/make_seamless_periodic.h"
 
@@ -23,13 +25,17 @@ SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interact
     // Red and green go into planes of their own until no stop can come any more; blue,
     // the last, is written into the picture directly, then red and green join it.
     const size_t count = size_t(picture->width) * size_t(picture->height);
-    std::unique_ptr<uint8_t[]> planes(new uint8_t[2 * count]);
+    const std::unique_ptr<uint8_t, decltype(&std::free)> planes(static_cast<uint8_t*>(allocatePlaneMemory(2 * count)),
+                                                                &std::free);
+    if (!planes) throw std::bad_alloc();
+    PeriodicWorkspace workspace;
     for (int channel = 0; channel < 3; ++channel) {
         if (channel > 0 && interruptRequested(ui)) return SeamlessOutcome::Stopped;
         if (channel < 2) {
-            seamlessPeriodicChannel(*picture, channel, alongX, alongY, planes.get() + size_t(channel) * count, 1);
+            seamlessPeriodicChannel(*picture, channel, alongX, alongY, planes.get() + size_t(channel) * count, 1,
+                                    workspace);
         } else {
-            seamlessPeriodicChannel(*picture, channel, alongX, alongY, picture->pixels + channel, 4);
+            seamlessPeriodicChannel(*picture, channel, alongX, alongY, picture->pixels + channel, 4, workspace);
         }
         ui.progress(channel + 1);
     }

@@ -242,8 +242,16 @@ void solveBlock(const ChannelSolve& s, const Picture& picture, int channel, int3
 
 }  // namespace
 
+struct PeriodicWorkspace::Bands {
+    int32_t lanes = 0;
+    std::vector<BlockWork> work;  // one per band
+};
+
+PeriodicWorkspace::PeriodicWorkspace() = default;
+PeriodicWorkspace::~PeriodicWorkspace() = default;
+
 void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out,
-                             int32_t outStep) {
+                             int32_t outStep, PeriodicWorkspace& workspace) {
     const int32_t n = picture.width;
     const int32_t m = picture.height;
     const size_t stride = size_t(n) * 4;
@@ -296,9 +304,14 @@ void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, b
     // gives the same bytes whichever band runs it.
     const int64_t blocks = (int64_t(m) + kPeriodicBlockRows - 1) / kPeriodicBlockRows;
     const int64_t bands = parallelBandCount(blocks, 1);
-    std::vector<BlockWork> work;
-    work.reserve(size_t(bands));
-    for (int64_t b = 0; b < bands; ++b) work.emplace_back(s.lanes);
+    if (!workspace.bands) workspace.bands = std::make_unique<PeriodicWorkspace::Bands>();
+    PeriodicWorkspace::Bands& kept = *workspace.bands;
+    if (kept.lanes != s.lanes) {
+        kept.work.clear();
+        kept.lanes = s.lanes;
+    }
+    while (int64_t(kept.work.size()) < bands) kept.work.emplace_back(s.lanes);
+    std::vector<BlockWork>& work = kept.work;
     parallelBands(blocks, bands, [&](int64_t band, int64_t first, int64_t end) {
         for (int64_t block = first; block < end; ++block) {
             const int32_t i0 = int32_t(block * kPeriodicBlockRows);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "core/picture.h"
 
@@ -17,8 +18,23 @@
 // back. Rows go in blocks of a fixed height, each started from closed forms and shared
 // out over the cores, so the bytes do not depend on the number of threads. Needs both sides of at least 4;
 // throws std::bad_alloc when its buffers cannot be had.
+class PeriodicWorkspace;
 void seamlessPeriodicChannel(const Picture& picture, int channel, bool alongX, bool alongY, uint8_t* out,
-                             int32_t outStep);
+                             int32_t outStep, PeriodicWorkspace& workspace);
+
+// The working rows of each band's blocks (a block's rows of spectra, several MiB a band
+// on large pictures), made by the first channel and kept for the next ones of the same
+// width: the channels of one picture then take their memory from the system once.
+class PeriodicWorkspace {
+public:
+    PeriodicWorkspace();
+    ~PeriodicWorkspace();
+    PeriodicWorkspace(const PeriodicWorkspace&) = delete;
+    PeriodicWorkspace& operator=(const PeriodicWorkspace&) = delete;
+
+    struct Bands;
+    std::unique_ptr<Bands> bands;
+};
 
 // Rows per block.
 inline constexpr int32_t kPeriodicBlockRows = 512;
