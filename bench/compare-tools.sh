@@ -24,6 +24,13 @@ cd "$work"
 "$cli" seed 7 new 4096 4096 circles 8 200 2000 rectangles 8 8 300 300 2000 save flat.bmp
 "$cli" load flat.bmp noise 25 0 3 save grainy.bmp
 "$cli" load grainy.bmp save grainy.png
+# A photograph's stand-in: smooth gradients with fine grain (ImageMagick's seeded plasma).
+pictures=(grainy flat)
+if command -v convert > /dev/null; then
+  convert -seed 7 -size 4096x4096 plasma:fractal -blur 0x1 -type TrueColor BMP3:photo.bmp
+  "$cli" load photo.bmp save photo.png
+  pictures+=(photo)
+fi
 
 time_commands() {  # label, commands...
   local label=$1
@@ -42,7 +49,7 @@ pin_for() { [[ $1 == one ]] && echo "taskset -c 0 " || true; }
 
 for cores in one all; do
   pin=$(pin_for $cores)
-  for picture in grainy flat; do
+  for picture in "${pictures[@]}"; do
     commands=("${pin}$cli load $picture.bmp save ours_$picture.png"
               "${pin}$cli png-compression small load $picture.bmp save small_$picture.png")
     command -v convert > /dev/null && commands+=("${pin}convert $picture.bmp magick_$picture.png")
@@ -54,9 +61,12 @@ done
 if [[ -z ${SKIP_RENDER:-} ]]; then
   for cores in one all; do
     pin=$(pin_for $cores)
-    commands=("${pin}$cli load grainy.png render-connectable save seamless.png")
-    command -v gegl > /dev/null && commands+=("${pin}gegl grainy.png -o gegl_seamless.png -- gegl:tile-seamless")
-    time_commands "grainy.png 4096², $cores core(s): render connectable" "${commands[@]}"
+    for picture in grainy photo; do
+      [[ -f $picture.png ]] || continue
+      commands=("${pin}$cli load $picture.png render-connectable save seamless_$picture.png")
+      command -v gegl > /dev/null && commands+=("${pin}gegl $picture.png -o gegl_seamless_$picture.png -- gegl:tile-seamless")
+      time_commands "$picture.png 4096², $cores core(s): render connectable" "${commands[@]}"
+    done
   done
 fi
 
