@@ -268,7 +268,15 @@ BENCHMARK(BM_SmallShapeCells)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Circles)->Args({0, kSize})->Args({1, kSize})->Args({0, kCachedSize})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Rectangles)->Args({0, kSize})->Args({1, kSize})->Args({0, kCachedSize})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PolygonsFilled)->Args({0, kSize})->Args({1, kSize})->Args({0, kCachedSize})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PolygonsOutlined)->Args({0, kSize})->Args({1, kSize})->Args({0, kCachedSize})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PolygonsOutlined)
+    ->Args({0, kSize})
+    ->Args({1, kSize})
+    ->Args({0, kCachedSize})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VectorsFilled)->Args({0, kSize})->Args({1, kSize})->Args({0, kCachedSize})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_VectorsOutlined)->Args({0, kSize})->Args({1, kSize})->Args({0, kCachedSize})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VectorsOutlined)
+    ->Args({0, kSize})
+    ->Args({1, kSize})
+    ->Args({0, kCachedSize})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

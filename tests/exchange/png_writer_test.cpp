@@ -98,10 +98,10 @@ TEST(PngWriter, FilesPassPngcheckAndDecodeToTheSamePixels) {
     struct Case {
         int32_t width, height;
         Kind kind;
-    } cases[] = {{1, 1, Kind::Noise},    {7, 5, Kind::Noise},     {5, 1, Kind::Flat},      {513, 1, Kind::Noise},
-                 {1, 300, Kind::Half},   {33, 129, Kind::Flat},   {16384, 3, Kind::Noise}, {16384, 2, Kind::Flat},
-                 {999, 745, Kind::Half}, {601, 603, Kind::Noise}, {1024, 1024, Kind::Flat},
-                 {300, 7, Kind::Smooth}, {1100, 700, Kind::Smooth}};
+    } cases[] = {{1, 1, Kind::Noise},      {7, 5, Kind::Noise},     {5, 1, Kind::Flat},       {513, 1, Kind::Noise},
+                 {1, 300, Kind::Half},     {33, 129, Kind::Flat},   {16384, 3, Kind::Noise},  {16384, 2, Kind::Flat},
+                 {999, 745, Kind::Half},   {601, 603, Kind::Noise}, {1024, 1024, Kind::Flat}, {300, 7, Kind::Smooth},
+                 {1100, 700, Kind::Smooth}};
     for (const Case& c : cases) {
         const PicturePtr picture = makePicture(c.width, c.height, c.kind);
         for (PngCompression compression : {PngCompression::Fast, PngCompression::Small}) {

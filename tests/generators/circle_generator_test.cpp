@@ -24,7 +24,8 @@ TEST(CircleGenerator, FollowsTheDefinitionDrawForDraw) {
 TEST(CircleGenerator, FollowsTheDefinitionOnPicturesFetchedAhead) {
     compareGeneratorWithDefinition(
         6, 23, [](Picture* p, std::mt19937& rng, Interaction& ui) { drawCircles(p, randomParams(rng), ui); },
-        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawCircles(p, randomParams(rng), seed); }, 1500, 100);
+        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawCircles(p, randomParams(rng), seed); }, 1500,
+        100);
 }
 
 TEST(CircleGenerator, EscapeIsPolledAtTheStartAndAfterEachDisc) {

@@ -26,7 +26,8 @@ TEST(RectangleGenerator, FollowsTheDefinitionDrawForDraw) {
 TEST(RectangleGenerator, FollowsTheDefinitionOnPicturesFetchedAhead) {
     compareGeneratorWithDefinition(
         6, 24, [](Picture* p, std::mt19937& rng, Interaction& ui) { drawRectangles(p, randomParams(rng), ui); },
-        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawRectangles(p, randomParams(rng), seed); }, 1500, 100);
+        [](Picture* p, std::mt19937& rng, uint32_t seed) { oracle::drawRectangles(p, randomParams(rng), seed); }, 1500,
+        100);
 }
 
 TEST(RectangleGenerator, EmptySizesStillCountAndConsumeTheirDraws) {
