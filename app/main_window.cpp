@@ -40,6 +40,7 @@
 #include "storage/file_name.h"
 #include "ui/file_chooser.h"
 #include "ui/program_settings.h"
+#include "ui/wait_cursor.h"
 
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
@@ -313,7 +314,12 @@ bool CvosprenDlg::saveAs() {
 
 bool CvosprenDlg::writePicture(const std::string& path) {
     std::string reason;
-    if (!writePictureFile(imageLib_, *current_, path, &reason)) {
+    bool written = false;
+    {
+        const WaitCursor waiting;
+        written = writePictureFile(imageLib_, *current_, path, &reason);
+    }
+    if (!written) {
         const QString text = cannotSaveText(path, reason);
         statusBar()->showMessage(text);
         interaction_->showMessage(text.toStdString(), kMainCaption, Interaction::Icon::Error);

@@ -12,6 +12,7 @@
 #include "storage/file_name.h"
 #include "ui/file_chooser.h"
 #include "ui/picture_host.h"
+#include "ui/wait_cursor.h"
 
 namespace {
 const char* filterFrom(ImageLibrary::ExtensionFn entry) {
@@ -44,14 +45,23 @@ QString filterExtension(const QString& entry) {
 
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host) {
     std::string reason;
-    if (writePictureFile(lib, picture, path, &reason)) return true;
+    bool written = false;
+    {
+        const WaitCursor waiting;
+        written = writePictureFile(lib, picture, path, &reason);
+    }
+    if (written) return true;
     // The Export messages stay as they were; the system's reason goes to the status bar.
     reportExportFailure(host.interaction(), path);
     host.showStatus(cannotSaveMessage(path, reason));
     return false;
 }
 bool importPictureFile(PictureHost& host, const ImageLibrary& lib, const std::string& path, bool* flattened) {
-    PicturePtr loaded = loadPictureFile(lib, path, flattened);
+    PicturePtr loaded;
+    {
+        const WaitCursor waiting;
+        loaded = loadPictureFile(lib, path, flattened);
+    }
     if (!loaded) return false;
     host.saveUndoSnapshot();
     host.replacePicture(std::move(loaded));

@@ -1,3 +1,5 @@
+#include <QFile>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -97,6 +99,30 @@ TEST_F(FileTest, FailedExportShowsBothMessages) {
     names = {bad};
     window->runCommand(cmd::ExportFile);
     EXPECT_EQ(messages, (std::vector<std::string>{"Failure export image " + bad, "Erreur exportation"}));
+}
+
+// Reading and writing a picture show the wait cursor for their own time only: none is
+// left behind, and the messages that follow a failure show the ordinary cursor.
+TEST_F(FileTest, TheWaitCursorNeitherOutlivesFileWorkNorCoversItsMessages) {
+    std::vector<bool> covered;
+    window->qtInteraction().setMessageHook([&](const std::string&, const std::string&, Interaction::Icon) {
+        covered.push_back(QGuiApplication::overrideCursor() != nullptr);
+    });
+    window->replacePicture(patternedPicture(8, 8));
+    {
+        QFile junk(QString::fromStdString(path("junk.png")));
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+    }
+    names = {path("missing-folder/out.png"), path("out.png"), path("junk.png"), path("out.png")};
+    window->runCommand(cmd::ExportFile);
+    window->runCommand(cmd::ExportFile);
+    const PicturePtr exported = copyPicture(window->currentPicture());
+    window->runCommand(cmd::ImportFile);
+    window->runCommand(cmd::ImportFile);
+    EXPECT_EQ(covered, (std::vector<bool>{false, false})) << "the two messages of the failed export";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(samePixels(window->currentPicture(), exported.get())) << "the written picture was read back";
 }
 
 TEST_F(FileTest, ExportWithoutLibraryFailsCleanly) {
