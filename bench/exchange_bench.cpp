@@ -3,6 +3,8 @@
 // picture per second. The threaded coders run with 1 and with 2 threads (last argument).
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -60,19 +62,30 @@ void BM_NewPlaneMemcpy(benchmark::State& state) {
     countPixels(state);
 }
 
-// Flat blocks of color (what shapes alone make) or the same under noise of up to a
-// quarter of the range (a grainy texture).
-const Picture& pngPicture(bool grainy) {
-    static PicturePtr pictures[2];
-    PicturePtr& p = pictures[grainy];
+// Flat blocks of color (what shapes alone make), the same under noise of up to a
+// quarter of the range (a grainy texture), or smooth color with two bits of grain (as in
+// photographs).
+enum PngKind { kFlat = 0, kGrainy = 1, kSmooth = 2 };
+
+const Picture& pngPicture(int kind) {
+    static PicturePtr pictures[3];
+    PicturePtr& p = pictures[kind];
     if (!p) {
         p = createPicture(kSide, kSide, 0);
         uint32_t state = 12345;
         for (int32_t y = 0; y < kSide; ++y)
             for (int32_t x = 0; x < kSide; ++x) {
+                state = state * 1103515245u + 12345u;
+                if (kind == kSmooth) {
+                    const double wave =
+                        60.0 * std::sin(x / 157.0) * std::cos(y / 123.0) + 50.0 * std::sin((x + y) / 411.0);
+                    const int v = int(128 + wave) + int(state >> 30);
+                    storePixel(p.get(), x, y, uint8_t(v), uint8_t(v / 2 + y / 64), uint8_t(255 - v));
+                    continue;
+                }
                 const uint8_t r = uint8_t(x / 97 * 41), g = uint8_t(y / 83 * 67), b = uint8_t((x / 97 + y / 83) * 29);
                 uint8_t n[3] = {0, 0, 0};
-                if (grainy)
+                if (kind == kGrainy)
                     for (uint8_t& v : n) {
                         state = state * 1103515245u + 12345u;
                         v = uint8_t((state >> 16) % 64);
@@ -83,9 +96,9 @@ const Picture& pngPicture(bool grainy) {
     return *p;
 }
 
-// Arguments: grainy (1) or flat (0), Small (1) or Fast (0), threads.
+// Arguments: the kind of picture (PngKind), Small (1) or Fast (0), threads.
 void BM_EncodePng(benchmark::State& state) {
-    const Picture& p = pngPicture(state.range(0) != 0);
+    const Picture& p = pngPicture(int(state.range(0)));
     const PngCompression compression = state.range(1) ? PngCompression::Small : PngCompression::Fast;
     setParallelThreads(int(state.range(2)));
     size_t bytes = 0;
@@ -161,9 +174,9 @@ BENCHMARK(BM_NewPlaneMemcpy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeDib)->ArgsProduct({{24, 32}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EncodeBmpFileInto)->ArgsProduct({{24, 32}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DecodeDib)->ArgsProduct({{24, 32}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_EncodePng)->ArgsProduct({{1, 0}, {0}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EncodePng)->ArgsProduct({{1, 0, 2}, {0}, {1, 2}})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EncodePng)
-    ->ArgsProduct({{1, 0}, {1}, {1, 2}})
+    ->ArgsProduct({{1, 0, 2}, {1}, {1, 2}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);

@@ -86,14 +86,17 @@ size_t zlibCoder(const Band& band, int level, int strategy, uint8_t* out, size_t
 // - noise (it hardly shrinks the band): no other coder gains anything;
 // - flat color (it shrinks the band eightfold or more): runs of one byte do markedly
 //   better;
-// - in between, smooth color. The filtered rows are then small differences, and where
-//   they have few repeats (photographs) coding each byte with a code of its own, with
-//   no matches at all, comes out a fifth smaller than the fast matcher. Where that
-//   gains less, repeats matter, and a lazy matcher that keeps only matches of six bytes
-//   or more (zlib's filtered strategy, as libpng uses) finds them.
-// "Small" tries runs of one byte on every band and zlib's thorough matcher where
-// matches matter. On photographs that matcher follows long chains of short matches,
-// at about 1 MB/s, and still loses to the bytes coded alone, so it is left out there.
+// - smooth color (it halves the band at least): the filtered rows are small
+//   differences. Where they have few repeats (photographs), coding each byte with a
+//   code of its own, with no matches at all, comes out a fifth smaller than the fast
+//   matcher. Where that gains less, repeats matter, and a lazy matcher that keeps only
+//   matches of six bytes or more (zlib's filtered strategy, as libpng uses) finds them;
+// - grain over color (between noise and a half): "Fast" keeps the fast matcher, since
+//   the other coders would take ten times as long for a few percent.
+// "Small" tries runs of one byte on every band, the bytes alone on every band between
+// noise and flat color, and zlib's thorough matcher where matches matter. On
+// photographs that matcher follows long chains of short matches, at about 1 MB/s, and
+// still loses to the bytes coded alone, so it is left out there.
 size_t codeBand(const Band& band, PngCompression compression, uint8_t* levelBuffer, uint8_t* out, size_t capacity,
                 uint8_t* scratch) {
     const size_t length = band.end - band.begin;
@@ -107,9 +110,10 @@ size_t codeBand(const Band& band, PngCompression compression, uint8_t* levelBuff
     const bool small = compression == PngCompression::Small;
     const bool noise = best * 8 >= length * 7;
     const bool flat = best * kFlatRatio < length;
+    const bool smooth = !flat && best * 2 < length;
     const size_t matched = best;
     if (small || flat) consider(zlibCoder(band, 6, Z_RLE, scratch, capacity));
-    if (noise) return best;
+    if (noise || !(small || smooth || flat)) return best;
     bool matchesMatter = flat;
     if (!flat) {
         const size_t alone = zlibCoder(band, 1, Z_HUFFMAN_ONLY, scratch, capacity);
@@ -119,7 +123,7 @@ size_t codeBand(const Band& band, PngCompression compression, uint8_t* levelBuff
     if (!matchesMatter) return best;
     if (small) {
         consider(zlibCoder(band, 9, Z_DEFAULT_STRATEGY, scratch, capacity));
-    } else if (!flat) {
+    } else if (smooth) {
         consider(zlibCoder(band, 4, Z_FILTERED, scratch, capacity));
     }
     return best;
