@@ -9,11 +9,11 @@
 #include "core/interaction.h"
 #include "core/parallel.h"
 #include "core/picture.h"
+#include "core/wide_pass.h"
 #include "filters/noise_filter.h"
 #include "filters/render_connectable.h"
 #include "filters/seam_measure.h"
 #include "filters/sharpen_filter.h"
-#include "filters/wide_pass.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "core/interaction.h"
 #include "core/parallel.h"
 #include "core/picture.h"
+#include "core/wide_pass.h"
 #include "filters/make_seamless.h"
-#include "filters/wide_pass.h"
 
 namespace {
 

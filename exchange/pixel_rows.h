@@ -21,5 +21,3 @@ void cellsToBgr(const uint8_t* cells, uint8_t* bgr, size_t count);
 // Cells into blue, green, red, 255.
 void cellsToBgrx(const uint8_t* cells, uint8_t* bgrx, size_t count);
 
-// Lets tests run the baseline build on a processor that has the wide one.
-bool& widePixelRowsAllowed();

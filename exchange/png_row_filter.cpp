@@ -3,23 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+#include "core/wide_pass.h"
 
-// Compiled twice from the same source, for the baseline instruction set and, on x86,
-// for AVX2, picked per call by what the processor offers (integer arithmetic only, so
-// both give the same bytes).
-#if defined(__x86_64__) || defined(__i386__)
-#define PNG_ROW_BODY [[gnu::always_inline]] inline
-#define PNG_WIDE_TARGET [[gnu::target("avx2")]]
-bool processorHasWideVectors() {
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
-}
-#else
-#define PNG_ROW_BODY inline
-#define PNG_WIDE_TARGET
-bool processorHasWideVectors() { return false; }
-#endif
+namespace {
 
 constexpr size_t P = kPngPixelBytes;
 
@@ -40,7 +26,7 @@ struct Sums {
     uint32_t of[5];
 };
 
-PNG_ROW_BODY Sums measureRow(const uint8_t* row, const uint8_t* above, size_t n) {
+WIDE_PASS_BODY Sums measureRow(const uint8_t* row, const uint8_t* above, size_t n) {
     Sums s{};
     uint32_t none = 0, sub = 0, up = 0, avg = 0, pth = 0;
     for (size_t i = 0; i < n; ++i) none += magnitude(row[i]);
@@ -62,7 +48,7 @@ PNG_ROW_BODY Sums measureRow(const uint8_t* row, const uint8_t* above, size_t n)
     return s;
 }
 
-PNG_ROW_BODY void applyFilter(int type, const uint8_t* row, const uint8_t* above, size_t n, uint8_t* out) {
+WIDE_PASS_BODY void applyFilter(int type, const uint8_t* row, const uint8_t* above, size_t n, uint8_t* out) {
     const size_t head = n < P ? n : P;
     switch (type) {
     case 0:
@@ -86,7 +72,7 @@ PNG_ROW_BODY void applyFilter(int type, const uint8_t* row, const uint8_t* above
     }
 }
 
-PNG_ROW_BODY int filterRowBody(const uint8_t* row, const uint8_t* above, size_t n, uint8_t* out) {
+WIDE_PASS_BODY int filterRowBody(const uint8_t* row, const uint8_t* above, size_t n, uint8_t* out) {
     const Sums s = measureRow(row, above, n);
     int best = 0;
     for (int t = 1; t < 5; ++t)
@@ -96,22 +82,8 @@ PNG_ROW_BODY int filterRowBody(const uint8_t* row, const uint8_t* above, size_t 
     return best;
 }
 
-PNG_WIDE_TARGET int filterRowWide(const uint8_t* row, const uint8_t* above, size_t n, uint8_t* out) {
-    return filterRowBody(row, above, n, out);
-}
-
-int filterRowBaseline(const uint8_t* row, const uint8_t* above, size_t n, uint8_t* out) {
-    return filterRowBody(row, above, n, out);
-}
-
 }  // namespace
 
-bool& pngWideRowsAllowed() {
-    static bool allowed = true;
-    return allowed;
-}
-
 PngRowFilter filterPngRow(const uint8_t* row, const uint8_t* above, size_t rowBytes, uint8_t* out) {
-    const bool wide = pngWideRowsAllowed() && processorHasWideVectors();
-    return PngRowFilter(wide ? filterRowWide(row, above, rowBytes, out) : filterRowBaseline(row, above, rowBytes, out));
+    return PngRowFilter(widePass<filterRowBody>(row, above, rowBytes, out));
 }

@@ -15,5 +15,3 @@ inline constexpr size_t kPngPixelBytes = 3;
 // the lower type. Wide and baseline builds give the same bytes.
 PngRowFilter filterPngRow(const uint8_t* row, const uint8_t* above, size_t rowBytes, uint8_t* out);
 
-// Lets tests run the baseline build on a processor that has the wide one.
-bool& pngWideRowsAllowed();

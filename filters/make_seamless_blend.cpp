@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/parallel.h"
-#include "filters/wide_pass.h"
+#include "core/wide_pass.h"
 
 namespace {
 
@@ -35,11 +35,10 @@ AxisWeights axisWeights(int32_t n, bool along) {
 
 // One run of bytes of an output row: u0/v0 from the row itself, u1/v1 from the row
 // half the height away; v* are the same rows shifted by half the width.
-FILTER_PASS_BODY void blendBody(const uint8_t* __restrict u0, const uint8_t* __restrict v0,
-                                const uint8_t* __restrict u1, const uint8_t* __restrict v1,
-                                const float* __restrict keep, const float* __restrict moved,
-                                const float* __restrict mean, float rowKeep, float rowMoved, uint8_t* __restrict out,
-                                int32_t count) {
+WIDE_PASS_BODY void blendBody(const uint8_t* __restrict u0, const uint8_t* __restrict v0, const uint8_t* __restrict u1,
+                              const uint8_t* __restrict v1, const float* __restrict keep, const float* __restrict moved,
+                              const float* __restrict mean, float rowKeep, float rowMoved, uint8_t* __restrict out,
+                              int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
         const float m = mean[k];
         const float near = keep[k] * (float(u0[k]) - m) + moved[k] * (float(v0[k]) - m);

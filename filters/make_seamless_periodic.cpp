@@ -13,7 +13,7 @@
 
 #include "core/connectable.h"
 #include "core/parallel.h"
-#include "filters/wide_pass.h"
+#include "core/wide_pass.h"
 
 namespace {
 
@@ -143,8 +143,8 @@ Parts anticausalStart(const ChannelSolve& s, double rho, int32_t i) {
 }
 
 // One causal step over all lanes: state = x a + b e + rho state, stored as floats.
-FILTER_PASS_BODY void causalBody(double* __restrict state, const double* __restrict rho, const double* __restrict x,
-                                 const double* __restrict b, double a, double e, float* __restrict row, int32_t lanes) {
+WIDE_PASS_BODY void causalBody(double* __restrict state, const double* __restrict rho, const double* __restrict x,
+                               const double* __restrict b, double a, double e, float* __restrict row, int32_t lanes) {
     for (int32_t k = 0; k < lanes; ++k) {
         state[k] = x[k] * a + b[k] * e + rho[k] * state[k];
         row[k] = float(state[k]);
@@ -152,9 +152,9 @@ FILTER_PASS_BODY void causalBody(double* __restrict state, const double* __restr
 }
 
 // One anticausal step: state = y + rho state; the row's spectrum of s is scale * state.
-FILTER_PASS_BODY void anticausalBody(double* __restrict state, const double* __restrict rho,
-                                     const double* __restrict scale, const float* __restrict y,
-                                     float* __restrict spectrum, int32_t lanes) {
+WIDE_PASS_BODY void anticausalBody(double* __restrict state, const double* __restrict rho,
+                                   const double* __restrict scale, const float* __restrict y,
+                                   float* __restrict spectrum, int32_t lanes) {
     for (int32_t k = 0; k < lanes; ++k) {
         state[k] = double(y[k]) + rho[k] * state[k];
         spectrum[k] = float(scale[k] * state[k]);
@@ -163,15 +163,15 @@ FILTER_PASS_BODY void anticausalBody(double* __restrict state, const double* __r
 
 // out = u - s, rounded half up and clamped, from one channel of a row of pixels into
 // the same channel (out may be u itself) or into a row of single bytes.
-FILTER_PASS_BODY void subtractBody(const uint8_t* u, const float* __restrict s, uint8_t* out, int32_t count) {
+WIDE_PASS_BODY void subtractBody(const uint8_t* u, const float* __restrict s, uint8_t* out, int32_t count) {
     for (int32_t j = 0; j < count; ++j) {
         const float v = std::clamp(float(u[4 * j]) - s[j], 0.0f, 255.0f);
         out[4 * j] = uint8_t(int32_t(v + 0.5f));
     }
 }
 
-FILTER_PASS_BODY void subtractToBytesBody(const uint8_t* __restrict u, const float* __restrict s,
-                                          uint8_t* __restrict out, int32_t count) {
+WIDE_PASS_BODY void subtractToBytesBody(const uint8_t* __restrict u, const float* __restrict s, uint8_t* __restrict out,
+                                        int32_t count) {
     for (int32_t j = 0; j < count; ++j) {
         const float v = std::clamp(float(u[4 * j]) - s[j], 0.0f, 255.0f);
         out[j] = uint8_t(int32_t(v + 0.5f));

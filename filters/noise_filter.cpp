@@ -5,15 +5,15 @@
 
 #include "core/parallel.h"
 #include "core/random_sequence.h"
+#include "core/wide_pass.h"
 #include "filters/random_draws.h"
-#include "filters/wide_pass.h"
 
 namespace {
 
 // The remainder comes from a float estimate of the quotient corrected by one either
 // way: exact for draws below 2^15, and several pairs can go through the loop at once.
-FILTER_PASS_BODY void offsetsBody(const uint16_t* __restrict draws, int16_t* __restrict offsets, int32_t count,
-                                  int32_t amplitude) {
+WIDE_PASS_BODY void offsetsBody(const uint16_t* __restrict draws, int16_t* __restrict offsets, int32_t count,
+                                int32_t amplitude) {
     const float inverse = 1.0f / float(amplitude);
     for (int32_t k = 0; k < count; ++k) {
         const int32_t n = draws[2 * k];
@@ -28,7 +28,7 @@ inline uint8_t clampByte(int32_t v) { return uint8_t(std::min(std::max(v, 0), 25
 
 // Adds one row's offsets to its pixels: one offset per pixel in monochrome mode, three
 // (red, green, blue) otherwise.
-FILTER_PASS_BODY void applyBody(uint8_t* __restrict cell, const int16_t* __restrict d, int32_t width, bool monochrome) {
+WIDE_PASS_BODY void applyBody(uint8_t* __restrict cell, const int16_t* __restrict d, int32_t width, bool monochrome) {
     if (monochrome) {
         for (int32_t x = 0; x < width; ++x) {
             cell[4 * x + 0] = clampByte(cell[4 * x + 0] + d[x]);

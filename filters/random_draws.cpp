@@ -1,7 +1,7 @@
 #include "filters/random_draws.h"
 
 #include "core/random_sequence.h"
-#include "filters/wide_pass.h"
+#include "core/wide_pass.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr RandomJump kJump = randomJump(kLanes);
 
 inline uint16_t drawOf(uint32_t state) { return randomDrawOf(state); }
 
-FILTER_PASS_BODY uint32_t fillDraws(uint32_t state, uint16_t* out, size_t count) {
+WIDE_PASS_BODY uint32_t fillDraws(uint32_t state, uint16_t* out, size_t count) {
     size_t i = 0;
     if (count >= size_t(kLanes)) {
         uint32_t lane[kLanes];

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/parallel.h"
-#include "filters/wide_pass.h"
+#include "core/wide_pass.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ inline double edgeDistance(int32_t i, int32_t half) { return double(std::abs(i -
 // Mixes each pixel of run p with the pixel of run q at the same place, weight g[k] for
 // p, and writes the mix into both. Level 255 only: the mix replaces both cells. The two
 // runs never overlap.
-FILTER_PASS_BODY void mixBody(uint8_t* __restrict p, uint8_t* __restrict q, const double* __restrict g, int32_t count) {
+WIDE_PASS_BODY void mixBody(uint8_t* __restrict p, uint8_t* __restrict q, const double* __restrict g, int32_t count) {
     for (int32_t k = 0; k < count; ++k) {
         const double wp = g[k];
         const double wq = 1.0 - wp;

@@ -5,11 +5,11 @@
 
 #include "core/connectable.h"
 #include "core/parallel.h"
-#include "filters/wide_pass.h"
+#include "core/wide_pass.h"
 
 namespace {
 
-FILTER_PASS_BODY uint32_t distance(const uint8_t* a, const uint8_t* b) {
+WIDE_PASS_BODY uint32_t distance(const uint8_t* a, const uint8_t* b) {
     return uint32_t(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]));
 }
 
@@ -26,7 +26,7 @@ void wrapSums(const Picture& p, SeamTally& t) {
 
 // The inside sums of rows [y0, y1): pairs of neighbouring columns within those rows,
 // and pairs of each of those rows with the row below.
-FILTER_PASS_BODY SeamInsideSums insideBody(const Picture& p, int32_t y0, int32_t y1) {
+WIDE_PASS_BODY SeamInsideSums insideBody(const Picture& p, int32_t y0, int32_t y1) {
     const size_t stride = size_t(p.width) * 4;
     uint64_t columns = 0, rows = 0;
     for (int32_t y = y0; y < y1; ++y) {

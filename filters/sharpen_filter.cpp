@@ -6,7 +6,7 @@
 
 #include "core/connectable.h"
 #include "core/parallel.h"
-#include "filters/wide_pass.h"
+#include "core/wide_pass.h"
 
 SharpenTables sharpenTables(int32_t sharpenPercent) {
     SharpenTables t;
@@ -32,7 +32,7 @@ struct WeighedRow {
     explicit WeighedRow(size_t n) : neg(n), pos(n) {}
 };
 
-FILTER_PASS_BODY void weighBody(const uint8_t* __restrict row, int32_t width, const SharpenTables& t, WeighedRow& out) {
+WIDE_PASS_BODY void weighBody(const uint8_t* __restrict row, int32_t width, const SharpenTables& t, WeighedRow& out) {
     int16_t* __restrict neg = out.neg.data();
     int32_t* __restrict pos = out.pos.data();
     const int32_t n = width * 4;
@@ -53,8 +53,8 @@ inline uint8_t kernelValue(int32_t pos, int32_t neighbours) {
 
 // The kernel over a run of channel entries whose left and right neighbours (4 entries
 // away) are in `columns`. Restrict-qualified so the loop can run several entries at once.
-FILTER_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const int16_t* __restrict mid,
-                                 const int32_t* __restrict columns, int32_t count, uint32_t level) {
+WIDE_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restrict pos, const int16_t* __restrict mid,
+                               const int32_t* __restrict columns, int32_t count, uint32_t level) {
     if (level == 255) {
         for (int32_t i = 0; i < count; ++i) {
             const int32_t v = (pos[i] - (columns[i - 4] + columns[i] + columns[i + 4] - mid[i]) + 4) >> 3;
@@ -73,8 +73,8 @@ FILTER_PASS_BODY void kernelSpan(uint8_t* __restrict row, const int32_t* __restr
 // and below it as they were before the pass; `columns` is scratch for vertical sums.
 // Columns outside [0, width) wrap, which only the connectable pass asks for (x0 = 0,
 // x1 = width).
-FILTER_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up,
-                                  const WeighedRow& mid, const WeighedRow& down, int32_t* columns, uint32_t level) {
+WIDE_PASS_BODY void sharpenBody(uint8_t* row, int32_t width, int32_t x0, int32_t x1, const WeighedRow& up,
+                                const WeighedRow& mid, const WeighedRow& down, int32_t* columns, uint32_t level) {
     const int32_t n = width * 4;
     const int16_t* u = up.neg.data();
     const int16_t* m = mid.neg.data();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/wide_pass.h"
 #include "exchange/pixel_rows.h"
 
 namespace {
@@ -28,7 +29,7 @@ TEST(PixelRows, EveryLayoutMovesEachChannelToItsPlaceAndNothingElse) {
     };
     const size_t counts[] = {0, 1, 2, 3, 5, 8, 15, 16, 17, 31, 32, 33, 64, 100, 1027};
     for (bool wide : {true, false}) {
-        widePixelRowsAllowed() = wide;
+        wideVectorsAllowed() = wide;
         for (const Layout& l : layouts) {
             for (size_t count : counts) {
                 for (size_t misalign : {size_t(0), size_t(1), size_t(3)}) {
@@ -49,7 +50,7 @@ TEST(PixelRows, EveryLayoutMovesEachChannelToItsPlaceAndNothingElse) {
             }
         }
     }
-    widePixelRowsAllowed() = true;
+    wideVectorsAllowed() = true;
 }
 
 }  // namespace

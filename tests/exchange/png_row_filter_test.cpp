@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "core/wide_pass.h"
 #include "exchange/png_row_filter.h"
 
 namespace {
@@ -77,7 +78,7 @@ TEST(PngRowFilter, EveryRowIsTheSmallestOfTheFiveFiltersInBothBuilds) {
         }
     };
     for (bool wide : {true, false}) {
-        pngWideRowsAllowed() = wide;
+        wideVectorsAllowed() = wide;
         for (size_t pixels : {1u, 2u, 5u, 31u, 64u, 1001u}) {
             for (int kind = 0; kind < 5; ++kind) {
                 const size_t n = pixels * kPngPixelBytes;
@@ -90,7 +91,7 @@ TEST(PngRowFilter, EveryRowIsTheSmallestOfTheFiveFiltersInBothBuilds) {
             }
         }
     }
-    pngWideRowsAllowed() = true;
+    wideVectorsAllowed() = true;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "filters/wide_pass.h"
+#include "core/wide_pass.h"
 
 namespace {
 
