@@ -20,4 +20,3 @@ void bgrxToCells(const uint8_t* bgrx, uint8_t* cells, size_t count);
 void cellsToBgr(const uint8_t* cells, uint8_t* bgr, size_t count);
 // Cells into blue, green, red, 255.
 void cellsToBgrx(const uint8_t* cells, uint8_t* bgrx, size_t count);
-

@@ -14,4 +14,3 @@ inline constexpr size_t kPngPixelBytes = 3;
 // one whose bytes, read as signed, have the smallest sum of magnitudes; a tie goes to
 // the lower type. Wide and baseline builds give the same bytes.
 PngRowFilter filterPngRow(const uint8_t* row, const uint8_t* above, size_t rowBytes, uint8_t* out);
-
