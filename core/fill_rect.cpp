@@ -20,23 +20,18 @@ void fillRows(SpanPainter& painter, int64_t from, int64_t to, int64_t x0, int64_
 }
 
 // Rows [0, count) from `row` on, each the same span of columns, the row index wrapping
-// at the picture's height; each row's cells are fetched a few rows ahead.
+// at the picture's height; each row's cells are fetched a few rows ahead where that
+// pays (SpanPainter::fetches).
 void fillSpanRows(SpanPainter& painter, int64_t row, int64_t count, const ColumnSpan& span) {
     const int64_t h = painter.height();
-    if (!painter.fetches()) {
-        for (int64_t k = 0; k < count; ++k) {
-            painter.fillSpan(painter.line(row), span);
-            if (++row == h) row = 0;
-        }
-        return;
-    }
+    const int64_t rowsAhead = painter.fetches() ? std::min(kRowsAhead, count) : 0;
     int64_t ahead = row;
-    for (int64_t k = 0; k < std::min(kRowsAhead, count); ++k) {
+    for (int64_t k = 0; k < rowsAhead; ++k) {
         painter.prefetchSpan(painter.line(ahead), span);
         if (++ahead == h) ahead = 0;
     }
     for (int64_t k = 0; k < count; ++k) {
-        if (k + kRowsAhead < count) {
+        if (rowsAhead > 0 && k + rowsAhead < count) {
             painter.prefetchSpan(painter.line(ahead), span);
             if (++ahead == h) ahead = 0;
         }
