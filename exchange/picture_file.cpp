@@ -33,8 +33,7 @@ bool writePictureFile(const ImageLibrary& lib, const Picture& picture, const std
 bool savePictureFile(const ImageLibrary& lib, const Picture& picture, const std::string& path) {
     if (!lib.saveToDisk || !picture.pixels || picture.width <= 0 || picture.height <= 0) return false;
     const size_t count = size_t(picture.width) * size_t(picture.height);
-    std::unique_ptr<uint8_t, decltype(&std::free)> rgb(static_cast<uint8_t*>(allocatePlaneMemory(count * 3)),
-                                                       &std::free);
+    const PlaneBytes rgb = allocatePlaneBytes(count * 3);
     if (!rgb) return false;
     // Every (x, y) visited is inside the picture, where the connectable map is the
     // identity and pixelIndex is x + y * width: the plane is read in order.

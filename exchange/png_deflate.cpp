@@ -132,7 +132,7 @@ size_t codeBand(const Band& band, PngCompression compression, uint8_t* levelBuff
 }  // namespace
 
 bool PngBytes::allocate(size_t capacity) {
-    data.reset(static_cast<uint8_t*>(allocatePlaneMemory(capacity)));
+    data = allocatePlaneBytes(capacity);
     offset = size = 0;
     return data != nullptr;
 }

@@ -1,20 +1,16 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
+#include "core/plane_memory.h"
 #include "exchange/png_compression.h"
 
 // Bytes made by a coder: allocated without being cleared, `size` of them in use
 // from `offset` on.
 struct PngBytes {
-    struct Release {
-        void operator()(uint8_t* p) const { std::free(p); }
-    };
     // Large buffers come in whole large pages (allocatePlaneMemory).
-    std::unique_ptr<uint8_t[], Release> data;
+    PlaneBytes data;
     size_t offset = 0;
     size_t size = 0;
     const uint8_t* bytes() const { return data.get() + offset; }
@@ -26,9 +22,10 @@ struct PngBytes {
 // pieces to be stored one after the other. The data is cut into bands of a fixed
 // length, compressed side by side: each band is primed with the 32 KiB before it and
 // ends on a byte boundary (a full flush), the last one with the final block. A band
-// is coded by up to three coders, the smallest result kept: the fast matcher, runs of
-// one byte, and for Small also the thorough matcher. The bytes depend on the data and
-// the choice only, never on the number of threads. False when memory runs out.
+// is coded by the fast matcher and by the coders its kind calls for (runs of one byte,
+// the bytes alone, a lazier matcher; see codeBand), the smallest result kept. The
+// bytes depend on the data and the choice only, never on the number of threads. False
+// when memory runs out.
 bool deflatePngData(const uint8_t* data, size_t size, PngCompression compression, std::vector<PngBytes>* pieces);
 
 // Length of the bands the data is cut into.

@@ -1,7 +1,5 @@
 #include "filters/make_seamless.h"
 
-#include <cstdlib>
-#include <memory>
 #include <new>
 
 #include "core/parallel.h"
@@ -25,8 +23,7 @@ SeamlessOutcome makeSeamless(Picture* picture, SeamlessOptions options, Interact
     // Red and green go into planes of their own until no stop can come any more; blue,
     // the last, is written into the picture directly, then red and green join it.
     const size_t count = size_t(picture->width) * size_t(picture->height);
-    const std::unique_ptr<uint8_t, decltype(&std::free)> planes(static_cast<uint8_t*>(allocatePlaneMemory(2 * count)),
-                                                                &std::free);
+    const PlaneBytes planes = allocatePlaneBytes(2 * count);
     if (!planes) throw std::bad_alloc();
     PeriodicWorkspace workspace;
     for (int channel = 0; channel < 3; ++channel) {

@@ -9,14 +9,15 @@
 TEST(PlaneMemory, EverySizeGivesAWholeWritablePlane) {
     // Below, at and above the size where large pages are asked for, and sizes that are
     // not a whole number of them.
-    for (size_t bytes : {size_t(0), size_t(4), size_t(4) << 20, (size_t(4) << 20) + 4, (size_t(9) << 20) + 12}) {
-        auto* plane = static_cast<uint8_t*>(allocatePlaneMemory(bytes));
+    const size_t large = size_t(16) << 20;
+    for (size_t bytes :
+         {size_t(0), size_t(4), size_t(4) << 20, large - 4, large, large + 4, large + (size_t(3) << 20) + 12}) {
+        const PlaneBytes plane = allocatePlaneBytes(bytes);
         ASSERT_NE(plane, nullptr) << bytes;
         if (bytes > 0) {
-            std::memset(plane, 0x5A, bytes);
+            std::memset(plane.get(), 0x5A, bytes);
             EXPECT_EQ(plane[0], 0x5A);
             EXPECT_EQ(plane[bytes - 1], 0x5A);
         }
-        std::free(plane);
     }
 }
