@@ -114,13 +114,11 @@ size_t codeBand(const Band& band, PngCompression compression, uint8_t* levelBuff
     const size_t matched = best;
     if (small || flat) consider(zlibCoder(band, 6, Z_RLE, scratch, capacity));
     if (noise || !(small || smooth || flat)) return best;
-    bool matchesMatter = flat;
     if (!flat) {
         const size_t alone = zlibCoder(band, 1, Z_HUFFMAN_ONLY, scratch, capacity);
         consider(alone);
-        matchesMatter = alone == 0 || alone * 10 > matched * 9;
+        if (alone != 0 && alone * 10 <= matched * 9) return best;  // few repeats: matchers gain nothing
     }
-    if (!matchesMatter) return best;
     if (small) {
         consider(zlibCoder(band, 9, Z_DEFAULT_STRATEGY, scratch, capacity));
     } else if (smooth) {
