@@ -70,14 +70,12 @@ void seamlessBlend(Picture& picture, bool alongX, bool alongY) {
     parallelBands(height, sumBands, [&](int64_t band, int64_t begin, int64_t end) {
         uint64_t total[3] = {0, 0, 0};
         for (int64_t y = begin; y < end; ++y) {
-            uint64_t row[3] = {0, 0, 0};
             const uint8_t* p = picture.pixels + size_t(y) * stride;
             for (int32_t x = 0; x < width; ++x, p += 4) {
-                row[0] += p[0];
-                row[1] += p[1];
-                row[2] += p[2];
+                total[0] += p[0];
+                total[1] += p[1];
+                total[2] += p[2];
             }
-            for (int c = 0; c < 3; ++c) total[c] += row[c];
         }
         for (int c = 0; c < 3; ++c) bandSums[size_t(band) * 3 + size_t(c)] = total[c];
     });
