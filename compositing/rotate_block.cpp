@@ -33,9 +33,7 @@ std::optional<TagImage> rotateBlockWindow(const uint8_t* cells, int32_t w, int32
     if (clipped) *clipped = part;
     TagImage out;
     try {
-        out.width = part.width;
-        out.height = part.height;
-        out.pixels.resize(size_t(cw) * size_t(ch) * 4);
+        out = blankTagImage(part.width, part.height);
         if (antiAlias) {
             rotateAntiAliasedInto(cells, w, h, angle, part, out.pixels.data());
         } else {
