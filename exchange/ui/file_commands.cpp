@@ -43,14 +43,15 @@ QString filterExtension(const QString& entry) {
     return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
+bool writePictureFileWaiting(const ImageLibrary& lib, const Picture& picture, const std::string& path,
+                             std::string* reason) {
+    const WaitCursor waiting;
+    return writePictureFile(lib, picture, path, reason);
+}
+
 bool exportPictureFile(const std::string& path, const Picture& picture, const ImageLibrary& lib, PictureHost& host) {
     std::string reason;
-    bool written = false;
-    {
-        const WaitCursor waiting;
-        written = writePictureFile(lib, picture, path, &reason);
-    }
-    if (written) return true;
+    if (writePictureFileWaiting(lib, picture, path, &reason)) return true;
     // The Export messages stay as they were; the system's reason goes to the status bar.
     reportExportFailure(host.interaction(), path);
     host.showStatus(cannotSaveMessage(path, reason));
@@ -101,7 +102,7 @@ QStringList runSaveAsDialog(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent, QString(), lastFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(pngFirst(request.filter).split(";;"));
+    dialog.setNameFilters(request.filter.split(";;"));
     // The chosen filter supplies the extension of a name typed without one.
     const auto follow = [&dialog](const QString& entry) { dialog.setDefaultSuffix(filterExtension(entry)); };
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);

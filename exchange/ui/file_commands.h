@@ -51,6 +51,12 @@ QString pngFirst(const QString& filter);
 // The extension of a filter entry's first pattern, "png" for "PNG (*.PNG)"; empty for "All files (*)".
 QString filterExtension(const QString& entry);
 
-// Qt's save dialog, PNG first, where the chosen filter supplies the extension of a
-// name typed without one ("Save As ..."; a request's `dialog`).
+// writePictureFile under the wait cursor; a message about the outcome belongs after
+// the call, with the ordinary cursor.
+bool writePictureFileWaiting(const ImageLibrary& lib, const Picture& picture, const std::string& path,
+                             std::string* reason);
+
+// Qt's save dialog with the request's filters (the caller puts PNG first), where the
+// chosen filter supplies the extension of a name typed without one ("Save As ...";
+// a request's `dialog`).
 QStringList runSaveAsDialog(QWidget* parent, const FileRequest& request);

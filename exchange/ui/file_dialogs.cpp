@@ -22,13 +22,13 @@ QString singleExtension(const QString& filter) {
 }  // namespace
 
 QStringList runWindowFileDialog(QWidget* parent, const FileRequest& request) {
-    const FileDialogKind kind = request.kind;
     const QString filter = pngFirst(request.filter);
-    LastFileChoice& last = lastFileChoice(kind, filter);
+    if (request.kind != FileDialogKind::Save) return runStandardFileChooser(parent, {request.kind, filter});
+    LastFileChoice& last = lastFileChoice(request.kind, filter);
     QString selected = last.filterIn(filter);
     QString name;
     const QString extension = singleExtension(filter);
-    if (kind == FileDialogKind::Save && !extension.isEmpty()) {
+    if (!extension.isEmpty()) {
         QFileDialog dialog(parent, QString(), last.path, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -39,9 +39,7 @@ QStringList runWindowFileDialog(QWidget* parent, const FileRequest& request) {
         }
     } else {
         // Pictures: the Export dialog with its choice of PNG compression.
-        name = kind == FileDialogKind::Save
-                   ? getSaveFileNameWithPngOption(parent, last.path, filter, &selected)
-                   : QFileDialog::getOpenFileName(parent, QString(), last.path, filter, &selected);
+        name = getSaveFileNameWithPngOption(parent, last.path, filter, &selected);
     }
     if (name.isEmpty()) return {};
     last.path = name;
