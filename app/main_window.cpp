@@ -40,7 +40,6 @@
 #include "storage/file_name.h"
 #include "ui/file_chooser.h"
 #include "ui/program_settings.h"
-#include "ui/wait_cursor.h"
 
 namespace {
 constexpr const char* kConfirmExit = "Confirm exit ?";
@@ -314,12 +313,7 @@ bool CvosprenDlg::saveAs() {
 
 bool CvosprenDlg::writePicture(const std::string& path) {
     std::string reason;
-    bool written = false;
-    {
-        const WaitCursor waiting;
-        written = writePictureFile(imageLib_, *current_, path, &reason);
-    }
-    if (!written) {
+    if (!writePictureFileWaiting(imageLib_, *current_, path, &reason)) {
         const QString text = cannotSaveText(path, reason);
         statusBar()->showMessage(text);
         interaction_->showMessage(text.toStdString(), kMainCaption, Interaction::Icon::Error);

@@ -1,3 +1,4 @@
+#include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -101,26 +102,60 @@ TEST_F(FileTest, FailedExportShowsBothMessages) {
     EXPECT_EQ(messages, (std::vector<std::string>{"Failure export image " + bad, "Erreur exportation"}));
 }
 
+namespace {
+
+// The library's entry points as the window calls them, each call noting whether the
+// wait cursor was showing.
+ImageLibrary::SaveToDiskFn realSave = nullptr;
+ImageLibrary::LoadToDiskFn realLoad = nullptr;
+std::vector<bool> libraryCallsWaited;
+
+bool waitCursorShown() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::WaitCursor;
+}
+
+uint8_t saveWatched(const char* path, const uint8_t* rgb, int32_t width, int32_t height, int32_t reserved) {
+    libraryCallsWaited.push_back(waitCursorShown());
+    return realSave(path, rgb, width, height, reserved);
+}
+
+uint8_t loadWatched(const char* path, uint8_t** buffer, int32_t* width, int32_t* height, uint8_t* alpha, int32_t mode) {
+    libraryCallsWaited.push_back(waitCursorShown());
+    return realLoad(path, buffer, width, height, alpha, mode);
+}
+
+}  // namespace
+
 // Reading and writing a picture show the wait cursor for their own time only: none is
 // left behind, and the messages that follow a failure show the ordinary cursor.
-TEST_F(FileTest, TheWaitCursorNeitherOutlivesFileWorkNorCoversItsMessages) {
+TEST_F(FileTest, TheWaitCursorCoversFileWorkOnlyNotItsMessages) {
+    realSave = library.saveToDisk;
+    realLoad = library.loadToDisk;
+    library.saveToDisk = saveWatched;
+    library.loadToDisk = loadWatched;
+    libraryCallsWaited.clear();
     std::vector<bool> covered;
     window->qtInteraction().setMessageHook([&](const std::string&, const std::string&, Interaction::Icon) {
         covered.push_back(QGuiApplication::overrideCursor() != nullptr);
     });
     window->replacePicture(patternedPicture(8, 8));
     {
-        QFile junk(QString::fromStdString(path("junk.png")));
+        QFile junk(QString::fromStdString(path("junk.bmp")));
         ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
         junk.write("not a picture");
     }
-    names = {path("missing-folder/out.png"), path("out.png"), path("junk.png"), path("out.png")};
+    names = {path("missing-folder/out.bmp"), path("out.bmp"), path("junk.bmp"), path("out.bmp"),
+             path("missing-folder/saved.bmp")};
     window->runCommand(cmd::ExportFile);
     window->runCommand(cmd::ExportFile);
     const PicturePtr exported = copyPicture(window->currentPicture());
     window->runCommand(cmd::ImportFile);
     window->runCommand(cmd::ImportFile);
-    EXPECT_EQ(covered, (std::vector<bool>{false, false})) << "the two messages of the failed export";
+    window->runCommand(cmd::SaveAs);
+    EXPECT_EQ(libraryCallsWaited, std::vector<bool>(libraryCallsWaited.size(), true));
+    EXPECT_GE(libraryCallsWaited.size(), 5u) << "two saves, two loads and Save As reached the library";
+    EXPECT_EQ(covered, (std::vector<bool>{false, false, false})) << "the failed export's two messages, Save As's one";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(samePixels(window->currentPicture(), exported.get())) << "the written picture was read back";
 }
