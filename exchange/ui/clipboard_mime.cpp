@@ -3,7 +3,9 @@
 #include <QMimeData>
 #include <QStringList>
 
+#include "core/parallel.h"
 #include "exchange/dib_codec.h"
+#include "exchange/pixel_rows.h"
 
 namespace {
 
@@ -23,11 +25,14 @@ QImage imageFromPicture(const Picture& picture) {
     if (!picture.pixels || picture.width <= 0 || picture.height <= 0) return {};
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     if (image.isNull()) return {};
-    for (int32_t y = 0; y < picture.height; ++y) {
-        const uint8_t* src = picture.pixels + size_t(y) * size_t(picture.width) * 4;
-        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int32_t x = 0; x < picture.width; ++x, src += 4) dst[x] = qRgb(src[0], src[1], src[2]);
-    }
+    // Format_RGB32 holds blue, green, red, 255 on a little-endian machine (see below).
+    const size_t rowCells = size_t(picture.width);
+    uchar* const bits = image.bits();  // detached once, here, not per row from the threads
+    const size_t stride = size_t(image.bytesPerLine());
+    parallelRows(picture.height, 64, [&](int64_t begin, int64_t end) {
+        for (int64_t y = begin; y < end; ++y)
+            cellsToBgrx(picture.pixels + size_t(y) * rowCells * 4, bits + size_t(y) * stride, rowCells);
+    });
     return image;
 }
 
