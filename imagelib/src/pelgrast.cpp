@@ -48,14 +48,16 @@ bool load(const char* path, int channels, DecodedImage* image) {
     // everything else is decoded from the whole file in memory.
     uint8_t head[kBmpHeadBytes];
     const size_t headSize = readFileAt(file.fd, 0, head, sizeof head);
-    if (formatFromContent(head, headSize) == FileFormat::bmp) {
+    const FileFormat format = formatFromContent(head, headSize);
+    if (format == FileFormat::unknown) return false;
+    if (format == FileFormat::bmp) {
         const BmpFileResult result = decodeBmpFile(file.fd, file.size, head, headSize, channels, image);
         if (result != BmpFileResult::needsWholeFile) return result == BmpFileResult::decoded;
     }
     FileBytes bytes;
     if (!readWholeFile(file, &bytes)) return false;
     const uint8_t* data = bytes.data.get();
-    switch (formatFromContent(data, bytes.size)) {
+    switch (format) {
     case FileFormat::png:
         return decodePng(data, bytes.size, channels, image);
     case FileFormat::jpeg:
